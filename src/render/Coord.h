@@ -1,0 +1,66 @@
+// Coord et Rect : points compactés en un mot de 32 bits et rectangles semi-ouverts.
+#pragma once
+
+#include <cstdint>
+
+// x dans les 16 bits de poids faible, y dans les 16 de poids fort : l'ordre des
+// champs et l'alignement sur 4 octets reproduisent exactement ce mot.
+struct alignas(4) Coord {
+    int16_t x;
+    int16_t y;
+
+    // Le mot de 32 bits tel qu'il est rangé en mémoire.
+    uint32_t mot() const { return uint32_t(uint16_t(x)) | (uint32_t(uint16_t(y)) << 16); }
+};
+static_assert(sizeof(Coord) == 4, "un Coord tient dans un mot de 32 bits");
+
+// Coupe un entier à 16 bits signés, en complément à deux.
+inline int16_t coupe16(int v) { return int16_t(uint16_t(uint32_t(v) & 0xFFFFu)); }
+
+inline Coord MakeCoord(int x, int y) { return Coord{coupe16(x), coupe16(y)}; }
+
+// Chaque moitié est calculée sur 16 bits : jamais de retenue de x vers y.
+inline Coord operator+(Coord a, Coord b) { return MakeCoord(a.x + b.x, a.y + b.y); }
+inline Coord operator-(Coord a, Coord b) { return MakeCoord(a.x - b.x, a.y - b.y); }
+inline bool operator==(Coord a, Coord b) { return a.x == b.x && a.y == b.y; }
+inline bool operator!=(Coord a, Coord b) { return !(a == b); }
+
+struct Rect {
+    Coord hautGauche;
+    Coord basDroite;
+
+    int16_t largeur() const { return coupe16(basDroite.x - hautGauche.x); }
+    int16_t hauteur() const { return coupe16(basDroite.y - hautGauche.y); }
+    bool estVide() const { return largeur() <= 0 || hauteur() <= 0; }
+    // Le coin bas-droit est la première colonne et la première ligne dehors.
+    bool contient(Coord p) const
+    {
+        return hautGauche.x <= p.x && p.x < basDroite.x && hautGauche.y <= p.y &&
+               p.y < basDroite.y;
+    }
+};
+
+inline Rect MakeRect(int x1, int y1, int x2, int y2)
+{
+    return Rect{MakeCoord(x1, y1), MakeCoord(x2, y2)};
+}
+
+inline Rect operator+(Rect r, Coord c) { return Rect{r.hautGauche + c, r.basDroite + c}; }
+inline Rect operator-(Rect r, Coord c) { return Rect{r.hautGauche - c, r.basDroite - c}; }
+inline bool operator==(const Rect& a, const Rect& b)
+{
+    return a.hautGauche == b.hautGauche && a.basDroite == b.basDroite;
+}
+inline bool operator!=(const Rect& a, const Rect& b) { return !(a == b); }
+
+// L'écran logique entier.
+extern const Rect PLEIN_ECRAN;
+const int LARGEUR_ECRAN = 1024;
+const int HAUTEUR_ECRAN = 768;
+
+// Maximum des coins haut-gauche, minimum des bas-droits ; le résultat n'est pas
+// réordonné, deux rectangles disjoints donnent donc un rectangle vide.
+Rect intersection(Rect a, Rect b);
+
+// Le rectangle tendu entre deux coins donnés dans n'importe quel ordre.
+Rect rectangleEntre(Coord p, Coord q);

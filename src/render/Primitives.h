@@ -1,0 +1,24 @@
+// Les six primitives de dessin : deux copies de texels et quatre primitives de couleur unie.
+#pragma once
+
+#include "render/Coord.h"
+#include "render/Couleur.h"
+
+#include <cstdint>
+
+// Toutes travaillent en coordonnées locales sous l'origine et le découpage courants.
+
+// Copie le rectangle de texels source (coin bas-droit exclu) étiré sur la destination.
+void dessineImageEtiree(int texture, Coord hautGauche, Coord basDroite, Coord sourceHautGauche,
+                        Coord sourceBasDroite);
+// Copie le rectangle de texels à sa taille naturelle.
+void dessineImage(int texture, Coord position, Coord sourceHautGauche, Coord sourceBasDroite);
+// Un carré d'environ taille pixels centré sur centre ; sauté hors du découpage.
+void dessinePoint(Coord centre, Couleur couleur, float taille);
+// Un segment, jamais découpé.
+void dessineLigne(Coord a, Coord b, Couleur couleur, float epaisseur, uint16_t motif, int facteur);
+// Le contour entier d'un rectangle qui touche le découpage.
+void dessineCadre(Coord hautGauche, Coord basDroite, Couleur couleur, float epaisseur,
+                  uint16_t motif, int facteur);
+// Un rectangle plein, coupé au découpage.
+void remplitRectangle(Coord hautGauche, Coord basDroite, Couleur couleur);

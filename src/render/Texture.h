@@ -1,0 +1,40 @@
+// Texture : lecture des images TGA compressées de Data et jeu des sept textures de la boîte à outils.
+#pragma once
+
+#include <cstdint>
+
+struct Texture {
+    const char* nom;        // nom de l'image, lue dans "Data/<nom>.tga" ; non possédé
+    uint8_t* pixels;        // image décodée (R, G, B[, A]), lignes dans l'ordre du fichier
+    int16_t bitsParPixel;   // 24 ou 32
+    int16_t largeur;        // taille de l'image en pixels
+    int16_t hauteur;
+    int16_t largeurTexture; // puissance de deux de 8 à 2048
+    int16_t hauteurTexture;
+    uint32_t identifiant;   // nom de texture OpenGL
+};
+
+enum {
+    TEXTURE_BOUTONS = 0,
+    TEXTURE_OBJETGDIS = 1,
+    TEXTURE_CONTAINERS = 2,
+    TEXTURE_CURSEURS = 3,
+    TEXTURE_COCHES = 4,
+    TEXTURE_PROGRESSIONS = 5,
+    TEXTURE_MOI = 6,
+    NOMBRE_TEXTURES = 7
+};
+
+// Le plus grand côté qu'une texture puisse avoir.
+const int TAILLE_TEXTURE_MAX = 2048;
+
+extern Texture textures[NOMBRE_TEXTURES];
+
+// Lit le fichier nommé par nom ; en cas d'échec le fichier est fermé et pixels reste nul.
+bool litTGA(Texture& texture);
+// Crée la texture OpenGL à partir de pixels, qui reste en place.
+void creeTexture(Texture& texture);
+// Charge le jeu complet dans l'ordre des indices ; s'arrête à la première image refusée.
+bool chargeTextures();
+// Rend la mémoire des pixels d'une image lue.
+void liberePixels(Texture& texture);

@@ -1,0 +1,31 @@
+// Dossier de travail jetable avec son sous-dossier Data, et écriture de petits fichiers TGA.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// Crée un dossier temporaire contenant Data/, s'y place, et revient au dossier
+// d'origine en l'effaçant à la destruction.
+class DossierTemporaire {
+public:
+    DossierTemporaire();
+    ~DossierTemporaire();
+    DossierTemporaire(const DossierTemporaire&) = delete;
+    DossierTemporaire& operator=(const DossierTemporaire&) = delete;
+
+    // Écrit Data/<nom>.tga avec ces octets exacts.
+    void ecrit(const std::string& nom, const std::vector<uint8_t>& octets) const;
+    const std::string& chemin() const { return dossier; }
+
+private:
+    std::string dossier;
+    std::string origine;
+};
+
+// Les 18 octets d'en-tête qu'accepte le lecteur (type 10, origine nulle).
+std::vector<uint8_t> enteteTGA(int largeur, int hauteur, int bits);
+
+// Un fichier TGA compressé complet, en paquets bruts d'au plus 128 pixels ;
+// pixels en R, G, B[, A], lignes dans l'ordre du fichier (de bas en haut).
+std::vector<uint8_t> fichierTGA(int largeur, int hauteur, int bits, const std::vector<uint8_t>& pixels);
