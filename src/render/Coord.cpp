@@ -7,9 +7,9 @@ const Rect PLEIN_ECRAN = MakeRect(0, 0, LARGEUR_ECRAN, HAUTEUR_ECRAN);
 
 Rect intersection(Rect a, Rect b)
 {
-    return Rect{Coord{std::max(a.hautGauche.x, b.hautGauche.x),
-                      std::max(a.hautGauche.y, b.hautGauche.y)},
-                Coord{std::min(a.basDroite.x, b.basDroite.x), std::min(a.basDroite.y, b.basDroite.y)}};
+    return Rect{
+        Coord{std::max(a.hautGauche.x, b.hautGauche.x), std::max(a.hautGauche.y, b.hautGauche.y)},
+        Coord{std::min(a.basDroite.x, b.basDroite.x), std::min(a.basDroite.y, b.basDroite.y)}};
 }
 
 Rect rectangleEntre(Coord p, Coord q)

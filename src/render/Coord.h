@@ -15,15 +15,33 @@ struct alignas(4) Coord {
 static_assert(sizeof(Coord) == 4, "un Coord tient dans un mot de 32 bits");
 
 // Coupe un entier à 16 bits signés, en complément à deux.
-inline int16_t coupe16(int v) { return int16_t(uint16_t(uint32_t(v) & 0xFFFFu)); }
+inline int16_t coupe16(int v)
+{
+    return int16_t(uint16_t(uint32_t(v) & 0xFFFFu));
+}
 
-inline Coord MakeCoord(int x, int y) { return Coord{coupe16(x), coupe16(y)}; }
+inline Coord MakeCoord(int x, int y)
+{
+    return Coord{coupe16(x), coupe16(y)};
+}
 
 // Chaque moitié est calculée sur 16 bits : jamais de retenue de x vers y.
-inline Coord operator+(Coord a, Coord b) { return MakeCoord(a.x + b.x, a.y + b.y); }
-inline Coord operator-(Coord a, Coord b) { return MakeCoord(a.x - b.x, a.y - b.y); }
-inline bool operator==(Coord a, Coord b) { return a.x == b.x && a.y == b.y; }
-inline bool operator!=(Coord a, Coord b) { return !(a == b); }
+inline Coord operator+(Coord a, Coord b)
+{
+    return MakeCoord(a.x + b.x, a.y + b.y);
+}
+inline Coord operator-(Coord a, Coord b)
+{
+    return MakeCoord(a.x - b.x, a.y - b.y);
+}
+inline bool operator==(Coord a, Coord b)
+{
+    return a.x == b.x && a.y == b.y;
+}
+inline bool operator!=(Coord a, Coord b)
+{
+    return !(a == b);
+}
 
 struct Rect {
     Coord hautGauche;
@@ -31,12 +49,12 @@ struct Rect {
 
     int16_t largeur() const { return coupe16(basDroite.x - hautGauche.x); }
     int16_t hauteur() const { return coupe16(basDroite.y - hautGauche.y); }
-    bool estVide() const { return largeur() <= 0 || hauteur() <= 0; }
+    // Comparaison des coins, comme le font les primitives face au découpage.
+    bool estVide() const { return hautGauche.x >= basDroite.x || hautGauche.y >= basDroite.y; }
     // Le coin bas-droit est la première colonne et la première ligne dehors.
     bool contient(Coord p) const
     {
-        return hautGauche.x <= p.x && p.x < basDroite.x && hautGauche.y <= p.y &&
-               p.y < basDroite.y;
+        return hautGauche.x <= p.x && p.x < basDroite.x && hautGauche.y <= p.y && p.y < basDroite.y;
     }
 };
 
@@ -45,13 +63,22 @@ inline Rect MakeRect(int x1, int y1, int x2, int y2)
     return Rect{MakeCoord(x1, y1), MakeCoord(x2, y2)};
 }
 
-inline Rect operator+(Rect r, Coord c) { return Rect{r.hautGauche + c, r.basDroite + c}; }
-inline Rect operator-(Rect r, Coord c) { return Rect{r.hautGauche - c, r.basDroite - c}; }
+inline Rect operator+(Rect r, Coord c)
+{
+    return Rect{r.hautGauche + c, r.basDroite + c};
+}
+inline Rect operator-(Rect r, Coord c)
+{
+    return Rect{r.hautGauche - c, r.basDroite - c};
+}
 inline bool operator==(const Rect& a, const Rect& b)
 {
     return a.hautGauche == b.hautGauche && a.basDroite == b.basDroite;
 }
-inline bool operator!=(const Rect& a, const Rect& b) { return !(a == b); }
+inline bool operator!=(const Rect& a, const Rect& b)
+{
+    return !(a == b);
+}
 
 // L'écran logique entier.
 extern const Rect PLEIN_ECRAN;

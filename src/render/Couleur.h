@@ -15,4 +15,7 @@ inline bool operator==(Couleur u, Couleur v)
 {
     return u.r == v.r && u.g == v.g && u.b == v.b && u.a == v.a;
 }
-inline bool operator!=(Couleur u, Couleur v) { return !(u == v); }
+inline bool operator!=(Couleur u, Couleur v)
+{
+    return !(u == v);
+}

@@ -3,14 +3,18 @@
 
 #include <vector>
 
-namespace {
+namespace
+{
 // Les objets statiques sont détruits dans l'ordre inverse de leur construction :
 // déclarer les découpages d'abord libère les origines en premier à la sortie.
 std::vector<Rect> pileDecoupage;
 std::vector<Coord> pileOrigines;
 } // namespace
 
-void empileOrigine(Coord d) { pileOrigines.push_back(origineCourante() + d); }
+void empileOrigine(Coord d)
+{
+    pileOrigines.push_back(origineCourante() + d);
+}
 
 void depileOrigine()
 {
@@ -18,7 +22,10 @@ void depileOrigine()
         pileOrigines.pop_back();
 }
 
-Coord origineCourante() { return pileOrigines.empty() ? Coord{0, 0} : pileOrigines.back(); }
+Coord origineCourante()
+{
+    return pileOrigines.empty() ? Coord{0, 0} : pileOrigines.back();
+}
 
 void empileDecoupage(Coord hautGauche, Coord basDroite)
 {
@@ -32,7 +39,16 @@ void depileDecoupage()
         pileDecoupage.pop_back();
 }
 
-Rect decoupageCourant() { return pileDecoupage.empty() ? PLEIN_ECRAN : pileDecoupage.back(); }
+Rect decoupageCourant()
+{
+    return pileDecoupage.empty() ? PLEIN_ECRAN : pileDecoupage.back();
+}
 
-int profondeurOrigines() { return int(pileOrigines.size()); }
-int profondeurDecoupages() { return int(pileDecoupage.size()); }
+int profondeurOrigines()
+{
+    return int(pileOrigines.size());
+}
+int profondeurDecoupages()
+{
+    return int(pileDecoupage.size());
+}

@@ -1,17 +1,18 @@
-// Texture : lecture des images TGA compressées de Data et jeu des sept textures de la boîte à outils.
+// Texture : lecture des images TGA compressées de Data et jeu des sept textures de la boîte à
+// outils.
 #pragma once
 
 #include <cstdint>
 
 struct Texture {
-    const char* nom;        // nom de l'image, lue dans "Data/<nom>.tga" ; non possédé
-    uint8_t* pixels;        // image décodée (R, G, B[, A]), lignes dans l'ordre du fichier
-    int16_t bitsParPixel;   // 24 ou 32
-    int16_t largeur;        // taille de l'image en pixels
+    const char* nom;      // nom de l'image, lue dans "Data/<nom>.tga" ; non possédé
+    uint8_t* pixels;      // image décodée (R, G, B[, A]), lignes dans l'ordre du fichier
+    int16_t bitsParPixel; // 24 ou 32
+    int16_t largeur;      // taille de l'image en pixels
     int16_t hauteur;
     int16_t largeurTexture; // puissance de deux de 8 à 2048
     int16_t hauteurTexture;
-    uint32_t identifiant;   // nom de texture OpenGL
+    uint32_t identifiant; // nom de texture OpenGL
 };
 
 enum {

@@ -36,11 +36,28 @@ void DossierTemporaire::ecrit(const std::string& nom, const std::vector<uint8_t>
 
 std::vector<uint8_t> enteteTGA(int largeur, int hauteur, int bits)
 {
-    return {0, 0, 10, 0, 0, 0, 0, 0, 0, 0, 0, 0, uint8_t(largeur & 0xFF), uint8_t(largeur >> 8),
-            uint8_t(hauteur & 0xFF), uint8_t(hauteur >> 8), uint8_t(bits), 0};
+    return {0,
+            0,
+            10,
+            0,
+            0,
+            0,
+            0,
+            0,
+            0,
+            0,
+            0,
+            0,
+            uint8_t(largeur & 0xFF),
+            uint8_t(largeur >> 8),
+            uint8_t(hauteur & 0xFF),
+            uint8_t(hauteur >> 8),
+            uint8_t(bits),
+            0};
 }
 
-std::vector<uint8_t> fichierTGA(int largeur, int hauteur, int bits, const std::vector<uint8_t>& pixels)
+std::vector<uint8_t> fichierTGA(int largeur, int hauteur, int bits,
+                                const std::vector<uint8_t>& pixels)
 {
     std::vector<uint8_t> f = enteteTGA(largeur, hauteur, bits);
     size_t parPixel = size_t(bits / 8);

@@ -7,8 +7,9 @@
 
 // Crée un dossier temporaire contenant Data/, s'y place, et revient au dossier
 // d'origine en l'effaçant à la destruction.
-class DossierTemporaire {
-public:
+class DossierTemporaire
+{
+  public:
     DossierTemporaire();
     ~DossierTemporaire();
     DossierTemporaire(const DossierTemporaire&) = delete;
@@ -18,7 +19,7 @@ public:
     void ecrit(const std::string& nom, const std::vector<uint8_t>& octets) const;
     const std::string& chemin() const { return dossier; }
 
-private:
+  private:
     std::string dossier;
     std::string origine;
 };
@@ -28,4 +29,5 @@ std::vector<uint8_t> enteteTGA(int largeur, int hauteur, int bits);
 
 // Un fichier TGA compressé complet, en paquets bruts d'au plus 128 pixels ;
 // pixels en R, G, B[, A], lignes dans l'ordre du fichier (de bas en haut).
-std::vector<uint8_t> fichierTGA(int largeur, int hauteur, int bits, const std::vector<uint8_t>& pixels);
+std::vector<uint8_t> fichierTGA(int largeur, int hauteur, int bits,
+                                const std::vector<uint8_t>& pixels);

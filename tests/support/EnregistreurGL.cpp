@@ -6,7 +6,8 @@
 
 #include <cstdio>
 
-namespace {
+namespace
+{
 std::vector<AppelGL> journalAppels;
 std::vector<EnvoiTexture> journalEnvois;
 GLuint prochainNom = 1;
@@ -31,7 +32,8 @@ std::string AppelGL::texte() const
     return s + ")";
 }
 
-namespace enregistreur {
+namespace enregistreur
+{
 void efface()
 {
     journalAppels.clear();
@@ -39,7 +41,10 @@ void efface()
     prochainNom = 1;
     textureLiee = 0;
 }
-const std::vector<AppelGL>& appels() { return journalAppels; }
+const std::vector<AppelGL>& appels()
+{
+    return journalAppels;
+}
 std::vector<AppelGL> appelsNommes(const std::string& nom)
 {
     std::vector<AppelGL> r;
@@ -62,19 +67,49 @@ std::string journal()
         s += a.texte() + "\n";
     return s;
 }
-const std::vector<EnvoiTexture>& envois() { return journalEnvois; }
+const std::vector<EnvoiTexture>& envois()
+{
+    return journalEnvois;
+}
 } // namespace enregistreur
 
 extern "C" {
-void glEnable(GLenum cap) { note("glEnable", {double(cap)}); }
-void glDisable(GLenum cap) { note("glDisable", {double(cap)}); }
-void glBegin(GLenum mode) { note("glBegin", {double(mode)}); }
-void glEnd() { note("glEnd", {}); }
-void glVertex2i(GLint x, GLint y) { note("glVertex2i", {double(x), double(y)}); }
-void glVertex2d(GLdouble x, GLdouble y) { note("glVertex2d", {x, y}); }
-void glVertex2f(GLfloat x, GLfloat y) { note("glVertex2f", {x, y}); }
-void glTexCoord2f(GLfloat s, GLfloat t) { note("glTexCoord2f", {s, t}); }
-void glColor4f(GLfloat r, GLfloat g, GLfloat b, GLfloat a) { note("glColor4f", {r, g, b, a}); }
+void glEnable(GLenum cap)
+{
+    note("glEnable", {double(cap)});
+}
+void glDisable(GLenum cap)
+{
+    note("glDisable", {double(cap)});
+}
+void glBegin(GLenum mode)
+{
+    note("glBegin", {double(mode)});
+}
+void glEnd()
+{
+    note("glEnd", {});
+}
+void glVertex2i(GLint x, GLint y)
+{
+    note("glVertex2i", {double(x), double(y)});
+}
+void glVertex2d(GLdouble x, GLdouble y)
+{
+    note("glVertex2d", {x, y});
+}
+void glVertex2f(GLfloat x, GLfloat y)
+{
+    note("glVertex2f", {x, y});
+}
+void glTexCoord2f(GLfloat s, GLfloat t)
+{
+    note("glTexCoord2f", {s, t});
+}
+void glColor4f(GLfloat r, GLfloat g, GLfloat b, GLfloat a)
+{
+    note("glColor4f", {r, g, b, a});
+}
 void glColor4ub(GLubyte r, GLubyte g, GLubyte b, GLubyte a)
 {
     note("glColor4ub", {double(r), double(g), double(b), double(a)});
@@ -83,7 +118,10 @@ void glColor4ubv(const GLubyte* v)
 {
     note("glColor4ubv", {double(v[0]), double(v[1]), double(v[2]), double(v[3])});
 }
-void glLineWidth(GLfloat w) { note("glLineWidth", {w}); }
+void glLineWidth(GLfloat w)
+{
+    note("glLineWidth", {w});
+}
 void glLineStipple(GLint facteur, GLushort motif)
 {
     note("glLineStipple", {double(facteur), double(motif)});
@@ -126,14 +164,44 @@ void glTexParameteri(GLenum cible, GLenum nom, GLint valeur)
 {
     note("glTexParameteri", {double(cible), double(nom), double(valeur)});
 }
-void glTranslated(GLdouble x, GLdouble y, GLdouble z) { note("glTranslated", {x, y, z}); }
-void glTranslatef(GLfloat x, GLfloat y, GLfloat z) { note("glTranslatef", {x, y, z}); }
-void glLoadIdentity() { note("glLoadIdentity", {}); }
-void glMatrixMode(GLenum mode) { note("glMatrixMode", {double(mode)}); }
-void glPushMatrix() { note("glPushMatrix", {}); }
-void glPopMatrix() { note("glPopMatrix", {}); }
-void glBlendFunc(GLenum s, GLenum d) { note("glBlendFunc", {double(s), double(d)}); }
-void glClearColor(GLfloat r, GLfloat g, GLfloat b, GLfloat a) { note("glClearColor", {r, g, b, a}); }
-void glClear(GLbitfield masque) { note("glClear", {double(masque)}); }
-void gluOrtho2D(GLdouble g, GLdouble d, GLdouble b, GLdouble h) { note("gluOrtho2D", {g, d, b, h}); }
+void glTranslated(GLdouble x, GLdouble y, GLdouble z)
+{
+    note("glTranslated", {x, y, z});
+}
+void glTranslatef(GLfloat x, GLfloat y, GLfloat z)
+{
+    note("glTranslatef", {x, y, z});
+}
+void glLoadIdentity()
+{
+    note("glLoadIdentity", {});
+}
+void glMatrixMode(GLenum mode)
+{
+    note("glMatrixMode", {double(mode)});
+}
+void glPushMatrix()
+{
+    note("glPushMatrix", {});
+}
+void glPopMatrix()
+{
+    note("glPopMatrix", {});
+}
+void glBlendFunc(GLenum s, GLenum d)
+{
+    note("glBlendFunc", {double(s), double(d)});
+}
+void glClearColor(GLfloat r, GLfloat g, GLfloat b, GLfloat a)
+{
+    note("glClearColor", {r, g, b, a});
+}
+void glClear(GLbitfield masque)
+{
+    note("glClear", {double(masque)});
+}
+void gluOrtho2D(GLdouble g, GLdouble d, GLdouble b, GLdouble h)
+{
+    note("gluOrtho2D", {g, d, b, h});
+}
 }

@@ -1,4 +1,5 @@
-// Enregistreur des appels OpenGL : les tests lient ces définitions à la place d'une vraie bibliothèque.
+// Enregistreur des appels OpenGL : les tests lient ces définitions à la place d'une vraie
+// bibliothèque.
 #pragma once
 
 #include <cstdint>
@@ -23,7 +24,8 @@ struct EnvoiTexture {
     std::vector<uint8_t> octets;
 };
 
-namespace enregistreur {
+namespace enregistreur
+{
 // Oublie tout ce qui a été enregistré et remet le compteur de noms de textures à 1.
 void efface();
 const std::vector<AppelGL>& appels();

@@ -1,0 +1,23 @@
+// SkinProgression : cadre et remplissage d'une barre de progression, et la table de ses lignes.
+#pragma once
+
+#include "render/Coord.h"
+
+#include <cstdint>
+
+struct SkinProgression {
+    int32_t texture;
+    Coord cadreHautGauche; // texels du cadre, coin bas-droit inclus
+    Coord cadreBasDroite;
+    Coord remplissageHautGauche; // texels du remplissage, coin bas-droit inclus
+    Coord remplissageBasDroite;
+    int32_t finGauche;           // la partie fixe de gauche s'arrête avant cette colonne
+    int32_t debutDroite;         // la partie fixe de droite commence après cette colonne
+    int32_t decalageRemplissage; // décalage vertical du remplissage dans la barre
+    bool etire;                  // étirer (vrai) ou répéter (faux) le milieu
+};
+
+const int NOMBRE_SKINS_PROGRESSION = 1;
+const int PROGRESSION_SKIN_DEFAUT = 0;
+
+extern const SkinProgression skinsProgression[NOMBRE_SKINS_PROGRESSION];

@@ -1,0 +1,39 @@
+// Objet de base : destruction, test de la souris, demande de fermeture.
+#include "widgets/CObjetGDI.h"
+
+#include "containers/CContainer.h"
+
+CObjetGDI::~CObjetGDI()
+{
+    if (parent) {
+        parent->retireObjetGDI(this);
+        // Un objet détruit pendant un appui ne doit pas rester la capture de son parent.
+        if (parent->capture == this)
+            parent->capture = nullptr;
+    }
+    for (int i = NOMBRE_EVENEMENTS - 1; i >= 0; --i)
+        evenements[i].vide();
+}
+
+void CObjetGDI::setLimites(Rect r)
+{
+    limites = r;
+}
+
+bool CObjetGDI::contientSouris()
+{
+    const int16_t l = limites.largeur();
+    const int16_t h = limites.hauteur();
+    return 0 <= souris.x && souris.x < l && 0 <= souris.y && souris.y < h;
+}
+
+void CObjetGDI::demandeFermeture(CObjetGDI* /*emetteur*/)
+{
+    aDetruire = true;
+}
+
+void CObjetGDI::desactiveEvenements()
+{
+    for (int i = EVT_APPUI_GAUCHE; i <= EVT_MISE_A_JOUR; ++i)
+        evenements[i].vide();
+}

@@ -1,0 +1,54 @@
+// CObjetGDI : objet de base de l'arbre, avec son rectangle, ses drapeaux et ses treize listes
+// d'événements.
+#pragma once
+
+#include "render/Coord.h"
+#include "widgets/Gestionnaire.h"
+
+class CContainer;
+
+// L'indice de chaque liste dans evenements.
+enum TypeEvenement {
+    EVT_APPUI_GAUCHE = 0,
+    EVT_APPUI_DROIT = 1,
+    EVT_RELACHE_GAUCHE_DESSUS = 2,
+    EVT_RELACHE_DROIT_DESSUS = 3,
+    EVT_CLIC_GAUCHE = 4,
+    EVT_CLIC_DROIT = 5,
+    EVT_RELACHE_GAUCHE_DEHORS = 6,
+    EVT_RELACHE_DROIT_DEHORS = 7,
+    EVT_SURVOL = 8,
+    EVT_SURVOL_APPUYE = 9,
+    EVT_APPUYE_DEHORS = 10,
+    EVT_MISE_A_JOUR = 11,
+    EVT_DESSIN = 12,
+    NOMBRE_EVENEMENTS = 13
+};
+
+class CObjetGDI
+{
+  public:
+    CContainer* parent = nullptr;    // le conteneur qui possède l'objet
+    bool visible = true;             // le dessin n'est déclenché que s'il est vrai
+    bool ignoreSouris = false;       // jamais trouvé sous la souris
+    Coord souris = {0, 0};           // souris relative au coin haut-gauche de l'objet
+    Coord ancre = {0, 0};            // souris au début d'un glissement
+    Rect limites = {{0, 0}, {0, 0}}; // rectangle dans la zone client du conteneur
+    bool aDetruire = false;          // le conteneur le détruira à sa prochaine mise à jour
+    ListeGestionnaires evenements[NOMBRE_EVENEMENTS];
+
+    CObjetGDI() = default;
+    CObjetGDI(const CObjetGDI&) = delete;
+    CObjetGDI& operator=(const CObjetGDI&) = delete;
+    // Se retire de son parent, puis vide ses listes de la dernière à la première.
+    virtual ~CObjetGDI();
+
+    virtual void setLimites(Rect r);
+    // Vrai quand souris tombe dans [0, largeur) x [0, hauteur).
+    virtual bool contientSouris();
+
+    // Gestionnaire : demande au conteneur de détruire l'objet récepteur.
+    void demandeFermeture(CObjetGDI* emetteur);
+    // Vide les listes d'entrée et garde le dessin : l'objet s'affiche mais ne réagit plus.
+    void desactiveEvenements();
+};
