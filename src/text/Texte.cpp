@@ -1,0 +1,322 @@
+// Découpage en lignes, alignement et dessin glyphe par glyphe du texte balisé.
+#include "text/Texte.h"
+
+#include "render/PilesDessin.h"
+#include "text/Police.h"
+#include "text/StyleTexte.h"
+
+#include <GL/gl.h>
+
+#include <algorithm>
+#include <climits>
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+
+namespace
+{
+const int ECART_GLYPHES = 2;       // pixels après chaque glyphe
+const double AVANCE_ESPACE = 10.0; // avance propre d'une espace, à l'échelle 1
+const double PENTE_ITALIQUE = 3.0; // décalage du haut des glyphes penchés, à l'échelle 1
+const int INTERLIGNE = 3;
+
+// Troncature vers zéro, bornée à un int : une taille démesurée ne déborde pas.
+int tronque(double v)
+{
+    if (v != v)
+        return 0;
+    if (v >= double(INT_MAX))
+        return INT_MAX;
+    if (v <= double(INT_MIN))
+        return INT_MIN;
+    return int(v);
+}
+
+double echelle(const StyleTexte& s)
+{
+    return s.taille / double(TAILLE_NATURELLE);
+}
+
+int largeurGlyphe(const Rect& g)
+{
+    return g.basDroite.x - g.hautGauche.x;
+}
+
+// Largeur de la ligne après le glyphe c dans le style courant, écart et gras compris.
+int avanceGlyphe(unsigned char c, int largeur)
+{
+    const StyleTexte& s = styleCourant();
+    const Rect& g = policeDuStyle(s.police).glyphes[c];
+    return tronque(largeurGlyphe(g) * echelle(s) + (s.gras ? 1 : 0) + largeur + ECART_GLYPHES);
+}
+
+// Ce qu'une espace ajoute encore après son avance de glyphe.
+int avanceEspace(int largeur)
+{
+    return tronque(AVANCE_ESPACE * echelle(styleCourant()) + largeur);
+}
+
+// Toute la pile des styles : la passe de dessin repart exactement de l'état du
+// début de ligne, même quand la ligne referme un niveau ouvert plus haut.
+struct EtatStyles {
+    StyleTexte pile[TAILLE_PILE_STYLES];
+    int profondeur;
+    int horsPile;
+};
+
+void sauveStyles(EtatStyles& e)
+{
+    std::copy(pileStyles, pileStyles + TAILLE_PILE_STYLES, e.pile);
+    e.profondeur = profondeurStyle;
+    e.horsPile = niveauxHorsPile;
+}
+
+void restaureStyles(const EtatStyles& e)
+{
+    std::copy(e.pile, e.pile + TAILLE_PILE_STYLES, pileStyles);
+    profondeurStyle = e.profondeur;
+    niveauxHorsPile = e.horsPile;
+}
+
+// Entre deux textes : profondeur 0 et aucune demande de retour à la ligne.
+void termineTexte()
+{
+    fermeTousLesStyles();
+    pileStyles[0].retourLigne = false;
+}
+
+// Le repère est déjà translaté jusqu'à la plume : l'origine courante n'est pas
+// ajoutée, d'où des appels OpenGL directs plutôt que dessineLigne.
+void traitDecoration(int x1, int x2, int y)
+{
+    glLineWidth(1.0f);
+    glLineStipple(1, 0xFFFF);
+    glBegin(GL_LINE_LOOP);
+    glVertex2i(x1, y);
+    glVertex2i(x2, y);
+    glEnd();
+}
+
+void quadGlyphe(const Rect& g, double pente, double qw, double qh)
+{
+    const float s1 = float(g.hautGauche.x / double(LARGEUR_IMAGE_POLICE));
+    const float s2 = float(g.basDroite.x / double(LARGEUR_IMAGE_POLICE));
+    const float t1 = float(1.0 - g.hautGauche.y / double(HAUTEUR_IMAGE_POLICE));
+    const float t2 = float(1.0 - g.basDroite.y / double(HAUTEUR_IMAGE_POLICE));
+    glBegin(GL_QUADS);
+    glTexCoord2f(s1, t1);
+    glVertex2i(tronque(pente), 0);
+    glTexCoord2f(s2, t1);
+    glVertex2i(tronque(pente + qw), 0);
+    glTexCoord2f(s2, t2);
+    glVertex2i(tronque(qw), tronque(qh));
+    glTexCoord2f(s1, t2);
+    glVertex2i(0, tronque(qh));
+    glEnd();
+}
+
+// Dessine c au point courant du repère, haut de ligne en y = 0, puis avance.
+void dessineCaractere(unsigned char c, double& plume)
+{
+    const StyleTexte& s = styleCourant();
+    const Police& police = policeDuStyle(s.police);
+    const Rect& g = police.glyphes[c];
+    const double e = echelle(s);
+    const double qw = largeurGlyphe(g) * e;
+    const double qh = (g.hautGauche.y - g.basDroite.y) * e;
+    const double pente = s.italique ? PENTE_ITALIQUE * e : 0.0;
+
+    // Seul le bord droit du découpage est testé ; la plume avance quand même.
+    if (pente + qw + plume > decoupageCourant().basDroite.x) {
+        glTranslated(qw + ECART_GLYPHES, 0, 0);
+        plume += qw + ECART_GLYPHES;
+        return;
+    }
+
+    glColor4ubv(&s.couleur.r);
+    const int gras = s.gras ? 1 : 0;
+    const int finTrait = tronque(gras + qw + 1);
+    if (s.souligne)
+        traitDecoration(-2, finTrait, tronque(-(double(s.taille) + 1)));
+    if (s.barre)
+        traitDecoration(-2, finTrait, tronque(-(double(s.taille / 2) + 1)));
+
+    if (c == ' ') {
+        glTranslated(AVANCE_ESPACE * e, 0, 0);
+        plume += AVANCE_ESPACE * e;
+        return;
+    }
+
+    glEnable(GL_TEXTURE_2D);
+    glBindTexture(GL_TEXTURE_2D, police.nomTexture);
+    quadGlyphe(g, pente, qw, qh);
+    if (s.gras) {
+        // Le gras est le même glyphe redessiné un pixel plus loin.
+        glTranslated(1, 0, 0);
+        plume += 1;
+        quadGlyphe(g, pente, qw, qh);
+    }
+    glDisable(GL_TEXTURE_2D);
+    glTranslated(qw + ECART_GLYPHES, 0, 0);
+    plume += qw + ECART_GLYPHES;
+}
+
+// Où finit une ligne, mesurée sans rien dessiner.
+struct Ligne {
+    const char* fin;
+    int largeur;
+    int hauteur; // la plus grande taille de ses caractères, 0 sans caractère
+    bool arret;  // la ligne passerait le bas : ni elle ni la suite ne sont dessinées
+};
+
+Ligne mesureLigne(const char* debut, long long haut, long long bas, long long largeurMax)
+{
+    Ligne l{debut, 0, 0, false};
+    const char* coupure = nullptr;
+    int largeurCoupure = 0;
+    int hauteurCoupure = 0;
+    for (;;) {
+        const long long pied = haut + styleCourant().taille;
+        if (pied > decoupageCourant().basDroite.y || pied > bas) {
+            l.arret = true;
+            return l;
+        }
+        const char* element = l.fin;
+        const unsigned char c = static_cast<unsigned char>(*element);
+        const int largeurAvant = l.largeur;
+        const int hauteurAvant = l.hauteur;
+        const bool caractere = c != '<';
+        if (caractere) {
+            l.largeur = avanceGlyphe(c, l.largeur);
+            l.hauteur = std::max(l.hauteur, int(styleCourant().taille));
+            if (c == ' ' || c == '-') {
+                // L'espace ou le trait d'union reste en fin de ligne.
+                coupure = element + 1;
+                largeurCoupure = l.largeur;
+                hauteurCoupure = l.hauteur;
+            }
+            if (c == ' ')
+                l.largeur = avanceEspace(l.largeur);
+        }
+        l.fin = lisElement(element);
+        if (caractere && l.largeur > largeurMax) {
+            if (coupure) {
+                l.fin = coupure;
+                l.largeur = largeurCoupure;
+                l.hauteur = hauteurCoupure;
+            } else {
+                l.fin = element;
+                l.largeur = largeurAvant;
+                l.hauteur = hauteurAvant;
+            }
+            styleCourant().retourLigne = true;
+        }
+        if (styleCourant().retourLigne || *l.fin == '\0')
+            return l;
+    }
+}
+
+void disposeTexte(Coord hautGauche, Coord basDroite, const char* texte)
+{
+    const Coord origine = origineCourante();
+    hautGauche = hautGauche + origine;
+    basDroite = basDroite + origine;
+    const long long gauche = hautGauche.x;
+    const long long droite = basDroite.x;
+    const long long bas = basDroite.y;
+    long long hautLigne = hautGauche.y;
+
+    const char* debutLigne = texte;
+    EtatStyles etatDebut;
+    sauveStyles(etatDebut);
+    while (*debutLigne != '\0') {
+        const Ligne ligne = mesureLigne(debutLigne, hautLigne, bas, droite - gauche);
+        if (ligne.arret)
+            break;
+
+        // La passe de dessin relit les balises de la ligne depuis l'état du début.
+        restaureStyles(etatDebut);
+        const char* p = debutLigne;
+        if (p < ligne.fin && *p == '<')
+            p = lisElement(p);
+        long long x = gauche;
+        if (styleCourant().alignement & ALIGNEMENT_CENTRE)
+            x = (droite - ligne.largeur + gauche) / 2;
+        else if (styleCourant().alignement & ALIGNEMENT_DROITE)
+            x = droite - ligne.largeur;
+        glTranslated(double(x), double(HAUTEUR_ECRAN - hautLigne), 0);
+        double plume = double(x);
+        while (p < ligne.fin) {
+            if (*p == '<') {
+                p = lisElement(p);
+            } else {
+                dessineCaractere(static_cast<unsigned char>(*p), plume);
+                ++p;
+            }
+        }
+        glLoadIdentity();
+
+        const long long avance =
+            (ligne.hauteur != 0 ? ligne.hauteur : styleCourant().taille) + INTERLIGNE;
+        hautLigne += avance;
+        styleCourant().retourLigne = false;
+        // Une ligne vide qui ne descend pas se répéterait sans fin.
+        if (ligne.fin == debutLigne && avance <= 0)
+            break;
+        debutLigne = ligne.fin;
+        sauveStyles(etatDebut);
+    }
+    termineTexte();
+}
+} // namespace
+
+void afficheTexte(Coord hautGauche, Coord basDroite, const char* format, ...)
+{
+    char tampon[TAILLE_TAMPON_TEXTE];
+    va_list arguments;
+    va_start(arguments, format);
+    // vsnprintf coupe à la taille du tampon et termine toujours par un zéro.
+    if (std::vsnprintf(tampon, sizeof tampon, format, arguments) < 0)
+        tampon[0] = '\0';
+    va_end(arguments);
+    disposeTexte(hautGauche, basDroite, tampon);
+}
+
+void afficheTexteLitteral(Coord hautGauche, Coord basDroite, const char* texte)
+{
+    char tampon[TAILLE_TAMPON_TEXTE];
+    size_t n = texte ? strnlen(texte, TAILLE_TAMPON_TEXTE - 1) : 0;
+    std::memcpy(tampon, texte ? texte : "", n);
+    tampon[n] = '\0';
+    disposeTexte(hautGauche, basDroite, tampon);
+}
+
+Rect mesureTexte(Coord position, const char* texte)
+{
+    if (!texte || *texte == '\0') {
+        termineTexte();
+        return Rect{position, position};
+    }
+    int plusLarge = 0;
+    long long hauteurTotale = 0;
+    const char* p = texte;
+    while (*p != '\0') {
+        int largeur = 0;
+        int hauteurLigne = 0;
+        while (*p != '\0' && !styleCourant().retourLigne) {
+            const unsigned char c = static_cast<unsigned char>(*p);
+            if (c != '<') {
+                largeur = avanceGlyphe(c, largeur);
+                hauteurLigne = std::max(hauteurLigne, int(styleCourant().taille));
+                if (c == ' ')
+                    largeur = avanceEspace(largeur);
+            }
+            p = lisElement(p);
+        }
+        plusLarge = std::max(plusLarge, largeur);
+        hauteurTotale += (hauteurLigne != 0 ? hauteurLigne : styleCourant().taille) + INTERLIGNE;
+        styleCourant().retourLigne = false;
+    }
+    termineTexte();
+    return Rect{position, position + MakeCoord(plusLarge, int(uint32_t(hauteurTotale)))};
+}
