@@ -7,6 +7,7 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <vector>
 
 namespace
@@ -38,6 +39,15 @@ Lecture lis(const char* nom)
         EXPECT_EQ(l.t.pixels, nullptr) << nom << " : un refus ne laisse aucun tampon";
     }
     return l;
+}
+
+size_t descripteursOuverts()
+{
+    size_t n = 0;
+    for (auto it = std::filesystem::directory_iterator("/proc/self/fd");
+         it != std::filesystem::directory_iterator(); ++it)
+        ++n;
+    return n;
 }
 
 // n pixels bleu-vert-rouge(-alpha) du fichier, tous égaux.
@@ -141,11 +151,14 @@ TEST(Texture, FichiersRefuses)
         {"descripteur_ignore", descripteur + pixel, true},
         {"taille_2048", enteteTGA(2048, 1, 24) + pixelsFichier(16, {0xFF, 1, 2, 3}), true},
     };
-    for (const Cas& c : cas) {
+    for (const Cas& c : cas)
         dossier.ecrit(c.nom, c.contenu);
+    // Chaque refus ferme son fichier : le nombre de descripteurs ouverts ne bouge pas.
+    const size_t descripteurs = descripteursOuverts();
+    for (const Cas& c : cas)
         EXPECT_EQ(lis(c.nom).ok, c.accepte) << c.nom;
-    }
     EXPECT_FALSE(lis("absent").ok);
+    EXPECT_EQ(descripteursOuverts(), descripteurs);
 }
 
 TEST(Texture, TailleDeTextureEtPlacementDesLignes)
