@@ -1,0 +1,408 @@
+// Tests de la mise en page du texte à travers l'enregistreur OpenGL : quads, lignes, alignements,
+// arrêts.
+#include "text/Texte.h"
+
+#include "render/PilesDessin.h"
+#include "text/Police.h"
+#include "text/StyleTexte.h"
+
+#include "EnregistreurGL.h"
+
+#include <GL/gl.h>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <string>
+#include <vector>
+
+namespace
+{
+typedef std::vector<std::string> Textes;
+
+const uint32_t TEXTURE_POLICE = 7;
+
+// Police d'essai : les codes 33 à 144 rangés par seize, 16 texels l'un de l'autre,
+// tous larges de 6 texels sauf 'W' (10) et 'i' (2). Un glyphe de 6 avance de 8.
+Rect glypheEssai(int c)
+{
+    int x = ((c - 33) % 16) * 16;
+    int y = ((c - 33) / 16) * 18;
+    int l = c == 'W' ? 10 : c == 'i' ? 2 : 6;
+    return MakeRect(x, y, x + l, y + 17);
+}
+
+// Retrouve le code d'un glyphe d'après sa première coordonnée de texture.
+char codeDepuisTexture(double s, double t)
+{
+    int x = int(std::lround(s * 256));
+    int y = int(std::lround((1 - t) * 128));
+    return char(33 + (y / 18) * 16 + x / 16);
+}
+
+struct GlypheDessine {
+    char code;
+    double x;    // bord gauche à l'écran
+    double haut; // haut de la ligne à l'écran
+    Couleur couleur;
+};
+
+struct LigneDessinee {
+    double haut;
+    double x;
+    std::string glyphes; // un caractère par quad : le gras apparaît deux fois
+};
+
+// Rejoue le journal : la translation de chaque ligne et chaque quad dessiné.
+struct Rendu {
+    std::vector<LigneDessinee> lignes;
+    std::vector<GlypheDessine> glyphes;
+    int traits = 0;
+
+    Rendu()
+    {
+        const std::vector<AppelGL>& a = enregistreur::appels();
+        double tx = 0, ty = 0;
+        bool debutLigne = true;
+        Couleur couleur{};
+        for (size_t i = 0; i < a.size(); ++i) {
+            const AppelGL& c = a[i];
+            if (c.nom == "glLoadIdentity") {
+                tx = ty = 0;
+                debutLigne = true;
+            } else if (c.nom == "glTranslated") {
+                tx += c.args[0];
+                ty += c.args[1];
+                if (debutLigne)
+                    lignes.push_back({768 - ty, tx, ""});
+                debutLigne = false;
+            } else if (c.nom == "glColor4ubv") {
+                couleur = Couleur{uint8_t(c.args[0]), uint8_t(c.args[1]), uint8_t(c.args[2]),
+                                  uint8_t(c.args[3])};
+            } else if (c.nom == "glBegin" && c.args[0] == GL_QUADS) {
+                char code = codeDepuisTexture(a[i + 1].args[0], a[i + 1].args[1]);
+                glyphes.push_back({code, tx, 768 - ty, couleur});
+                lignes.back().glyphes += code;
+            } else if (c.nom == "glBegin" && c.args[0] == GL_LINE_LOOP) {
+                ++traits;
+            }
+        }
+    }
+};
+
+class Texte : public ::testing::Test
+{
+  protected:
+    void SetUp() override
+    {
+        remetStyleDeBase();
+        polices[0] = Police{};
+        polices[0].nomTexture = TEXTURE_POLICE;
+        for (int c = 33; c <= 144; ++c)
+            polices[0].glyphes[c] = glypheEssai(c);
+        enregistreur::efface();
+    }
+    void TearDown() override
+    {
+        while (profondeurOrigines())
+            depileOrigine();
+        while (profondeurDecoupages())
+            depileDecoupage();
+        polices[0] = Police{};
+        remetStyleDeBase();
+    }
+};
+
+bool memeStyle(const StyleTexte& a, const StyleTexte& b)
+{
+    return a.police == b.police && a.alignement == b.alignement && a.taille == b.taille &&
+           a.italique == b.italique && a.gras == b.gras && a.souligne == b.souligne &&
+           a.barre == b.barre && a.retourLigne == b.retourLigne && a.couleur == b.couleur;
+}
+
+// Les appels d'un quad du glyphe 'A', rangé en (0,36)-(6,53) dans la police d'essai.
+Textes quadA(int pente, int droite, int qw, int qh)
+{
+    auto v = [](int x, int y) { return AppelGL{"glVertex2i", {double(x), double(y)}}.texte(); };
+    return {"glBegin(7)", "glTexCoord2f(0, 0.71875)",
+            v(pente, 0),  "glTexCoord2f(0.0234375, 0.71875)",
+            v(droite, 0), "glTexCoord2f(0.0234375, 0.5859375)",
+            v(qw, qh),    "glTexCoord2f(0, 0.5859375)",
+            v(0, qh),     "glEnd()"};
+}
+
+Textes operator+(Textes a, const Textes& b)
+{
+    a.insert(a.end(), b.begin(), b.end());
+    return a;
+}
+
+const Textes DEBUT_QUAD = {"glEnable(3553)", "glBindTexture(3553, 7)"};
+const std::string NOIR = "glColor4ubv(0, 0, 0, 255)";
+
+Textes trait(int x1, int x2, int y)
+{
+    return {"glLineWidth(1)",
+            "glLineStipple(1, 65535)",
+            "glBegin(2)",
+            AppelGL{"glVertex2i", {double(x1), double(y)}}.texte(),
+            AppelGL{"glVertex2i", {double(x2), double(y)}}.texte(),
+            "glEnd()"};
+}
+} // namespace
+
+TEST_F(Texte, QuadsEtCoordonneesDeTextureDesGlyphes)
+{
+    struct Cas {
+        const char* texte;
+        Textes attendu; // après la translation de la ligne, jusqu'à glLoadIdentity exclu
+    } cas[] = {
+        {"A", Textes{NOIR} + DEBUT_QUAD + quadA(0, 6, 6, -17) +
+                  Textes{"glDisable(3553)", "glTranslated(8, 0, 0)"}},
+        {"<i>A", Textes{NOIR} + DEBUT_QUAD + quadA(3, 9, 6, -17) +
+                     Textes{"glDisable(3553)", "glTranslated(8, 0, 0)"}},
+        // Taille 32 : tout double ; le gras redessine le quad un pixel plus loin.
+        {"<taille='32'><b>A", Textes{NOIR} + DEBUT_QUAD + quadA(0, 12, 12, -34) +
+                                  Textes{"glTranslated(1, 0, 0)"} + quadA(0, 12, 12, -34) +
+                                  Textes{"glDisable(3553)", "glTranslated(14, 0, 0)"}},
+        // Taille 24 : échelle 1,5, chaque sommet tronqué vers zéro.
+        {"<taille='24'><i>A", Textes{NOIR} + DEBUT_QUAD + quadA(4, 13, 9, -25) +
+                                  Textes{"glDisable(3553)", "glTranslated(11, 0, 0)"}},
+        // Soulignement sous le glyphe et sous l'espace, qui avance de 10 sans quad.
+        {"<u>A </u>", Textes{NOIR} + trait(-2, 7, -17) + DEBUT_QUAD + quadA(0, 6, 6, -17) +
+                          Textes{"glDisable(3553)", "glTranslated(8, 0, 0)", NOIR} +
+                          trait(-2, 1, -17) + Textes{"glTranslated(10, 0, 0)"}},
+        // Barré à mi-taille, allongé d'un pixel par le gras.
+        {"<barre><b>A", Textes{NOIR} + trait(-2, 8, -9) + DEBUT_QUAD + quadA(0, 6, 6, -17) +
+                            Textes{"glTranslated(1, 0, 0)"} + quadA(0, 6, 6, -17) +
+                            Textes{"glDisable(3553)", "glTranslated(8, 0, 0)"}},
+    };
+    for (const Cas& c : cas) {
+        SetUp();
+        // Rectangle relatif à l'origine : la ligne commence en (15, 27).
+        empileOrigine(MakeCoord(5, 7));
+        afficheTexte(MakeCoord(10, 20), MakeCoord(200, 100), "%s", c.texte);
+        depileOrigine();
+        Textes attendu =
+            Textes{"glTranslated(15, 741, 0)"} + c.attendu + Textes{"glLoadIdentity()"};
+        EXPECT_EQ(enregistreur::textes(), attendu) << c.texte << "\n" << enregistreur::journal();
+    }
+}
+
+TEST_F(Texte, LignesCoupeesAligneesEtArretees)
+{
+    struct Ligne {
+        double haut, x;
+        std::string glyphes;
+    };
+    struct Cas {
+        const char* texte;
+        Rect rect;
+        std::vector<Ligne> lignes;
+    } cas[] = {
+        {"ab", MakeRect(10, 20, 200, 100), {{20, 10, "ab"}}},
+        // Coupure après l'espace : "aaa " mesure 26, "b" déborderait au deuxième.
+        {"aaa bbb", MakeRect(0, 0, 50, 100), {{0, 0, "aaa"}, {19, 0, "bbb"}}},
+        // Sans espace, coupure avant le caractère qui ne tient pas.
+        {"abcdefgh", MakeRect(0, 0, 30, 100), {{0, 0, "abc"}, {19, 0, "def"}, {38, 0, "gh"}}},
+        {"ab-cd", MakeRect(0, 0, 30, 100), {{0, 0, "ab-"}, {19, 0, "cd"}}},
+        // Centré : (100 - 16 + 0) / 2 ; tronqué vers zéro : (2 - 16 - 15) / 2 = -14.
+        {"<centre>ab", MakeRect(0, 0, 100, 50), {{0, 42, "ab"}}},
+        {"<centre>ab", MakeRect(-15, 0, 2, 50), {{0, -14, "ab"}}},
+        {"<center>ab", MakeRect(0, 0, 100, 50), {{0, 0, "ab"}}},
+        // Seule une balise en tête de ligne compte pour placer la ligne.
+        {"a<centre>b", MakeRect(0, 0, 100, 50), {{0, 0, "ab"}}},
+        // À droite : l'espace qui déborde reste en fin de ligne, mesurée 42.
+        {"<align='droite'>aaaaa bb", MakeRect(0, 0, 45, 100), {{0, 3, "aaaaa"}, {19, 29, "bb"}}},
+        // "<align='gauche'>" place à gauche même dans un niveau aligné à droite.
+        {"<align='droite'>a<br><align='gauche'>b",
+         MakeRect(0, 0, 100, 50),
+         {{0, 92, "a"}, {19, 0, "b"}}},
+        {"a<br>b<br><br>c",
+         MakeRect(0, 0, 100, 200),
+         {{0, 0, "a"}, {19, 0, "b"}, {38, 0, ""}, {57, 0, "c"}}},
+        // "<p>" referme tout : b n'est ni gras (deux quads) ni centré.
+        {"<centre><b>a<p>b", MakeRect(0, 0, 100, 200), {{0, 45, "aa"}, {19, 0, "b"}}},
+        {"<taille='32'>a<br>b", MakeRect(0, 0, 100, 200), {{0, 0, "a"}, {35, 0, "b"}}},
+        // Le bas du rectangle : la troisième ligne finirait en 54.
+        {"a<br>b<br>c", MakeRect(0, 0, 100, 53), {{0, 0, "a"}, {19, 0, "b"}}},
+        {"a<br>b<br>c", MakeRect(0, 0, 100, 54), {{0, 0, "a"}, {19, 0, "b"}, {38, 0, "c"}}},
+        // Un caractère plus large que le rectangle : des lignes vides jusqu'au bas.
+        {"W", MakeRect(0, 0, 5, 60), {{0, 0, ""}, {19, 0, ""}, {38, 0, ""}}},
+        // Une ligne coupée garde les styles ouverts avant elle, même quand elle les
+        // referme pour en ouvrir d'autres : "bb" reste gras.
+        {"<b>aa bb</b><u>cc", MakeRect(0, 0, 50, 100), {{0, 0, "aaaa"}, {19, 0, "bbbbcc"}}},
+        // Un indice de police inconnu dessine avec la seule police.
+        {"<police='5'>a<police='-1'>b", MakeRect(0, 0, 100, 50), {{0, 0, "ab"}}},
+    };
+    for (const Cas& c : cas) {
+        SetUp();
+        afficheTexte(c.rect.hautGauche, c.rect.basDroite, "%s", c.texte);
+        Rendu r;
+        ASSERT_EQ(r.lignes.size(), c.lignes.size()) << c.texte << "\n" << enregistreur::journal();
+        for (size_t i = 0; i < c.lignes.size(); ++i) {
+            EXPECT_EQ(r.lignes[i].haut, c.lignes[i].haut) << c.texte << " ligne " << i;
+            EXPECT_EQ(r.lignes[i].x, c.lignes[i].x) << c.texte << " ligne " << i;
+            EXPECT_EQ(r.lignes[i].glyphes, c.lignes[i].glyphes) << c.texte << " ligne " << i;
+        }
+    }
+}
+
+TEST_F(Texte, DecoupageCourant)
+{
+    struct Cas {
+        const char* texte;
+        Rect decoupage;
+        std::vector<std::string> lignes;
+    } cas[] = {
+        // Le bas du découpage arrête comme le bas du rectangle.
+        {"a<br>b", MakeRect(0, 0, 1024, 34), {"a"}},
+        {"a<br>b", MakeRect(0, 0, 1024, 35), {"a", "b"}},
+        // Au bord droit, le glyphe qui dépasse et la suite de sa ligne sont sautés.
+        {"abcdefgh<br>ab", MakeRect(0, 0, 30, 768), {"abcd", "ab"}},
+        {"<i>abcd", MakeRect(0, 0, 30, 768), {"abc"}},
+    };
+    for (const Cas& c : cas) {
+        SetUp();
+        empileDecoupage(c.decoupage.hautGauche, c.decoupage.basDroite);
+        afficheTexte(MakeCoord(0, 0), MakeCoord(500, 500), "%s", c.texte);
+        depileDecoupage();
+        Rendu r;
+        std::vector<std::string> lignes;
+        for (const LigneDessinee& l : r.lignes)
+            lignes.push_back(l.glyphes);
+        EXPECT_EQ(lignes, c.lignes) << c.texte << "\n" << enregistreur::journal();
+    }
+    // Les sauts avancent la plume de la largeur du glyphe plus 2.
+    SetUp();
+    empileDecoupage(MakeCoord(0, 0), MakeCoord(10, 768));
+    afficheTexte(MakeCoord(0, 0), MakeCoord(500, 500), "abW");
+    depileDecoupage();
+    EXPECT_EQ(enregistreur::appelsNommes("glTranslated").size(), 4u);
+    EXPECT_EQ(enregistreur::appelsNommes("glTranslated")[2].texte(), "glTranslated(8, 0, 0)");
+    EXPECT_EQ(enregistreur::appelsNommes("glTranslated")[3].texte(), "glTranslated(12, 0, 0)");
+}
+
+TEST_F(Texte, CouleursImbriqueesPuisRendues)
+{
+    styleCourant().couleur = Couleur{1, 2, 3, 4};
+    afficheTexte(MakeCoord(0, 0), MakeCoord(300, 100), "<couleur='rouge'><b>a</b>b</>c<%s>d",
+                 "couleur='0,0,255'");
+    Rendu r;
+    const Couleur rouge{255, 0, 0, 255}, base{1, 2, 3, 4}, bleu{0, 0, 255, 255};
+    ASSERT_EQ(r.glyphes.size(), 5u) << enregistreur::journal();
+    const char codes[] = {'a', 'a', 'b', 'c', 'd'};
+    const Couleur couleurs[] = {rouge, rouge, rouge, base, bleu};
+    for (size_t i = 0; i < 5; ++i) {
+        EXPECT_EQ(r.glyphes[i].code, codes[i]) << i;
+        EXPECT_EQ(r.glyphes[i].couleur, couleurs[i]) << i;
+    }
+    // La couleur de base est celle d'avant le texte, et la pile est revenue à 0.
+    EXPECT_EQ(profondeurStyle, 0);
+    EXPECT_EQ(styleCourant().couleur, base);
+}
+
+TEST_F(Texte, PileDesStylesEtMatriceRenduesApresChaqueTexte)
+{
+    std::string tropProfond;
+    for (int i = 0; i < 60; ++i)
+        tropProfond += "<u>a";
+    const std::string textes[] = {
+        "<b><i>non refermé",
+        "<b>a<br><i>b<br>c<br>d<br>e<br>f<br>g<br>h", // arrêté par le bas au milieu des styles
+        "</b></b>a</i>",
+        "<p><u>a<p></b>",
+        tropProfond,
+        "<b>aa bb</b><u>cc dd ee ff gg",
+    };
+    for (const std::string& t : textes) {
+        for (int mesure = 0; mesure < 2; ++mesure) {
+            SetUp();
+            styleCourant().couleur = Couleur{5, 6, 7, 8};
+            if (mesure)
+                mesureTexte(MakeCoord(0, 0), t.c_str());
+            else
+                afficheTexteLitteral(MakeCoord(0, 0), MakeCoord(60, 120), t.c_str());
+            StyleTexte attendu = STYLE_DE_BASE;
+            attendu.couleur = Couleur{5, 6, 7, 8};
+            EXPECT_EQ(profondeurStyle, 0) << t;
+            EXPECT_EQ(niveauxHorsPile, 0) << t;
+            EXPECT_TRUE(memeStyle(pileStyles[0], attendu)) << t;
+            // Après le dernier retour à l'identité, plus aucune translation.
+            const Textes j = enregistreur::textes();
+            for (size_t i = j.size(); i-- > 0 && j[i] != "glLoadIdentity()";)
+                EXPECT_NE(j[i].rfind("glTranslated", 0), 0u) << t << " : " << j[i];
+        }
+    }
+    // Une ligne vide qui ne descend pas se répéterait sans fin : le texte s'arrête.
+    afficheTexteLitteral(MakeCoord(0, 0), MakeCoord(-50, 120), "<taille='-3'>a");
+    EXPECT_EQ(profondeurStyle, 0);
+}
+
+TEST_F(Texte, TexteCoupeAuTamponEtTextesLitteraux)
+{
+    // Taille 1 : chaque glyphe mesure 2 et se dessine en 2,375 ; 400 par ligne
+    // restent en deçà du bord droit de l'écran.
+    const std::string debut = "<taille='1'>";
+    const std::string long3000 = debut + std::string(3000 - debut.size(), 'a');
+    const size_t attendus = TAILLE_TAMPON_TEXTE - 1 - debut.size();
+
+    afficheTexte(MakeCoord(0, 0), MakeCoord(800, 768), "%s", long3000.c_str());
+    EXPECT_EQ(Rendu().glyphes.size(), attendus);
+    SetUp();
+    afficheTexteLitteral(MakeCoord(0, 0), MakeCoord(800, 768), long3000.c_str());
+    EXPECT_EQ(Rendu().glyphes.size(), attendus);
+
+    // Un texte conservé est dessiné tel quel : ses '%' ne lisent aucun argument.
+    SetUp();
+    afficheTexteLitteral(MakeCoord(0, 0), MakeCoord(500, 100), "5%d%s%n%");
+    Rendu r;
+    ASSERT_EQ(r.lignes.size(), 1u);
+    EXPECT_EQ(r.lignes[0].glyphes, "5%d%s%n%");
+
+    // Un format ordinaire reste mis en forme.
+    SetUp();
+    afficheTexte(MakeCoord(0, 0), MakeCoord(500, 100), "%d%%", 42);
+    EXPECT_EQ(Rendu().lignes.at(0).glyphes, "42%");
+
+    // Vide : rien n'est envoyé.
+    SetUp();
+    afficheTexte(MakeCoord(0, 0), MakeCoord(500, 100), "%s", "");
+    afficheTexteLitteral(MakeCoord(0, 0), MakeCoord(500, 100), "");
+    EXPECT_TRUE(enregistreur::appels().empty());
+}
+
+TEST_F(Texte, MesureTexte)
+{
+    const std::string longue(255, 'a');
+    struct Cas {
+        const char* texte;
+        Coord position;
+        Rect attendu;
+    } cas[] = {
+        {"", {20, 31}, MakeRect(20, 31, 20, 31)},
+        {"ab", {20, 31}, MakeRect(20, 31, 36, 50)},
+        // Deux lignes de taille 16 : 16 + 3 + 16 + 3.
+        {"ab<br>cd", {0, 0}, MakeRect(0, 0, 16, 38)},
+        {"abc<br>a", {0, 0}, MakeRect(0, 0, 24, 38)},
+        {"a<br>", {0, 0}, MakeRect(0, 0, 8, 19)},
+        {"<p>", {0, 0}, MakeRect(0, 0, 0, 19)},
+        // Le gras ajoute un pixel par caractère ; l'espace mesure 2 + 10.
+        {"abc", {0, 0}, MakeRect(0, 0, 24, 19)},
+        {"<b>abc", {0, 0}, MakeRect(0, 0, 27, 19)},
+        {"a b", {0, 0}, MakeRect(0, 0, 28, 19)},
+        {"<taille='32'>a<br>b", {0, 0}, MakeRect(0, 0, 14, 70)},
+        {"<taille='8'>ab</>c", {0, 0}, MakeRect(0, 0, 18, 19)},
+        // Jamais coupé pour la largeur, jamais mis en forme.
+        {longue.c_str(), {0, 0}, MakeRect(0, 0, 2040, 19)},
+        {"%d%s", {0, 0}, MakeRect(0, 0, 32, 19)},
+    };
+    // L'origine courante n'y est pour rien.
+    empileOrigine(MakeCoord(100, 100));
+    for (const Cas& c : cas) {
+        Rect r = mesureTexte(c.position, c.texte);
+        EXPECT_EQ(r, c.attendu) << c.texte << " : (" << r.basDroite.x << ", " << r.basDroite.y
+                                << ")";
+        EXPECT_EQ(profondeurStyle, 0) << c.texte;
+    }
+    EXPECT_TRUE(enregistreur::appels().empty());
+}
