@@ -260,6 +260,8 @@ TEST_F(Texte, DecoupageCourant)
         // Au bord droit, le glyphe qui dépasse et la suite de sa ligne sont sautés.
         {"abcdefgh<br>ab", MakeRect(0, 0, 30, 768), {"abcd", "ab"}},
         {"<i>abcd", MakeRect(0, 0, 30, 768), {"abc"}},
+        // La plume a dépassé le bord : même un glyphe étroit qui suit reste sauté.
+        {"abcWi", MakeRect(0, 0, 30, 768), {"abc"}},
     };
     for (const Cas& c : cas) {
         SetUp();
