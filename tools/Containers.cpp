@@ -47,7 +47,7 @@ void fenetre(CToile& t)
     t.remplit(rectangleArrondi(cx1, 26, cx2, cy2, 0.01f), PARCHEMIN, 64, 0, 128, 64);
     // Creux du cadre autour de la zone claire.
     t.remplit(contour(rectangleArrondi(cx1 - 0.5f, 25.5f, cx2 + 0.5f, cy2 + 0.5f, 0.01f), 1.0f),
-              attenue(CADRE_FONCE, 0.45f), 64, 27, 128, 64);
+              attenue(CADRE_FONCE, 0.45f), 64, 26, 128, 64);
     // Petit losange sarcelle au coin du bandeau, la seule note de couleur de la fenêtre.
     Forme losange = polygone({{75, 8.5f}, {80, 13.5f}, {75, 18.5f}, {70, 13.5f}});
     t.remplit(gonfle(losange, 0.5f), attenue(SARCELLE_FONCEE, 0.6f), 64, 0, 128, 64);
