@@ -72,12 +72,13 @@ void rouleau(CToile& t)
     const Teinte jade = rvb(58, 128, 112);
     const Teinte jadeClair = rvb(126, 186, 166);
     const Teinte jadeFonce = rvb(24, 80, 68);
-    t.remplit(rectangleArrondi(0, y0, 128, 128, 0.01f), papier, 0, y0, 128, 128);
+    // Le papier et ses liserés s'arrêtent sous les baguettes : rien ne dépasse au-dehors.
+    t.remplit(rectangleArrondi(18, y0, 110, 128, 0.01f), papier, 0, y0, 128, 128);
     // Liserés : 4 lignes en haut, 6 en bas.
     auto lisere = [&](float ya, float yb) {
-        t.remplit(rectangleArrondi(0, ya, 128, yb, 0.01f), degradeVertical(ya, jadeClair, yb, jade),
-                  0, y0, 128, 128);
-        t.remplit(rectangleArrondi(0, yb - 1, 128, yb, 0.01f), jadeFonce, 0, y0, 128, 128);
+        t.remplit(rectangleArrondi(18, ya, 110, yb, 0.01f),
+                  degradeVertical(ya, jadeClair, yb, jade), 0, y0, 128, 128);
+        t.remplit(rectangleArrondi(18, yb - 1, 110, yb, 0.01f), jadeFonce, 0, y0, 128, 128);
     };
     lisere(y0, y0 + 4);
     lisere(122, 128);

@@ -45,13 +45,21 @@ void zoneTexte(CToile& t, const Polices& polices, int y0)
               y0 + 32);
 }
 
-void bouton(CToile& t, int y0)
+// Un bouton clair et son étiquette, avec la flèche qui l'enfonce.
+void bouton(CToile& t, const Polices& polices, int y0)
 {
-    Forme f = rectangleArrondi(3, y0 + 9, 29, y0 + 23, 7);
+    Forme f = rectangleArrondi(2, y0 + 8, 28, y0 + 22, 7);
     ombre(t, f, y0);
-    t.remplit(f, degradeVertical(y0 + 9, CREME_HAUT, y0 + 23, CREME_BAS), 0, y0, 32, y0 + 32);
+    t.remplit(f, degradeVertical(y0 + 8, CREME_HAUT, y0 + 22, CREME_BAS), 0, y0, 32, y0 + 32);
     t.remplit(contour(gonfle(f, -0.5f), 1.0f), BORD_BOUTON, 0, y0, 32, y0 + 32);
-    t.remplit(segment({10, y0 + 16.0f}, {22, y0 + 16.0f}, 2.2f), BRUN_TEXTE, 0, y0, 32, y0 + 32);
+    CPoliceFreeType gras(polices.grasse, 8);
+    gras.ecritCentre(t, U"OK", 14.5f, y0 + 18, BRUN_TEXTE);
+    std::vector<Point> p = {{21, y0 + 17.0f},    {21, y0 + 28.0f},    {23.6f, y0 + 25.6f},
+                            {25.4f, y0 + 29.6f}, {27.2f, y0 + 28.8f}, {25.4f, y0 + 24.9f},
+                            {28.8f, y0 + 24.9f}};
+    Forme fleche = polygone(p);
+    t.remplit(gonfle(fleche, 1.0f), CERNE, 0, y0, 32, y0 + 32);
+    t.remplit(fleche, BLANC, 0, y0, 32, y0 + 32);
 }
 
 void caseACocher(CToile& t, int y0)
@@ -100,7 +108,7 @@ CToile dessineObjetGDIs(const Polices& polices)
     CToile t(32, 192);
     selection(t, 0);
     zoneTexte(t, polices, 32);
-    bouton(t, 64);
+    bouton(t, polices, 64);
     caseACocher(t, 96);
     image(t, 128);
     progression(t, 160);
