@@ -61,6 +61,13 @@ CToile dessineMoi()
     t.remplit(reunion(cercle(xa, ya - 20, 9),
                       reunion(cercle(xa - 6, ya - 14, 6), cercle(xa + 6, ya - 14, 6))),
               degradeVertical(ya - 29, rvb(72, 132, 110), ya - 8, rvb(36, 90, 76)), 0, 0, n, n);
+    // Et moi, assis près de l'arbre, qui regarde le soleil se coucher.
+    float xm = 88, ym = crete(88, 200, 16, 0.8f, 5, 2.0f, 4.0f) + 1;
+    Teinte silhouette = rvb(30, 56, 52);
+    t.remplit(reunion(cercle(xm, ym - 15, 3.4f),
+                      reunion(rectangleArrondi(xm - 4.2f, ym - 11, xm + 3.6f, ym + 1, 3.2f),
+                              rectangleArrondi(xm - 2, ym - 2.6f, xm + 8, ym + 1, 1.6f))),
+              silhouette, 0, 0, n, n);
     // Filet sombre tout autour : le bord qui reboucle au filtrage reste de la même couleur.
     t.remplit(contour(rectangleArrondi(0, 0, n, n, 0.01f), 3.0f), rvb(97, 76, 36), 0, 0, n, n);
     return t;
