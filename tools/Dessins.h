@@ -1,8 +1,8 @@
 // Les huit images de Data, chacune dessinée par sa fonction.
 #pragma once
 
-#include "PoliceFreeType.h"
-#include "Toile.h"
+#include "CPoliceFreeType.h"
+#include "CToile.h"
 
 #include <string>
 #include <vector>

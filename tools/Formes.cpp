@@ -21,20 +21,6 @@ Forme cercle(float cx, float cy, float r)
     return [=](float x, float y) { return std::hypot(x - cx, y - cy) - r; };
 }
 
-Forme ellipse(float cx, float cy, float rx, float ry)
-{
-    // Approximation au premier ordre, exacte sur les axes : suffisante pour un bord lissé.
-    return [=](float x, float y) {
-        float u = (x - cx) / rx, v = (y - cy) / ry;
-        float k = std::sqrt(u * u + v * v);
-        float gx = u / rx, gy = v / ry;
-        float g = std::sqrt(gx * gx + gy * gy);
-        if (g < 1e-6f)
-            return -std::min(rx, ry);
-        return (k - 1) * k / g;
-    };
-}
-
 static float distanceSegment(float x, float y, Point a, Point b)
 {
     float vx = b.x - a.x, vy = b.y - a.y;
@@ -123,12 +109,5 @@ Peinture degradeVertical3(float y1, Teinte haut, float ym, Teinte milieu, float 
         if (y < ym)
             return melange(haut, milieu, std::clamp((y - y1) / (ym - y1), 0.0f, 1.0f));
         return melange(milieu, bas, std::clamp((y - ym) / (y2 - ym), 0.0f, 1.0f));
-    };
-}
-
-Peinture degradeRadial(float cx, float cy, float r, Teinte centre, Teinte bord)
-{
-    return [=](float x, float y) {
-        return melange(centre, bord, std::clamp(std::hypot(x - cx, y - cy) / r, 0.0f, 1.0f));
     };
 }

@@ -1,7 +1,7 @@
 // Formes : distances signées des figures que peint le générateur, et leurs combinaisons.
 #pragma once
 
-#include "Toile.h"
+#include "CToile.h"
 
 #include <vector>
 
@@ -12,7 +12,6 @@ struct Point {
 // Rectangle x1..x2, y1..y2 aux coins arrondis de rayon r.
 Forme rectangleArrondi(float x1, float y1, float x2, float y2, float r);
 Forme cercle(float cx, float cy, float r);
-Forme ellipse(float cx, float cy, float rx, float ry);
 // Segment a-b épaissi en capsule d'épaisseur e.
 Forme segment(Point a, Point b, float e);
 // Ligne brisée épaissie, extrémités et coudes arrondis.
@@ -33,5 +32,3 @@ Forme deplace(Forme a, float dx, float dy);
 Peinture degradeVertical(float y1, Teinte haut, float y2, Teinte bas);
 // Dégradé vertical à trois arrêts.
 Peinture degradeVertical3(float y1, Teinte haut, float ym, Teinte milieu, float y2, Teinte bas);
-// Dégradé radial du centre (r = 0) au bord (r).
-Peinture degradeRadial(float cx, float cy, float r, Teinte centre, Teinte bord);

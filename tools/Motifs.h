@@ -1,8 +1,8 @@
 // Motifs : pièces dessinées par plusieurs images (corps de bouton en relief).
 #pragma once
 
+#include "CToile.h"
 #include "Formes.h"
-#include "Toile.h"
 
 struct StyleRelief {
     Teinte haut, bas; // dégradé du corps

@@ -1,8 +1,7 @@
-// Palette commune des images : parchemin et brun pour les fenêtres, ardoise pour le menu,
-// sarcelle pour les accents.
+// Palette commune : parchemin et brun, ardoise pour le menu, sarcelle pour les accents.
 #pragma once
 
-#include "Toile.h"
+#include "CToile.h"
 
 namespace palette
 {

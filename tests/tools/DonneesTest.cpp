@@ -1,5 +1,5 @@
 // Tests des images générées : format des fichiers, tailles, et ce que chaque région doit porter.
-#include "ImageDonnees.h"
+#include "CImageDonnees.h"
 
 #include <gtest/gtest.h>
 

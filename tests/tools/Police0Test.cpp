@@ -1,5 +1,5 @@
 // Tests de l'image de police générée : une plage par code, aux largeurs prévues par le générateur.
-#include "ImageDonnees.h"
+#include "CImageDonnees.h"
 #include "text/Police.h"
 
 #include <gtest/gtest.h>

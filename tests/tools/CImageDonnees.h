@@ -1,4 +1,4 @@
-// ImageDonnees : une image de build/Data lue par litTGA, consultée depuis son coin haut-gauche.
+// CImageDonnees : une image de build/Data lue par litTGA, consultée depuis son coin haut-gauche.
 #pragma once
 
 #include "render/Texture.h"

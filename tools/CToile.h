@@ -39,8 +39,6 @@ class CToile
     void ombre(const Forme& forme, float flou, Teinte teinte, int x1, int y1, int x2, int y2);
     // Remplace les pixels d'un rectangle, sans composition.
     void pose(int x, int y, Teinte t);
-    // Copie une autre toile, pixels compris, à la position donnée (sans composition).
-    void copie(const CToile& source, int sx1, int sy1, int sx2, int sy2, int dx, int dy);
     // Compose une autre toile par-dessus celle-ci.
     void superpose(const CToile& source, int dx, int dy);
 

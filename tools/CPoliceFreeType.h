@@ -1,7 +1,7 @@
 // CPoliceFreeType : rendu lissé des caractères d'une police TrueType par FreeType.
 #pragma once
 
-#include "Toile.h"
+#include "CToile.h"
 
 #include <cstdint>
 #include <string>
@@ -27,7 +27,6 @@ class CPoliceFreeType
 
     bool valide() const { return visage != nullptr; }
     void changeTaille(float taille);
-    bool possede(char32_t code) const;
     GlypheRendu rend(char32_t code) const;
 
     // Largeur d'encre d'un texte, de la première à la dernière colonne couverte.

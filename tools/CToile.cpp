@@ -1,5 +1,5 @@
 // CToile : composition « par-dessus » en alpha prémultiplié et couverture analytique des bords.
-#include "Toile.h"
+#include "CToile.h"
 
 #include <algorithm>
 #include <cmath>
@@ -77,13 +77,6 @@ void CToile::pose(int x, int y, Teinte t)
     q[1] = t.g * t.a;
     q[2] = t.b * t.a;
     q[3] = t.a;
-}
-
-void CToile::copie(const CToile& source, int sx1, int sy1, int sx2, int sy2, int dx, int dy)
-{
-    for (int y = sy1; y < sy2; ++y)
-        for (int x = sx1; x < sx2; ++x)
-            pose(dx + x - sx1, dy + y - sy1, source.lit(x, y));
 }
 
 void CToile::superpose(const CToile& source, int dx, int dy)

@@ -1,5 +1,5 @@
 // CPoliceFreeType : chargement de la police, rendu en niveaux de gris avec un lissage léger.
-#include "PoliceFreeType.h"
+#include "CPoliceFreeType.h"
 
 #include <ft2build.h>
 #include FT_FREETYPE_H
@@ -40,11 +40,6 @@ CPoliceFreeType::~CPoliceFreeType()
 void CPoliceFreeType::changeTaille(float taille)
 {
     FT_Set_Char_Size(face(visage), 0, static_cast<FT_F26Dot6>(std::lround(taille * 64)), 72, 72);
-}
-
-bool CPoliceFreeType::possede(char32_t code) const
-{
-    return FT_Get_Char_Index(face(visage), code) != 0;
 }
 
 GlypheRendu CPoliceFreeType::rend(char32_t code) const

@@ -1,5 +1,5 @@
 // CImageDonnees : lecture par le lecteur de la bibliothèque, lignes remises de haut en bas.
-#include "ImageDonnees.h"
+#include "CImageDonnees.h"
 
 #include <fstream>
 #include <iterator>
