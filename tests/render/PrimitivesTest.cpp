@@ -4,6 +4,7 @@
 #include "render/Texture.h"
 
 #include "EnregistreurGL.h"
+#include "PilesPropres.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
@@ -27,10 +28,7 @@ class Primitives : public ::testing::Test
     }
     void TearDown() override
     {
-        while (profondeurOrigines())
-            depileOrigine();
-        while (profondeurDecoupages())
-            depileDecoupage();
+        videPilesDessin();
     }
     static Textes journal() { return enregistreur::textes(); }
 };

@@ -7,6 +7,7 @@
 #include "text/StyleTexte.h"
 
 #include "EnregistreurGL.h"
+#include "PilesPropres.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
@@ -103,10 +104,7 @@ class Texte : public ::testing::Test
     }
     void TearDown() override
     {
-        while (profondeurOrigines())
-            depileOrigine();
-        while (profondeurDecoupages())
-            depileDecoupage();
+        videPilesDessin();
         polices[0] = Police{};
         remetStyleDeBase();
     }
