@@ -14,6 +14,7 @@
 #include "text/Police.h"
 #include "text/StyleTexte.h"
 #include "text/Texte.h"
+#include "widgets/CBouton.h"
 #include "widgets/CObjetGDI.h"
 #include "widgets/Gestionnaire.h"
 #include "widgets/Liste.h"

@@ -1,0 +1,41 @@
+// Relecture du journal de l'enregistreur OpenGL : copies de texels et glyphes dessinés, pour les
+// tests des objets.
+#pragma once
+
+#include "render/Coord.h"
+#include "render/Couleur.h"
+
+#include <string>
+#include <vector>
+
+// Une copie de texels, ramenée en coordonnées d'écran et en texels.
+struct Piece {
+    uint32_t texture; // nom OpenGL lié
+    Rect ecran;
+    Rect texels;
+    std::string texte() const;
+};
+bool operator==(const Piece& a, const Piece& b);
+
+// Un glyphe : sa couleur et la translation du quad.
+struct GlypheVu {
+    char code;
+    Couleur couleur;
+    int x, y; // translation en coordonnées d'écran (y vers le bas)
+};
+
+struct DessinEnregistre {
+    std::vector<Piece> pieces; // quads liés à une autre texture que la police
+    std::vector<GlypheVu> glyphes;
+    DessinEnregistre(); // lit le journal courant
+};
+
+// Texture d'essai des boutons et des coches, et police d'essai ; remises à vide par retire.
+namespace essai
+{
+const uint32_t NOM_BOUTONS = 21;
+const uint32_t NOM_COCHES = 25;
+const uint32_t NOM_POLICE = 7;
+void installe();
+void retire();
+} // namespace essai
