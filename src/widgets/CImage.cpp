@@ -1,0 +1,52 @@
+// CImage : construction et dessin d'une image étirée sur son rectangle.
+#include "widgets/CImage.h"
+
+#include "render/Primitives.h"
+#include "render/Texture.h"
+
+namespace
+{
+bool textureValide(int texture)
+{
+    return texture >= 0 && texture < NOMBRE_TEXTURES;
+}
+
+// Le coin bas-droit exclu d'une image entière : sa taille en texels.
+Coord tailleImage(int texture)
+{
+    if (!textureValide(texture))
+        return MakeCoord(0, 0);
+    return MakeCoord(textures[texture].largeur, textures[texture].hauteur);
+}
+} // namespace
+
+CImage::CImage(int texture, Rect limites, Rect source)
+    : texture(texture), imageHautGauche(source.hautGauche), imageBasDroite(source.basDroite)
+{
+    this->limites = limites;
+    inscritGestionnaires();
+}
+
+CImage::CImage(Rect limites, int texture)
+    : texture(texture), imageHautGauche(MakeCoord(0, 0)), imageBasDroite(tailleImage(texture)),
+      imageEntiere(true)
+{
+    this->limites = limites;
+    inscritGestionnaires();
+}
+
+void CImage::inscritGestionnaires()
+{
+    ajouteGestionnaire(evenements[EVT_DESSIN], this, &CImage::dessine);
+}
+
+void CImage::dessine(CObjetGDI* /*emetteur*/)
+{
+    // Un indice hors du jeu lirait au-delà de la table : rien n'est dessiné.
+    if (!textureValide(texture))
+        return;
+    if (imageEntiere)
+        imageBasDroite = tailleImage(texture);
+    dessineImageEtiree(texture, limites.hautGauche, limites.basDroite, imageHautGauche,
+                       imageBasDroite);
+}

@@ -1,0 +1,22 @@
+// CTexte : construction des deux formes de zone de texte et dessin du texte conservé.
+#include "widgets/CTexte.h"
+
+#include "text/Texte.h"
+
+CTexte::CTexte(Rect limites, const char* texte) : texte(texte)
+{
+    this->limites = limites;
+    ajouteGestionnaire(evenements[EVT_DESSIN], this, &CTexte::dessine);
+}
+
+CTexte::CTexte(Coord position, const char* texte) : texte(texte)
+{
+    limites = mesureTexte(position, texte);
+    ajouteGestionnaire(evenements[EVT_DESSIN], this, &CTexte::dessine);
+}
+
+void CTexte::dessine(CObjetGDI* /*emetteur*/)
+{
+    // Texte conservé : un '%' s'y dessine tel quel, jamais lu comme un format.
+    afficheTexteLitteral(limites.hautGauche, limites.basDroite, texte);
+}
