@@ -1,0 +1,111 @@
+// Application : horloge, affichage, inactivité, démarrage et fin du programme.
+#include "app/Application.h"
+
+#include "app/Curseur.h"
+#include "app/Plateforme.h"
+#include "containers/CContainer.h"
+#include "render/Primitives.h"
+#include "render/Texture.h"
+#include "text/Police.h"
+
+#include <GL/gl.h>
+#include <GL/glu.h>
+
+#include <cstdlib>
+
+CContainer* racine = nullptr;
+int32_t tempsDepart = 0;
+int32_t tempsEcoule = 0;
+
+namespace
+{
+int tempsNul()
+{
+    return 0;
+}
+void rien() {}
+void boiteMuette(const char*, const char*, bool) {}
+void sortie(int code)
+{
+    std::exit(code);
+}
+} // namespace
+
+Plateforme plateforme = {tempsNul, rien, rien, rien, boiteMuette, sortie};
+
+void plateformeParDefaut()
+{
+    plateforme = Plateforme{tempsNul, rien, rien, rien, boiteMuette, sortie};
+}
+
+bool initialiseOpenGL()
+{
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluOrtho2D(0, LARGEUR_ECRAN, 0, HAUTEUR_ECRAN);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glEnable(GL_BLEND);
+    glDisable(GL_LINE_SMOOTH);
+    glEnable(GL_LINE_STIPPLE);
+    glClearColor(0, 0, 0, 1);
+    return chargeTextures();
+}
+
+bool demarre()
+{
+    tempsEcoule = 0;
+    tempsDepart = plateforme.temps();
+    if (!initialiseOpenGL() || !chargePolices())
+        return false;
+    construitArbre();
+    return true;
+}
+
+void affichage()
+{
+    glClear(GL_COLOR_BUFFER_BIT);
+    if (racine && racine->visible)
+        declenche(racine->evenements[EVT_DESSIN], racine);
+    dessineCurseur();
+    plateforme.echangeTampons();
+}
+
+void inactivite()
+{
+    // Différence prise sans signe : l'horloge de la plateforme peut repasser par les négatifs
+    // sans que l'écart devienne négatif.
+    tempsEcoule = int32_t(uint32_t(plateforme.temps()) - uint32_t(tempsDepart));
+    curseurCourant = curseurDefaut;
+    if (racine)
+        declenche(racine->evenements[EVT_MISE_A_JOUR], racine);
+    plateforme.demandeAffichage();
+}
+
+void dessineCurseur()
+{
+    const Curseur& c = curseurCourant;
+    const Rect source = sourceDuCurseur(c, imageDuCurseur(c, tempsEcoule));
+    Coord position = {0, 0};
+    if (racine)
+        position = racine->souris + racine->limites.hautGauche;
+    dessineImage(c.texture, position - c.pointChaud, source.hautGauche, source.basDroite);
+}
+
+void quitte()
+{
+    // La racine est oubliée avant sa destruction : un second appel ne la détruit pas deux fois.
+    CContainer* arbre = racine;
+    racine = nullptr;
+    delete arbre;
+    plateforme.libereAffichage();
+    plateforme.termine(0);
+}
+
+void construitArbre()
+{
+    // En attendant les fenêtres de l'éditeur : une racine plein écran sans enfant.
+    racine = new CContainer(-1);
+    racine->setLimites(PLEIN_ECRAN);
+}

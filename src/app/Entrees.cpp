@@ -1,0 +1,56 @@
+// Entrees : chaque rappel d'entrée commence par une mise à jour de l'arbre, pour que survols
+// et positions de souris soient à jour quand la touche ou le bouton arrive.
+#include "app/Entrees.h"
+
+#include "app/Application.h"
+#include "containers/CContainer.h"
+
+namespace
+{
+// Faux quand l'arbre n'existe pas (avant le démarrage, après quitte()).
+bool metAJour()
+{
+    if (!racine)
+        return false;
+    declenche(racine->evenements[EVT_MISE_A_JOUR], racine);
+    return racine != nullptr;
+}
+} // namespace
+
+void clavier(unsigned char touche, int /*x*/, int /*y*/)
+{
+    if (metAJour())
+        racine->toucheClavier(touche);
+}
+
+void toucheSpecialeAppuyee(int touche, int /*x*/, int /*y*/)
+{
+    if (metAJour())
+        racine->toucheSpeciale(touche);
+}
+
+void boutonSouris(int bouton, int etat, int /*x*/, int /*y*/)
+{
+    if (!metAJour())
+        return;
+    int evenement = -1;
+    if (etat == ETAT_ENFONCE && bouton == BOUTON_GAUCHE)
+        evenement = EVT_APPUI_GAUCHE;
+    else if (etat == ETAT_ENFONCE && bouton == BOUTON_DROIT)
+        evenement = EVT_APPUI_DROIT;
+    else if (etat == ETAT_RELACHE && bouton == BOUTON_GAUCHE)
+        evenement = EVT_CLIC_GAUCHE;
+    else if (etat == ETAT_RELACHE && bouton == BOUTON_DROIT)
+        evenement = EVT_CLIC_DROIT;
+    // Le bouton du milieu et les autres n'apportent que la mise à jour.
+    if (evenement >= 0)
+        declenche(racine->evenements[evenement], racine);
+}
+
+void mouvementSouris(int x, int y)
+{
+    if (!racine)
+        return;
+    racine->souris = MakeCoord(x, y) - racine->limites.hautGauche;
+    metAJour();
+}

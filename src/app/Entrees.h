@@ -1,0 +1,18 @@
+// Entrees : les rappels de clavier et de souris, qui mettent l'arbre à jour avant de lui
+// livrer la touche ou le bouton.
+#pragma once
+
+// Codes des boutons et des états tels que les rapporte GLUT.
+const int BOUTON_GAUCHE = 0;
+const int BOUTON_MILIEU = 1;
+const int BOUTON_DROIT = 2;
+const int ETAT_ENFONCE = 0;
+const int ETAT_RELACHE = 1;
+
+// La position passée avec les touches et les boutons est ignorée : seule compte celle que
+// mouvementSouris a rangée dans racine->souris.
+void clavier(unsigned char touche, int x, int y);
+void toucheSpecialeAppuyee(int touche, int x, int y);
+void boutonSouris(int bouton, int etat, int x, int y);
+// Sert au mouvement avec et sans bouton enfoncé.
+void mouvementSouris(int x, int y);

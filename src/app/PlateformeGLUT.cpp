@@ -1,0 +1,45 @@
+// PlateformeGLUT : horloge, demande d'image, échange des tampons et sortie du mode jeu par GLUT.
+#include "app/PlateformeGLUT.h"
+
+#include "app/Entrees.h"
+#include "app/Plateforme.h"
+
+#include <GL/freeglut.h>
+
+static_assert(BOUTON_GAUCHE == GLUT_LEFT_BUTTON && BOUTON_MILIEU == GLUT_MIDDLE_BUTTON &&
+                  BOUTON_DROIT == GLUT_RIGHT_BUTTON,
+              "codes des boutons de GLUT");
+static_assert(ETAT_ENFONCE == GLUT_DOWN && ETAT_RELACHE == GLUT_UP, "codes des états de GLUT");
+
+namespace
+{
+int tempsGLUT()
+{
+    return glutGet(GLUT_ELAPSED_TIME);
+}
+
+void demandeAffichageGLUT()
+{
+    glutPostRedisplay();
+}
+
+void echangeTamponsGLUT()
+{
+    glutSwapBuffers();
+}
+
+// La fenêtre du mode jeu détruite, GLUT détruit le contexte avec elle et rend clavier et souris.
+void quitteModeJeu()
+{
+    if (glutGameModeGet(GLUT_GAME_MODE_ACTIVE))
+        glutLeaveGameMode();
+}
+} // namespace
+
+void installePlateformeGLUT()
+{
+    plateforme.temps = tempsGLUT;
+    plateforme.demandeAffichage = demandeAffichageGLUT;
+    plateforme.echangeTampons = echangeTamponsGLUT;
+    plateforme.libereAffichage = quitteModeJeu;
+}

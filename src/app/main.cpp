@@ -1,0 +1,59 @@
+// main : point d'entrée de l'éditeur, mode jeu GLUT, rappels et boucle principale.
+#include "app/Application.h"
+#include "app/Entrees.h"
+#include "app/MessageErreur.h"
+#include "app/PlateformeGLUT.h"
+
+#include <GL/freeglut.h>
+
+#include <cstdarg>
+#include <cstdio>
+
+namespace
+{
+// Erreur fatale de GLUT (affichage introuvable...) : dire pourquoi avant que GLUT ne sorte.
+void erreurGLUT(const char* format, va_list arguments)
+{
+    std::fprintf(stderr, "GLUT : ");
+    std::vfprintf(stderr, format, arguments);
+    std::fprintf(stderr, "\n");
+    afficheErreur(false);
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    installeBoiteMessage();
+    glutInitErrorFunc(erreurGLUT);
+    glutInit(&argc, argv);
+    installePlateformeGLUT();
+
+    glutInitDisplayMode(GLUT_DOUBLE | GLUT_RGBA);
+    glutGameModeString("1024x768:32");
+    if (!glutGameModeGet(GLUT_GAME_MODE_POSSIBLE)) {
+        afficheErreur(true);
+        return 0;
+    }
+    // Le mode peut être annoncé possible et refusé au changement : même réponse.
+    if (!glutEnterGameMode()) {
+        afficheErreur(true);
+        return 0;
+    }
+    glutSetCursor(GLUT_CURSOR_NONE);
+
+    if (!demarre()) {
+        afficheErreur(false);
+        return 0;
+    }
+
+    glutDisplayFunc(affichage);
+    glutKeyboardFunc(clavier);
+    glutSpecialFunc(toucheSpecialeAppuyee);
+    glutMouseFunc(boutonSouris);
+    glutMotionFunc(mouvementSouris);
+    glutPassiveMotionFunc(mouvementSouris);
+    glutIdleFunc(inactivite);
+    glutMainLoop();
+    quitte();
+    return 0;
+}
