@@ -4,6 +4,7 @@
 #include "app/Curseur.h"
 #include "app/Plateforme.h"
 #include "containers/CContainer.h"
+#include "editor/EtatEditeur.h"
 #include "render/Primitives.h"
 #include "render/Texture.h"
 #include "text/Police.h"
@@ -23,8 +24,12 @@ int tempsNul()
 {
     return 0;
 }
-void rien() {}
-void boiteMuette(const char*, const char*, bool) {}
+void rien()
+{
+}
+void boiteMuette(const char*, const char*, bool)
+{
+}
 void sortie(int code)
 {
     std::exit(code);
@@ -59,6 +64,8 @@ bool demarre()
     tempsDepart = plateforme.temps();
     if (!initialiseOpenGL() || !chargePolices())
         return false;
+    // La commande Échap de l'éditeur finit le programme par ici.
+    quitterEditeur = quitte;
     construitArbre();
     return true;
 }

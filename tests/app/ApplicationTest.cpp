@@ -4,6 +4,7 @@
 #include "app/MessageErreur.h"
 #include "app/Plateforme.h"
 #include "containers/CContainer.h"
+#include "editor/EtatEditeur.h"
 #include "render/Texture.h"
 #include "text/StyleTexte.h"
 
@@ -34,7 +35,8 @@ const Plateforme PLATEFORME_TEMOIN = {
     [] { notePlateforme("echange"); },
     [] { notePlateforme("libere"); },
     [](const char* titre, const char* texte, bool annuler) {
-        notePlateforme(std::string("boite ") + titre + "|" + texte + (annuler ? "|OK+Annuler" : "|OK"));
+        notePlateforme(std::string("boite ") + titre + "|" + texte +
+                       (annuler ? "|OK+Annuler" : "|OK"));
     },
     [](int code) { notePlateforme("termine " + std::to_string(code)); },
 };
@@ -138,9 +140,9 @@ TEST_F(Application, ImageDuCurseurSelonLeTempsEtDecoupeAuBordDeLEcran)
         int image;   // image attendue
         int visible; // colonnes visibles
     } cas[] = {
-        {0, 300, 0, 50},   {199, 300, 0, 50},  {200, 300, 1, 50},  {799, 300, 3, 50},
-        {800, 300, 0, 50}, {200, 1000, 1, 24}, {799, 1000, 3, 24}, {1000, 973, 1, 50},
-        {1000, 974, 1, 50},
+        {0, 300, 0, 50},    {199, 300, 0, 50},  {200, 300, 1, 50},
+        {799, 300, 3, 50},  {800, 300, 0, 50},  {200, 1000, 1, 24},
+        {799, 1000, 3, 24}, {1000, 973, 1, 50}, {1000, 974, 1, 50},
     };
     bool d = false;
     racine = new CRacineTemoin(&d);
@@ -153,7 +155,8 @@ TEST_F(Application, ImageDuCurseurSelonLeTempsEtDecoupeAuBordDeLEcran)
         const int visible = std::min(largeur, LARGEUR_ECRAN - c.souris);
         EXPECT_EQ(visible, c.visible);
         dessineCurseur();
-        EXPECT_EQ(dernierQuad(), quad(c.souris, 100, c.souris + visible, 150, s1, 0, s1 + visible, 50))
+        EXPECT_EQ(dernierQuad(),
+                  quad(c.souris, 100, c.souris + visible, 150, s1, 0, s1 + visible, 50))
             << "temps " << c.temps << ", x " << c.souris;
         EXPECT_EQ(enregistreur::appelsNommes("glBindTexture").at(0).args.at(1), 9);
     }
@@ -207,8 +210,7 @@ TEST_F(Application, AffichageEffaceDessineLArbrePuisLeCurseurEtEchange)
     }
     EXPECT_GT(marque, 0u);
     EXPECT_GT(quadCurseur, marque) << "le curseur est dessiné après l'arbre";
-    EXPECT_EQ(journalPlateforme,
-              std::vector<std::string>{"echange#" + std::to_string(t.size())});
+    EXPECT_EQ(journalPlateforme, std::vector<std::string>{"echange#" + std::to_string(t.size())});
 
     // Une racine invisible ne dessine rien, le curseur reste.
     enregistreur::efface();
@@ -257,8 +259,8 @@ TEST_F(Application, InitialiseOpenGLPuisChargeLesTextures)
 TEST_F(Application, DemarrageSelonLesImagesPresentes)
 {
     namespace fs = std::filesystem;
-    const char* noms[] = {"Boutons", "ObjetGDIs", "Containers", "Curseurs",
-                          "Coches",  "Progressions", "Moi", "Police0"};
+    const char* noms[] = {"Boutons", "ObjetGDIs",    "Containers", "Curseurs",
+                          "Coches",  "Progressions", "Moi",        "Police0"};
     const struct {
         int images; // nombre d'images copiées, dans l'ordre de noms
         bool reussi;
@@ -274,7 +276,9 @@ TEST_F(Application, DemarrageSelonLesImagesPresentes)
         tempsPlateforme = 4321;
         tempsEcoule = 55;
         racine = nullptr;
+        quitterEditeur = nullptr;
         EXPECT_EQ(demarre(), c.reussi) << c.images;
+        EXPECT_EQ(quitterEditeur == &quitte, c.reussi) << c.images;
         EXPECT_EQ(tempsDepart, 4321);
         EXPECT_EQ(tempsEcoule, 0);
         EXPECT_EQ(pileStyles[0].taille != 99, c.policeTentee) << c.images;
@@ -286,6 +290,7 @@ TEST_F(Application, DemarrageSelonLesImagesPresentes)
         }
         pileStyles[0] = STYLE_DE_BASE;
     }
+    quitterEditeur = nullptr;
 }
 
 TEST_F(Application, QuitteDetruitLArbrePuisLibereLAffichageEtTermineAvecZero)
@@ -312,9 +317,9 @@ TEST_F(Application, BoiteDErreurEnUtf8SurLaSortieDErreurEtALEcran)
         afficheErreur(annuler);
         EXPECT_EQ(testing::internal::GetCapturedStderr(), "Erreur !\n" + texte + "\n");
         // Le mode jeu est quitté avant la boîte, qui sinon resterait sans clavier ni souris.
-        EXPECT_EQ(journalPlateforme,
-                  (std::vector<std::string>{"libere#0", "boite Erreur !|" + texte +
-                                                            (annuler ? "|OK+Annuler#0" : "|OK#0")}));
+        EXPECT_EQ(journalPlateforme, (std::vector<std::string>{
+                                         "libere#0", "boite Erreur !|" + texte +
+                                                         (annuler ? "|OK+Annuler#0" : "|OK#0")}));
     }
 }
 

@@ -1,6 +1,6 @@
 // Tests des rappels d'entrée : mise à jour d'abord, puis la touche ou le bouton, sur la racine.
-#include "app/Application.h"
 #include "app/Entrees.h"
+#include "app/Application.h"
 #include "containers/CContainer.h"
 
 #include <gtest/gtest.h>
@@ -41,8 +41,8 @@ class CRacineTemoin : public CContainer
 
     void note(const std::string& quoi, CObjetGDI* emetteur)
     {
-        trace.push_back(quoi + (emetteur == this ? "" : "<autre") + "@" +
-                        std::to_string(souris.x) + "," + std::to_string(souris.y));
+        trace.push_back(quoi + (emetteur == this ? "" : "<autre") + "@" + std::to_string(souris.x) +
+                        "," + std::to_string(souris.y));
     }
     void miseAJour(CObjetGDI* e) { note("maj", e); }
     void appuiGauche(CObjetGDI* e) { note("appuiG", e); }
@@ -52,10 +52,7 @@ class CRacineTemoin : public CContainer
     void intrus(CObjetGDI* e) { note("intrus", e); }
 
     void toucheClavier(int touche) override { note("touche " + std::to_string(touche), this); }
-    void toucheSpeciale(int touche) override
-    {
-        note("speciale " + std::to_string(touche), this);
-    }
+    void toucheSpeciale(int touche) override { note("speciale " + std::to_string(touche), this); }
 };
 
 struct CasEntree {
@@ -73,28 +70,33 @@ TEST(Entrees, MiseAJourAvantToucheOuBoutonEtPositionRelativeALaRacine)
 
     // Les positions passées avec les touches et les boutons ne comptent pas.
     const CasEntree cas[] = {
-        {"appui gauche sans mouvement", [] { boutonSouris(BOUTON_GAUCHE, ETAT_ENFONCE, 5, 6); },
+        {"appui gauche sans mouvement",
+         [] { boutonSouris(BOUTON_GAUCHE, ETAT_ENFONCE, 5, 6); },
          {"maj@0,0", "appuiG@0,0"}},
         {"mouvement", [] { mouvementSouris(310, 220); }, {"maj@300,200"}},
-        {"appui gauche", [] { boutonSouris(BOUTON_GAUCHE, ETAT_ENFONCE, 1, 2); },
+        {"appui gauche",
+         [] { boutonSouris(BOUTON_GAUCHE, ETAT_ENFONCE, 1, 2); },
          {"maj@300,200", "appuiG@300,200"}},
         {"mouvement bouton tenu", [] { mouvementSouris(9, 19); }, {"maj@-1,-1"}},
-        {"relâche gauche", [] { boutonSouris(BOUTON_GAUCHE, ETAT_RELACHE, 1, 2); },
+        {"relâche gauche",
+         [] { boutonSouris(BOUTON_GAUCHE, ETAT_RELACHE, 1, 2); },
          {"maj@-1,-1", "clicG@-1,-1"}},
-        {"appui droit", [] { boutonSouris(BOUTON_DROIT, ETAT_ENFONCE, 0, 0); },
+        {"appui droit",
+         [] { boutonSouris(BOUTON_DROIT, ETAT_ENFONCE, 0, 0); },
          {"maj@-1,-1", "appuiD@-1,-1"}},
-        {"relâche droit", [] { boutonSouris(BOUTON_DROIT, ETAT_RELACHE, 0, 0); },
+        {"relâche droit",
+         [] { boutonSouris(BOUTON_DROIT, ETAT_RELACHE, 0, 0); },
          {"maj@-1,-1", "clicD@-1,-1"}},
         {"appui milieu", [] { boutonSouris(BOUTON_MILIEU, ETAT_ENFONCE, 0, 0); }, {"maj@-1,-1"}},
-        {"relâche milieu", [] { boutonSouris(BOUTON_MILIEU, ETAT_RELACHE, 0, 0); },
-         {"maj@-1,-1"}},
+        {"relâche milieu", [] { boutonSouris(BOUTON_MILIEU, ETAT_RELACHE, 0, 0); }, {"maj@-1,-1"}},
         {"molette", [] { boutonSouris(3, ETAT_ENFONCE, 0, 0); }, {"maj@-1,-1"}},
-        {"mouvement au-delà de 16 bits", [] { mouvementSouris(65536 + 50, 40); },
-         {"maj@40,20"}},
+        {"mouvement au-delà de 16 bits", [] { mouvementSouris(65536 + 50, 40); }, {"maj@40,20"}},
         {"Échap", [] { clavier(27, 0, 0); }, {"maj@40,20", "touche 27@40,20"}},
         {"caractère 8 bits", [] { clavier(0xE9, 0, 0); }, {"maj@40,20", "touche 233@40,20"}},
         {"F1", [] { toucheSpecialeAppuyee(1, 0, 0); }, {"maj@40,20", "speciale 1@40,20"}},
-        {"flèche bas", [] { toucheSpecialeAppuyee(103, 0, 0); }, {"maj@40,20", "speciale 103@40,20"}},
+        {"flèche bas",
+         [] { toucheSpecialeAppuyee(103, 0, 0); },
+         {"maj@40,20", "speciale 103@40,20"}},
     };
     for (const CasEntree& c : cas) {
         temoin.trace.clear();
