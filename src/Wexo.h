@@ -15,6 +15,7 @@
 #include "text/StyleTexte.h"
 #include "text/Texte.h"
 #include "widgets/CBouton.h"
+#include "widgets/CCoche.h"
 #include "widgets/CImage.h"
 #include "widgets/CObjetGDI.h"
 #include "widgets/CProgression.h"
