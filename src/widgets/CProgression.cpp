@@ -1,6 +1,7 @@
 // CProgression : réglage de la valeur à la souris et dessin du cadre et du remplissage.
 #include "widgets/CProgression.h"
 
+#include "containers/CContainer.h"
 #include "render/PilesDessin.h"
 #include "render/Primitives.h"
 
@@ -82,6 +83,9 @@ void CProgression::setLimites(Rect r)
 void CProgression::regleValeur(CObjetGDI* /*emetteur*/)
 {
     if (!modifiable)
+        return;
+    // Un appui tenu par le bouton droit ne fait pas glisser la valeur : seul le gauche règle.
+    if (parent && parent->boutonCapture != 0)
         return;
     const int S = etendueRemplissage();
     // Sur 64 bits : un grand intervalle ne déborde pas avant le bornage.

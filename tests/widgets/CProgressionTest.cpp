@@ -2,6 +2,7 @@
 // changementValeur, rectangle ajusté et morceaux dessinés, répétés ou étirés.
 #include "widgets/CProgression.h"
 
+#include "containers/CContainer.h"
 #include "render/PilesDessin.h"
 #include "render/Texture.h"
 
@@ -159,6 +160,20 @@ TEST_F(Progression, GlissementEtChangementValeur)
         EXPECT_EQ(figee->valeur, 30) << cas;
         EXPECT_TRUE(t.appels.empty()) << cas;
         EXPECT_EQ(figee->evenements[EVT_DESSIN].nombre, 1) << cas;
+    }
+
+    // Appui tenu par le bouton droit dans le conteneur : le glissement ne règle rien.
+    CContainer fenetre(-1);
+    CProgression* dansFenetre =
+        new CProgression(MakeCoord(0, 0), 200, true, 0, 30, 100, PROGRESSION_SKIN_DEFAUT);
+    fenetre.ajouteObjetGDI(dansFenetre);
+    for (int bouton : {1, 0}) {
+        fenetre.boutonCapture = uint16_t(bouton);
+        tire(*dansFenetre, EVT_SURVOL_APPUYE, 100);
+        EXPECT_EQ(dansFenetre->valeur, bouton ? 30 : 49) << bouton;
+        dansFenetre->valeur = 30;
+        tire(*dansFenetre, EVT_APPUYE_DEHORS, 500);
+        EXPECT_EQ(dansFenetre->valeur, bouton ? 30 : 100) << bouton;
     }
 
     // Gestionnaires propres, dans l'ordre d'inscription ; aucun sur les autres listes.
