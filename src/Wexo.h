@@ -2,6 +2,7 @@
 #pragma once
 
 #include "containers/CContainer.h"
+#include "containers/CFenetre.h"
 #include "render/Coord.h"
 #include "render/Couleur.h"
 #include "render/PilesDessin.h"

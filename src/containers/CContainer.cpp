@@ -1,8 +1,36 @@
-// Conteneur : propriété des enfants et ordre d'empilement.
+// Conteneur : propriété des enfants, ordre d'empilement, routage de la souris et dessin du cadre
+// en neuf morceaux.
 #include "containers/CContainer.h"
+
+#include "containers/CFenetre.h"
+#include "render/PilesDessin.h"
+#include "render/Primitives.h"
+#include "render/Texture.h"
+#include "text/StyleTexte.h"
+
+namespace
+{
+bool estFenetre(CObjetGDI* objet)
+{
+    return dynamic_cast<CFenetre*>(objet) != nullptr;
+}
+} // namespace
 
 CContainer::CContainer(int indiceSkin) : skin(skinContainer(indiceSkin))
 {
+    setCapture(nullptr);
+    modal = false;
+    // Rangé directement : setLimites est virtuelle et la fenêtre n'est pas encore construite.
+    limites = MakeRect(0, 0, 200, 100);
+    ajouteGestionnaire(evenements[EVT_APPUI_GAUCHE], this, &CContainer::appuiGauche);
+    ajouteGestionnaire(evenements[EVT_APPUI_DROIT], this, &CContainer::appuiDroit);
+    ajouteGestionnaire(evenements[EVT_CLIC_GAUCHE], this, &CContainer::clicGauche);
+    ajouteGestionnaire(evenements[EVT_CLIC_DROIT], this, &CContainer::clicDroit);
+    ajouteGestionnaire(evenements[EVT_RELACHE_GAUCHE_DEHORS], this,
+                       &CContainer::relacheGaucheDehors);
+    ajouteGestionnaire(evenements[EVT_RELACHE_DROIT_DEHORS], this, &CContainer::relacheDroitDehors);
+    ajouteGestionnaire(evenements[EVT_MISE_A_JOUR], this, &CContainer::miseAJour);
+    ajouteGestionnaire(evenements[EVT_DESSIN], this, &CContainer::dessine);
 }
 
 CContainer::~CContainer()
@@ -21,12 +49,25 @@ CContainer::~CContainer()
 
 void CContainer::ajouteObjetGDI(CObjetGDI* objet)
 {
+    if (!objet || objet == this)
+        return;
+    // Un objet déjà rangé quelque part n'y reste pas : un double détruirait l'objet deux fois.
+    if (objet->parent)
+        objet->parent->retireObjetGDI(objet);
     enfants.insereEnTete(objet);
     objet->parent = this;
+    if (CFenetre* fenetre = dynamic_cast<CFenetre*>(objet)) {
+        fenetre->centre();
+        setCapture(nullptr);
+    }
 }
 
 void CContainer::ajouteObjetGDIDerriere(CObjetGDI* objet)
 {
+    if (!objet || objet == this)
+        return;
+    if (objet->parent)
+        objet->parent->retireObjetGDI(objet);
     enfants.ajoute(objet);
     objet->parent = this;
 }
@@ -36,9 +77,242 @@ void CContainer::retireObjetGDI(CObjetGDI* objet)
     enfants.retire(objet);
 }
 
+bool CContainer::setCapture(CObjetGDI* enfant)
+{
+    capture = enfant;
+    if (!enfant || !estFenetre(enfant))
+        return false;
+    if (enfants.tete && enfants.tete->element == enfant)
+        return false;
+    // Seul un enfant de ce conteneur peut être monté devant les autres.
+    if (!enfants.contient(enfant))
+        return false;
+    enfants.retire(enfant);
+    enfants.insereEnTete(enfant);
+    return true;
+}
+
+CObjetGDI* CContainer::objetSousSouris()
+{
+    if (!enfants.tete)
+        return nullptr;
+    CObjetGDI* devant = enfants.tete->element;
+    CContainer* conteneurDevant = dynamic_cast<CContainer*>(devant);
+    if (conteneurDevant && conteneurDevant->modal)
+        return devant->contientSouris() ? devant : nullptr;
+
+    for (Noeud<CObjetGDI*>* n = enfants.tete; n; n = n->suivant) {
+        CObjetGDI* enfant = n->element;
+        if (!enfant->contientSouris() || enfant->ignoreSouris)
+            continue;
+        // Derrière un conteneur, seules les fenêtres restent atteignables.
+        if (conteneurDevant && !estFenetre(enfant))
+            return nullptr;
+        return enfant;
+    }
+    return nullptr;
+}
+
+Rect CContainer::zoneClient()
+{
+    return MakeRect(0, 0, limites.largeur() - skin.margeGauche - skin.margeDroite,
+                    limites.hauteur() - skin.margeHaut - skin.margeBas);
+}
+
 void CContainer::toucheClavier(int /*touche*/)
 {
 }
 void CContainer::toucheSpeciale(int /*touche*/)
 {
+}
+
+void CContainer::miseAJour(CObjetGDI* /*emetteur*/)
+{
+    // Noté une fois avant le parcours : quand il y en a un, lui seul reçoit la mise à jour,
+    // même s'il est détruit en route.
+    CObjetGDI* conteneurDevant = nullptr;
+    bool filtre = false;
+    if (enfants.tete && dynamic_cast<CContainer*>(enfants.tete->element)) {
+        conteneurDevant = enfants.tete->element;
+        filtre = true;
+    }
+    const Coord decalage = souris - MakeCoord(skin.margeGauche, skin.margeHaut);
+
+    Noeud<CObjetGDI*>* n = enfants.tete;
+    while (n) {
+        CObjetGDI* enfant = n->element;
+        if (enfant->aDetruire) {
+            Noeud<CObjetGDI*>* suivant = n->suivant;
+            if (enfant == conteneurDevant)
+                conteneurDevant = nullptr;
+            delete enfant;
+            n = suivant;
+            continue;
+        }
+        enfant->souris = decalage - enfant->limites.hautGauche;
+        if (!filtre || enfant == conteneurDevant)
+            declenche(enfant->evenements[EVT_MISE_A_JOUR], enfant);
+        n = n->suivant;
+    }
+
+    CObjetGDI* survole = objetSousSouris();
+    if (survole)
+        declenche(survole->evenements[survole == capture ? EVT_SURVOL_APPUYE : EVT_SURVOL],
+                  survole);
+    if (capture && capture != survole)
+        declenche(capture->evenements[EVT_APPUYE_DEHORS], capture);
+}
+
+void CContainer::appui(uint16_t bouton, TypeEvenement evenement)
+{
+    if (capture)
+        return;
+    boutonCapture = bouton;
+    CObjetGDI* cible = objetSousSouris();
+    // Une fenêtre montée au premier plan tient l'appui sans le recevoir.
+    if (!setCapture(cible) && cible)
+        declenche(cible->evenements[evenement], cible);
+}
+
+void CContainer::relache(uint16_t bouton, TypeEvenement clic, TypeEvenement dessus,
+                         TypeEvenement dehors)
+{
+    if (boutonCapture != bouton)
+        return;
+    CObjetGDI* cible = objetSousSouris();
+    if (cible)
+        declenche(cible->evenements[cible == capture ? clic : dessus], cible);
+    if (capture && capture != cible)
+        declenche(capture->evenements[dehors], capture);
+    setCapture(nullptr);
+}
+
+void CContainer::relacheDehors(uint16_t bouton, TypeEvenement dehors)
+{
+    if (boutonCapture != bouton)
+        return;
+    if (capture)
+        declenche(capture->evenements[dehors], capture);
+    setCapture(nullptr);
+}
+
+void CContainer::appuiGauche(CObjetGDI* /*emetteur*/)
+{
+    appui(0, EVT_APPUI_GAUCHE);
+}
+void CContainer::appuiDroit(CObjetGDI* /*emetteur*/)
+{
+    appui(1, EVT_APPUI_DROIT);
+}
+void CContainer::clicGauche(CObjetGDI* /*emetteur*/)
+{
+    relache(0, EVT_CLIC_GAUCHE, EVT_RELACHE_GAUCHE_DESSUS, EVT_RELACHE_GAUCHE_DEHORS);
+}
+void CContainer::clicDroit(CObjetGDI* /*emetteur*/)
+{
+    relache(1, EVT_CLIC_DROIT, EVT_RELACHE_DROIT_DESSUS, EVT_RELACHE_DROIT_DEHORS);
+}
+void CContainer::relacheGaucheDehors(CObjetGDI* /*emetteur*/)
+{
+    relacheDehors(0, EVT_RELACHE_GAUCHE_DEHORS);
+}
+void CContainer::relacheDroitDehors(CObjetGDI* /*emetteur*/)
+{
+    relacheDehors(1, EVT_RELACHE_DROIT_DEHORS);
+}
+
+namespace
+{
+// Étire un morceau, sauf quand sa destination est vide ou retournée : un conteneur plus petit
+// que son cadre ne dessine pas de morceau en miroir.
+void etire(int texture, int x1, int y1, int x2, int y2, int sx1, int sy1, int sx2, int sy2)
+{
+    if (x2 <= x1 || y2 <= y1)
+        return;
+    dessineImageEtiree(texture, MakeCoord(x1, y1), MakeCoord(x2, y2), MakeCoord(sx1, sy1),
+                       MakeCoord(sx2, sy2));
+}
+
+void copie(int texture, int x, int y, int sx1, int sy1, int sx2, int sy2)
+{
+    dessineImage(texture, MakeCoord(x, y), MakeCoord(sx1, sy1), MakeCoord(sx2, sy2));
+}
+} // namespace
+
+void CContainer::dessineCadre()
+{
+    const int t = skin.texture;
+    const int x0 = skin.decoupeX[0], x1 = skin.decoupeX[1], x2 = skin.decoupeX[2],
+              x3 = skin.decoupeX[3];
+    const int y0 = skin.decoupeY[0], y1 = skin.decoupeY[1], y2 = skin.decoupeY[2],
+              y3 = skin.decoupeY[3];
+    const int W = limites.largeur(), H = limites.hauteur();
+    const int gauche = coupe16(x1 - x0), droite = coupe16(x3 - x2);
+    const int haut = coupe16(y1 - y0), bas = coupe16(y3 - y2);
+    const int xD = coupe16(W - droite), yB = coupe16(H - bas);
+
+    // Les coins, à leur taille naturelle.
+    copie(t, 0, 0, x0, y0, x1, y1);
+    copie(t, xD, 0, x2 + 1, y0, x3 + 1, y1);
+    copie(t, xD, yB, x2 + 1, y2 + 1, x3 + 1, y3 + 1);
+    copie(t, 0, yB, x0, y2 + 1, x1, y3 + 1);
+
+    // Un pas de carreau nul ou négatif ne finirait jamais : ce morceau est alors étiré.
+    const int pasX = x2 - x1 - 1, pasY = y2 - y1 - 1;
+    const bool carreauxX = !skin.etire && pasX > 0;
+    const bool carreauxY = !skin.etire && pasY > 0;
+
+    if (carreauxX) {
+        empileDecoupage(MakeCoord(gauche, 0), MakeCoord(xD, H));
+        for (int x = gauche; x <= xD; x += pasX) {
+            copie(t, x, 0, x1 + 1, y0, x2, y1);
+            copie(t, x, yB, x1 + 1, y2 + 1, x2, y3 + 1);
+        }
+        depileDecoupage();
+    } else {
+        etire(t, gauche, 0, xD, haut, x1 + 2, y0, x2 - 1, y1);
+        etire(t, gauche, yB, xD, H, x1 + 2, y2 + 1, x2 - 1, y3 + 1);
+    }
+    if (carreauxY) {
+        empileDecoupage(MakeCoord(0, haut), MakeCoord(W, yB));
+        for (int y = haut; y <= yB; y += pasY) {
+            copie(t, 0, y, x0, y1 + 1, x1, y2);
+            copie(t, xD, y, x2 + 1, y1 + 1, x3 + 1, y2);
+        }
+        depileDecoupage();
+    } else {
+        etire(t, 0, haut, gauche, yB, x0, y1 + 2, x1, y2 - 1);
+        etire(t, xD, haut, W, yB, x2 + 1, y1 + 2, x3 + 1, y2 - 1);
+    }
+    if (carreauxX && carreauxY) {
+        empileDecoupage(MakeCoord(gauche, haut), MakeCoord(xD, yB));
+        for (int x = gauche; x <= xD; x += pasX)
+            for (int y = haut; y <= yB; y += pasY)
+                copie(t, x, y, x1 + 1, y1 + 1, x2, y2);
+        depileDecoupage();
+    } else {
+        etire(t, gauche, haut, xD, yB, x1 + 2, y1 + 2, x2 - 1, y2 - 1);
+    }
+}
+
+void CContainer::dessine(CObjetGDI* /*emetteur*/)
+{
+    empileOrigine(limites.hautGauche);
+    // Un indice hors du jeu de textures ne dessine pas de cadre plutôt que de lire au-delà.
+    if (skin.texture >= 0 && skin.texture < NOMBRE_TEXTURES)
+        dessineCadre();
+
+    const Rect client = zoneClient();
+    empileOrigine(MakeCoord(skin.margeGauche, skin.margeHaut));
+    empileDecoupage(client.hautGauche, client.basDroite);
+    styleCourant().couleur = skin.couleurTexte;
+
+    // De l'arrière vers l'avant : le premier plan est dessiné en dernier.
+    for (Noeud<CObjetGDI*>* n = enfants.queue; n; n = n->precedent)
+        if (n->element->visible)
+            declenche(n->element->evenements[EVT_DESSIN], n->element);
+
+    depileDecoupage();
+    depileOrigine();
+    depileOrigine();
 }

@@ -1,4 +1,5 @@
-// CContainer : objet qui possède des enfants, rangés du premier plan vers l'arrière.
+// CContainer : objet qui possède des enfants, rangés du premier plan vers l'arrière, leur
+// transmet la souris et les dessine dans sa zone client sous un cadre habillé.
 #pragma once
 
 #include "render/SkinContainer.h"
@@ -10,21 +11,47 @@ class CContainer : public CObjetGDI
     SkinContainer skin;           // copie de la ligne choisie
     CObjetGDI* capture = nullptr; // l'enfant qui tient l'appui en cours
     Liste<CObjetGDI*> enfants;    // tete : premier plan ; queue : arrière-plan
-    uint16_t boutonCapture = 0;   // 0 gauche, 1 droit
-    bool modal = false;
+    uint16_t boutonCapture = 0;   // bouton du dernier appui traité : 0 gauche, 1 droit
+    bool modal = false;           // au premier plan, il est seul à recevoir la souris
 
     // indiceSkin : une ligne de skinsContainer, ou -1 pour la ligne par défaut.
     explicit CContainer(int indiceSkin);
-    // Détruit chaque enfant avant la partie de base.
+    // Détruit chaque enfant, du premier plan vers l'arrière, avant la partie de base.
     ~CContainer() override;
 
-    // Ajoute au premier plan et devient le parent de l'objet.
+    // Ajoute au premier plan et devient le parent de l'objet ; une fenêtre est centrée et
+    // la capture oubliée.
     void ajouteObjetGDI(CObjetGDI* objet);
     // Ajoute à l'arrière-plan, sans rien changer à la capture.
     void ajouteObjetGDIDerriere(CObjetGDI* objet);
     // Retire l'objet de la liste sans le détruire.
     void retireObjetGDI(CObjetGDI* objet);
 
+    // Retient l'enfant qui tient l'appui ; une fenêtre passe au premier plan. Vrai quand
+    // une fenêtre vient d'être montée devant les autres.
+    bool setCapture(CObjetGDI* enfant);
+    // L'enfant sous la souris, ou nul ; le souris des enfants doit être à jour.
+    CObjetGDI* objetSousSouris();
+    // La zone client, en coordonnées client : (0,0) jusqu'à la taille moins les marges.
+    Rect zoneClient();
+
+    // Touches : rien par défaut ; le conteneur ne les transmet pas à ses enfants.
     virtual void toucheClavier(int touche);
     virtual void toucheSpeciale(int touche);
+
+    // Gestionnaires inscrits par le constructeur sur les listes du conteneur.
+    void appuiGauche(CObjetGDI* emetteur);
+    void appuiDroit(CObjetGDI* emetteur);
+    void clicGauche(CObjetGDI* emetteur);
+    void clicDroit(CObjetGDI* emetteur);
+    void relacheGaucheDehors(CObjetGDI* emetteur);
+    void relacheDroitDehors(CObjetGDI* emetteur);
+    void miseAJour(CObjetGDI* emetteur);
+    void dessine(CObjetGDI* emetteur);
+
+  private:
+    void appui(uint16_t bouton, TypeEvenement appui);
+    void relache(uint16_t bouton, TypeEvenement clic, TypeEvenement dessus, TypeEvenement dehors);
+    void relacheDehors(uint16_t bouton, TypeEvenement dehors);
+    void dessineCadre();
 };
