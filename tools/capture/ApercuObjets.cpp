@@ -1,0 +1,178 @@
+// Aperçu des objets : une vraie fenêtre de la boîte à outils, un objet de chaque sorte, menée
+// par les rappels d'entrée puis dessinée par Mesa hors écran et écrite en PNG.
+#include "Wexo.h"
+#include "app/Application.h"
+#include "app/Entrees.h"
+#include "containers/CFenetre.h"
+
+#include <EGL/egl.h>
+#include <EGL/eglext.h>
+#include <GL/gl.h>
+#include <png.h>
+
+#include <cstdio>
+#include <vector>
+
+namespace
+{
+// Contexte OpenGL de compatibilité sur une surface hors écran de la taille de l'écran : Mesa
+// sans serveur d'affichage (plateforme « surfaceless »).
+bool ouvreContexte()
+{
+    auto afficheurPlateforme = reinterpret_cast<PFNEGLGETPLATFORMDISPLAYEXTPROC>(
+        eglGetProcAddress("eglGetPlatformDisplayEXT"));
+    if (!afficheurPlateforme)
+        return false;
+    EGLDisplay d = afficheurPlateforme(EGL_PLATFORM_SURFACELESS_MESA, EGL_DEFAULT_DISPLAY, nullptr);
+    if (d == EGL_NO_DISPLAY || !eglInitialize(d, nullptr, nullptr))
+        return false;
+    const EGLint attributs[] = {EGL_SURFACE_TYPE,
+                                EGL_PBUFFER_BIT,
+                                EGL_RED_SIZE,
+                                8,
+                                EGL_GREEN_SIZE,
+                                8,
+                                EGL_BLUE_SIZE,
+                                8,
+                                EGL_ALPHA_SIZE,
+                                8,
+                                EGL_RENDERABLE_TYPE,
+                                EGL_OPENGL_BIT,
+                                EGL_NONE};
+    EGLConfig config;
+    EGLint nombre = 0;
+    if (!eglChooseConfig(d, attributs, &config, 1, &nombre) || nombre < 1)
+        return false;
+    const EGLint taille[] = {EGL_WIDTH, LARGEUR_ECRAN, EGL_HEIGHT, HAUTEUR_ECRAN, EGL_NONE};
+    EGLSurface surface = eglCreatePbufferSurface(d, config, taille);
+    if (surface == EGL_NO_SURFACE || !eglBindAPI(EGL_OPENGL_API))
+        return false;
+    EGLContext contexte = eglCreateContext(d, config, EGL_NO_CONTEXT, nullptr);
+    return contexte != EGL_NO_CONTEXT && eglMakeCurrent(d, surface, surface, contexte);
+}
+
+// Écrit le rectangle r de l'écran (y vers le bas) en PNG RGB.
+bool ecritPNG(const char* chemin, Rect r)
+{
+    const int l = r.largeur(), h = r.hauteur();
+    std::vector<unsigned char> pixels(size_t(l) * h * 3);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(r.hautGauche.x, HAUTEUR_ECRAN - r.basDroite.y, l, h, GL_RGB, GL_UNSIGNED_BYTE,
+                 pixels.data());
+    FILE* f = std::fopen(chemin, "wb");
+    if (!f)
+        return false;
+    png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png_create_info_struct(png);
+    if (setjmp(png_jmpbuf(png))) {
+        png_destroy_write_struct(&png, &info);
+        std::fclose(f);
+        return false;
+    }
+    png_init_io(png, f);
+    png_set_IHDR(png, info, l, h, 8, PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
+                 PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
+    png_write_info(png, info);
+    // OpenGL lit de bas en haut : la dernière ligne lue est le haut de l'image.
+    for (int y = h - 1; y >= 0; --y)
+        png_write_row(png, &pixels[size_t(y) * l * 3]);
+    png_write_end(png, nullptr);
+    png_destroy_write_struct(&png, &info);
+    return std::fclose(f) == 0;
+}
+
+// Coin d'un objet dans l'écran : la fenêtre est directement sous la racine.
+Coord surEcran(const CFenetre& f, const CObjetGDI& o, int dx, int dy)
+{
+    return MakeCoord(f.limites.hautGauche.x + f.skin.margeGauche + o.limites.hautGauche.x + dx,
+                     f.limites.hautGauche.y + f.skin.margeHaut + o.limites.hautGauche.y + dy);
+}
+
+void bouge(Coord p)
+{
+    mouvementSouris(p.x, p.y);
+}
+
+void clique(Coord p)
+{
+    bouge(p);
+    boutonSouris(BOUTON_GAUCHE, ETAT_ENFONCE, p.x, p.y);
+    boutonSouris(BOUTON_GAUCHE, ETAT_RELACHE, p.x, p.y);
+}
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const char* sortie = argc > 1 ? argv[1] : "apercu-objets.png";
+    if (!ouvreContexte()) {
+        std::fprintf(stderr, "Pas de contexte OpenGL hors écran (EGL Mesa)\n");
+        return 1;
+    }
+    if (!initialiseOpenGL() || !chargePolices()) {
+        std::fprintf(stderr, "Images de Data illisibles : lancer depuis le dossier de build\n");
+        return 1;
+    }
+
+    // La racine plein écran, sans cadre, et une fenêtre beige au milieu.
+    CContainer* fond = new CContainer(-1);
+    fond->limites = PLEIN_ECRAN;
+    racine = fond;
+    CFenetre* fenetre = new CFenetre(CONTAINER_SKIN_BEIGE);
+    fenetre->setLimites(MakeRect(0, 0, 640, 410));
+
+    CBouton* normal =
+        new CBouton(MakeRect(10, 12, 200, 0), "<centre>Normal", BOUTON_SKIN_ROND_VARIABLE);
+    CBouton* survole =
+        new CBouton(MakeRect(210, 12, 400, 0), "<centre>Survol\xE9", BOUTON_SKIN_ROND_VARIABLE);
+    CBouton* appuye =
+        new CBouton(MakeRect(410, 12, 600, 0), "<centre>Appuy\xE9", BOUTON_SKIN_ROND_VARIABLE);
+    CCoche* coche = new CCoche(MakeCoord(16, 130), false, COCHE_SKIN_DEFAUT);
+    CCoche* vide = new CCoche(MakeCoord(16, 176), false, COCHE_SKIN_DEFAUT);
+    CTexte* legendeCoche = new CTexte(MakeCoord(58, 138), "Case coch\xE9"
+                                                          "e");
+    CTexte* legendeVide = new CTexte(MakeCoord(58, 184), "Case vide");
+    CProgression* barre =
+        new CProgression(MakeCoord(210, 134), 220, true, 0, 0, 100, PROGRESSION_SKIN_DEFAUT);
+    // La légende de la barre montre la valeur que le glissement aura posée.
+    static char texteBarre[64] = "";
+    CTexte* legendeBarre = new CTexte(MakeRect(214, 182, 440, 204), texteBarre);
+    CImage* image = new CImage(MakeRect(450, 120, 600, 270), TEXTURE_MOI);
+    CTexte* zone = new CTexte(
+        MakeRect(16, 236, 430, 350),
+        "<taille='16'>Zone de texte : <b>gras</b>, <i>italique</i>, <u>soulign\xE9</u>, "
+        "<barre>barr\xE9</barre>, <couleur='0,120,110'>couleur</couleur>.<br>"
+        "Accents \xE9\xE8\xEA\xE0\xE7\xF4 \xC9\xC0\xC7, 100 % litt\xE9ral, coup\xE9 au bord "
+        "du rectangle qui lui est donn\xE9.");
+
+    for (CObjetGDI* o : std::vector<CObjetGDI*>{zone, image, legendeBarre, barre, legendeVide,
+                                                legendeCoche, vide, coche, appuye, survole, normal})
+        fenetre->ajouteObjetGDI(o);
+    fond->ajouteObjetGDI(fenetre);
+
+    // Les gestes passent par les rappels d'entrée, comme sous GLUT : un clic coche la case, un
+    // glissement règle la barre, puis un appui reste tenu sur le troisième bouton.
+    clique(surEcran(*fenetre, *coche, 12, 12));
+    bouge(surEcran(*fenetre, *barre, 20, 18));
+    boutonSouris(BOUTON_GAUCHE, ETAT_ENFONCE, 0, 0);
+    bouge(surEcran(*fenetre, *barre, 140, 22));
+    boutonSouris(BOUTON_GAUCHE, ETAT_RELACHE, 0, 0);
+    bouge(surEcran(*fenetre, *appuye, 165, 62));
+    boutonSouris(BOUTON_GAUCHE, ETAT_ENFONCE, 0, 0);
+    // Une seule souris : le survol du deuxième bouton est l'événement qu'une seconde souris
+    // ferait tirer par la fenêtre.
+    declenche(survole->evenements[EVT_SURVOL], survole);
+    std::snprintf(texteBarre, sizeof texteBarre,
+                  "R\xE9gl\xE9"
+                  "e \xE0 la souris : %d",
+                  int(barre->valeur));
+
+    affichage();
+    glFinish();
+    const bool ecrit = ecritPNG(sortie, fenetre->limites);
+    std::printf("%s : fenêtre (%d,%d)-(%d,%d), barre à %d\n", ecrit ? sortie : "ÉCHEC",
+                fenetre->limites.hautGauche.x, fenetre->limites.hautGauche.y,
+                fenetre->limites.basDroite.x, fenetre->limites.basDroite.y, barre->valeur);
+    delete fond;
+    racine = nullptr;
+    return ecrit ? 0 : 1;
+}
