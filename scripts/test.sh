@@ -4,7 +4,11 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 paquets=(cmake g++ make pkg-config googletest libgtest-dev libgl-dev libglu1-mesa-dev
-         freeglut3-dev libfreetype-dev fonts-dejavu-core)
+         freeglut3-dev libfreetype-dev fonts-dejavu-core
+         # Éditeur et tests de bout en bout : boîte d'erreur SDL et ses polices, serveurs X
+         # privés, Mesa logiciel, pilotage et captures.
+         libsdl2-dev xfonts-base xserver-xorg-core xserver-xorg-video-dummy xvfb
+         libgl1-mesa-dri libglx-mesa0 xdotool x11-utils imagemagick)
 manquants=()
 for p in "${paquets[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || manquants+=("$p")

@@ -1,0 +1,107 @@
+#!/usr/bin/env bash
+# Outils des tests de bout en bout : dossier de travail, serveur X privé, attente des fenêtres,
+# captures d'écran ; tout ce qui a été lancé est arrêté à la sortie, par son propre numéro.
+set -euo pipefail
+
+EDITEUR=${1:?chemin de l editeur}
+BUILD=${2:?dossier de construction}
+SCENARIO=$(basename "$0" .sh)
+RACINE_DEPOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../.." && pwd)
+# shellcheck source=../../../scripts/serveurs-x.sh
+source "$RACINE_DEPOT/scripts/serveurs-x.sh"
+
+# Sans serveur X ni xdotool, le test est sauté (code 77) ; scripts/test.sh les installe.
+for outil in Xorg Xvfb xdotool xwininfo import; do
+    if ! command -v "$outil" >/dev/null; then
+        echo "outil absent : $outil ; test sauté" >&2
+        exit 77
+    fi
+done
+
+TRAVAIL=$(mktemp -d /tmp/wexo-bout-en-bout-XXXXXX)
+CAPTURES="$BUILD/captures/$SCENARIO"
+rm -rf "$CAPTURES"
+mkdir -p "$CAPTURES" "$TRAVAIL/Data"
+cp "$BUILD"/Data/*.tga "$TRAVAIL/Data/"
+PID_EDITEUR=
+
+nettoie() {
+    if [ -n "$PID_EDITEUR" ]; then
+        kill "$PID_EDITEUR" 2>/dev/null || true
+    fi
+    arrete_serveur_x
+    cp "$TRAVAIL"/*.log "$CAPTURES/" 2>/dev/null || true
+    rm -rf "$TRAVAIL"
+}
+trap nettoie EXIT
+
+echec() {
+    echo "ÉCHEC ($SCENARIO) : $*" >&2
+    echo "--- sortie d'erreur de l'éditeur ---" >&2
+    cat "$TRAVAIL/editeur.log" >&2 2>/dev/null || true
+    exit 1
+}
+
+serveur() {
+    demarre_serveur_x "$1" "$TRAVAIL/serveur"
+    export DISPLAY=$SERVEUR_X_AFFICHAGE
+}
+
+# Lance l'éditeur dans le dossier de travail, sortie d'erreur dans editeur.log.
+lance_editeur() {
+    (cd "$TRAVAIL" && exec "$EDITEUR") 2>"$TRAVAIL/editeur.log" &
+    PID_EDITEUR=$!
+}
+
+# Identifiant de la fenêtre de premier niveau de ce nom (titre exact), vide sinon.
+fenetre() {
+    xwininfo -root -tree 2>/dev/null | awk -v nom="\"$1\":" '$2 == nom || index($0, " " nom " ") { print $1; exit }'
+}
+
+attend_fenetre() {
+    local id i
+    for i in $(seq 1 150); do
+        id=$(fenetre "$1")
+        if [ -n "$id" ]; then
+            echo "$id"
+            return 0
+        fi
+        kill -0 "$PID_EDITEUR" 2>/dev/null || echec "l'éditeur s'est arrêté avant la fenêtre \"$1\""
+        sleep 0.1
+    done
+    echec "pas de fenêtre \"$1\""
+}
+
+capture() {
+    import -window root "$CAPTURES/$1.png"
+}
+
+# Attend la fin de l'éditeur et pose CODE_EDITEUR, son code de sortie.
+attend_fin() {
+    local i
+    for i in $(seq 1 100); do
+        if ! kill -0 "$PID_EDITEUR" 2>/dev/null; then
+            CODE_EDITEUR=0
+            wait "$PID_EDITEUR" || CODE_EDITEUR=$?
+            PID_EDITEUR=
+            return 0
+        fi
+        sleep 0.1
+    done
+    echec "l'éditeur ne s'est pas terminé"
+}
+
+# La boîte d'erreur : même texte sur la sortie d'erreur, en UTF-8.
+verifie_message_erreur() {
+    local attendu
+    attendu=$(printf 'Erreur !\nImpossible d%sinitialiser OpenGL, ou impossible de charger une texture. Je l\xc3\xa2che l%saffaire...' "'" "'")
+    grep -qxF "Erreur !" "$TRAVAIL/editeur.log" || echec "titre absent de la sortie d'erreur"
+    [ "$(grep -A1 -xF 'Erreur !' "$TRAVAIL/editeur.log")" = "$attendu" ] ||
+        echec "texte de la boîte différent sur la sortie d'erreur"
+}
+
+# Répond à la boîte par Entrée, comme après un clic qui lui donne le clavier.
+repond_entree() {
+    xdotool windowfocus "$1"
+    xdotool key Return
+}
