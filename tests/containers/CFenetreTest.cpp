@@ -234,9 +234,14 @@ TEST_F(Glissement, PleinEcranJamais)
     auto* P = new CFenetre(CONTAINER_SKIN_BEIGE);
     racine->ajouteObjetGDI(P);
     EXPECT_EQ(P->limites, MakeRect(0, 0, 1030, 777));
-    joue(racine, "@500,10 G+ @600,100 G+ @700,200 G-");
+    // Décalée de 6 à gauche, elle est encore plein écran ; glissée, la borne gauche la
+    // ramènerait en 0.
+    P->limites = MakeRect(-6, 0, 1030, 777);
+    joue(racine, "@500,10 G+");
     EXPECT_FALSE(P->enDeplacement);
-    EXPECT_EQ(P->limites, MakeRect(0, 0, 1030, 777));
+    joue(racine, "@600,100 G+ @700,200 G-");
+    EXPECT_FALSE(P->enDeplacement);
+    EXPECT_EQ(P->limites, MakeRect(-6, 0, 1030, 777));
     EXPECT_FALSE(racine->enDeplacement);
     EXPECT_EQ(racine->limites, PLEIN_ECRAN);
 }
