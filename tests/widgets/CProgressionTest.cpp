@@ -3,6 +3,7 @@
 #include "widgets/CProgression.h"
 
 #include "containers/CContainer.h"
+#include "containers/CFenetre.h"
 #include "render/PilesDessin.h"
 #include "render/Texture.h"
 
@@ -290,4 +291,59 @@ TEST_F(Progression, MilieuxEtires)
     EXPECT_EQ(morceaux[3], m(Rn + 1, Q1.y, Rn + 3, Q2.y + 1, 30 + xD, yr, 30 + xD + 2, yrb));
     EXPECT_EQ(morceaux[4], m(L + 2, K1.y, Rn - 1, K2.y + 1, 54, y, 30 + xD, yb));
     EXPECT_EQ(morceaux[5], m(L + 2, Q1.y, Rn - 1, Q2.y + 1, 54, yr, 30 + xD, yrb));
+}
+
+TEST_F(Progression, GlissementRouteParLArbre)
+{
+    // Racine plein écran, une fenêtre centrée, la barre dedans : les gestes passent par la
+    // mise à jour puis le bouton, comme les rappels d'entrée.
+    CContainer racine(-1);
+    racine.limites = PLEIN_ECRAN;
+    CFenetre* fenetre = new CFenetre(-1);
+    fenetre->setLimites(MakeRect(0, 0, 300, 200));
+    CProgression* b =
+        new CProgression(MakeCoord(40, 60), 200, true, 0, 30, 100, PROGRESSION_SKIN_DEFAUT);
+    fenetre->ajouteObjetGDI(b);
+    racine.ajouteObjetGDI(fenetre);
+    CTemoin temoin;
+    ajouteGestionnaire(b->changementValeur, &temoin, &CTemoin::note);
+    // Abscisse x de la barre et ordonnée y de la barre, à l'écran.
+    const Coord coin = fenetre->limites.hautGauche + b->limites.hautGauche;
+    auto bouge = [&](int x, int y) {
+        racine.souris = MakeCoord(coin.x + x, coin.y + y);
+        declenche(racine.evenements[EVT_MISE_A_JOUR], &racine);
+    };
+    auto bouton = [&](int evenement) {
+        declenche(racine.evenements[EVT_MISE_A_JOUR], &racine);
+        declenche(racine.evenements[evenement], &racine);
+    };
+
+    enum { BOUGE, BOUTON };
+    struct Pas {
+        int geste, x, y, evenement, valeur, appels;
+    } script[] = {
+        {BOUGE, 50, 10, 0, 30, 0},               // survol : rien
+        {BOUTON, 0, 0, EVT_APPUI_GAUCHE, 22, 1}, // appui gauche en x 50
+        {BOUGE, 100, 10, 0, 49, 2},              // glissé sur la barre
+        {BOUGE, 100, 150, 0, 49, 3},             // sous la barre, même valeur
+        {BOUGE, -500, -100, 0, 0, 4},            // hors de la fenêtre : minimum
+        {BOUGE, 900, 10, 0, 100, 5},             // au-delà à droite : maximum
+        {BOUTON, 0, 0, EVT_CLIC_GAUCHE, 100, 6}, // sa mise à jour prévient encore
+        {BOUGE, 60, 10, 0, 100, 6},              // plus d'appui : plus rien
+        {BOUTON, 0, 0, EVT_APPUI_DROIT, 100, 6}, // appui droit sur la barre
+        {BOUGE, 20, 10, 0, 100, 6},              // glissement droit : la valeur reste
+        {BOUTON, 0, 0, EVT_CLIC_DROIT, 100, 6},
+        {BOUTON, 0, 0, EVT_APPUI_GAUCHE, 6, 7}, // de nouveau à gauche, en x 20
+    };
+    int ligne = 0;
+    for (const Pas& p : script) {
+        if (p.geste == BOUGE)
+            bouge(p.x, p.y);
+        else
+            bouton(p.evenement);
+        EXPECT_EQ(b->valeur, p.valeur) << "ligne " << ligne;
+        EXPECT_EQ(int(temoin.appels.size()), p.appels) << "ligne " << ligne;
+        ++ligne;
+    }
+    EXPECT_EQ(fenetre->limites.hautGauche, coin - b->limites.hautGauche); // jamais déplacée
 }
