@@ -265,3 +265,52 @@ TEST_F(DessinConteneur, LigneParDefautSansCadre)
     EXPECT_EQ(profondeurOrigines(), 0);
     EXPECT_EQ(profondeurDecoupages(), 0);
 }
+
+TEST_F(DessinConteneur, CasLimitesDuCadre)
+{
+    // Plus petit que ses coins : bords et centre auraient une destination retournée ; seuls
+    // les quatre coins sont posés, rien n'est dessiné en miroir.
+    CContainer petit(CONTAINER_SKIN_BEIGE);
+    petit.limites = MakeRect(0, 0, 30, 30);
+    dessine(petit);
+    const std::vector<Morceau> m = morceaux();
+    ASSERT_EQ(m.size(), 4u) << enregistreur::journal();
+    for (const Morceau& p : m) {
+        EXPECT_LT(p.x1, p.x2);
+        EXPECT_LT(p.y1, p.y2);
+    }
+    // Un indice de texture hors du jeu : pas de cadre, les enfants sont dessinés quand même.
+    enregistreur::efface();
+    CContainer horsJeu(-1);
+    horsJeu.skin.texture = NOMBRE_TEXTURES;
+    auto* X = new CPeintre("X", MakeRect(0, 0, 10, 10));
+    horsJeu.ajouteObjetGDI(X);
+    dessine(horsJeu);
+    EXPECT_TRUE(enregistreur::appels().empty());
+    EXPECT_EQ(journal(), (std::vector<std::string>{"X"}));
+}
+
+TEST_F(DessinConteneur, TresLargeRepeteSansBoucleSansFin)
+{
+    // Colonnes de 10 et 40 texels, carreau de 64 : le bord droit de la bande du haut tombe en
+    // 32767 - 40 = 32727, et aucun x = 10 + 64 k ne tombe entre 32728 et 32767. Un compteur
+    // sur 16 bits repasserait donc en négatif sans jamais dépasser ce bord.
+    CContainer c(2);
+    const int decoupeX[4] = {0, 10, 75, 115};
+    for (int i = 0; i < 4; ++i)
+        c.skin.decoupeX[i] = decoupeX[i];
+    const int haut = c.skin.decoupeY[1] - c.skin.decoupeY[0];
+    const int bas = c.skin.decoupeY[3] - c.skin.decoupeY[2];
+    c.limites = MakeRect(-32000, 0, 32767 - 32000, haut + bas + 1);
+    dessine(c);
+    // Seule la fin est à l'écran, de 0 à 767 : le dernier carreau du haut, en 10 + 64 * 511 =
+    // 32714 (écran 714), est coupé contre la colonne de droite, en 727.
+    // Les carreaux entiers commencent en 10, 74, ... 714 : douze à l'écran.
+    std::vector<Morceau> haut0;
+    for (const Morceau& p : morceaux())
+        if (p.y1 == 0 && p.sx1 == decoupeX[1] + 1)
+            haut0.push_back(p);
+    ASSERT_EQ(haut0.size(), 12u) << enregistreur::journal();
+    EXPECT_EQ(haut0.back(),
+              (Morceau{11, c.skin.decoupeY[0], 11 + 13, c.skin.decoupeY[1], 714, 0, 727, haut}));
+}
