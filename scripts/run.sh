@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# Lance l'éditeur : installe ce qui manque, construit si besoin, puis l'ouvre depuis build/travail
+# (qui contient Data/). Sans affichage, il démarre son propre Xorg au pilote factice, y joue une
+# courte séance enregistrée et laisse captures d'écran et Fenetre1.cpp dans un dossier qu'il nomme.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+depot=$PWD
+
+paquets=(cmake g++ make pkg-config googletest libgtest-dev libgl-dev libglu1-mesa-dev
+         freeglut3-dev libfreetype-dev fonts-dejavu-core libsdl2-dev xfonts-base
+         libgl1-mesa-dri libglx-mesa0 x11-utils xserver-xorg-core xserver-xorg-video-dummy
+         xdotool imagemagick)
+manquants=()
+for p in "${paquets[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || manquants+=("$p")
+done
+if [ ${#manquants[@]} -gt 0 ]; then
+    if [ "$(id -u)" -eq 0 ]; then
+        apt-get update -qq
+        DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${manquants[@]}"
+    else
+        echo "Paquets manquants (à installer en root) : ${manquants[*]}" >&2
+        exit 1
+    fi
+fi
+
+cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
+cmake --build build -j2 --target editeur
+
+# Le dossier de travail : l'éditeur y lit Data/ et y écrit Fenetre1.cpp en sortant par Échap.
+travail="$depot/build/travail"
+mkdir -p "$travail"
+rm -rf "$travail/Data"
+cp -r build/Data "$travail/Data"
+echo "Fenetre1.cpp sera écrit dans $travail/Fenetre1.cpp (à la sortie par Échap)."
+
+if [ -n "${DISPLAY:-}" ] && xdpyinfo > /dev/null 2>&1; then
+    echo "Éditeur sur l'affichage $DISPLAY. Échap ferme l'aide, puis quitte."
+    cd "$travail"
+    exec "$depot/build/editeur"
+fi
+
+# Pas d'affichage : un Xorg privé et une séance jouée par xdotool.
+seance="$depot/build/seance-$(date +%Y%m%d-%H%M%S)"
+mkdir -p "$seance"
+source scripts/serveurs-x.sh
+source scripts/seance-editeur.sh
+pid_editeur=
+termine() {
+    [ -z "$pid_editeur" ] || kill "$pid_editeur" 2> /dev/null || true
+    arrete_serveur_x
+}
+trap termine EXIT
+
+echo "Aucun affichage : Xorg privé au pilote factice, séance enregistrée dans $seance"
+demarre_serveur_x xorg "$seance/serveur"
+export DISPLAY=$SERVEUR_X_AFFICHAGE
+rm -f "$travail/Fenetre1.cpp"
+(cd "$travail" && exec "$depot/build/editeur") 2> "$seance/editeur.log" &
+pid_editeur=$!
+attend_editeur
+DOSSIER_CAPTURES=$seance
+joue_seance_demo
+code=0
+wait "$pid_editeur" || code=$?
+pid_editeur=
+if [ -f "$travail/Fenetre1.cpp" ]; then
+    cp "$travail/Fenetre1.cpp" "$seance/"
+fi
+echo "L'éditeur a rendu $code."
+echo "Séance dans $seance :"
+ls "$seance"
