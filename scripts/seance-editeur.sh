@@ -78,8 +78,8 @@ joue_seance_demo() {
     place 4 60 250 260 450
     place 5 360 320 660 350
     capture_ecran 02-objets-poses
-    # Le bouton, pris en son milieu, descend de 150 pixels.
-    glisse 440 105 440 255
+    # Le bouton, pris en son milieu, part à droite et en bas.
+    glisse 440 105 800 255
     # L'image, prise par son coin bas-droit, s'agrandit.
     glisse 258 448 330 520
     capture_ecran 03-deplace-et-agrandi

@@ -47,12 +47,19 @@ std::string windows1252VersUtf8(const char* texte)
     return s;
 }
 
-void afficheErreur(bool avecAnnuler)
+void ecritErreur()
 {
     const std::string titre = windows1252VersUtf8(TITRE_ERREUR);
     const std::string texte = windows1252VersUtf8(TEXTE_ERREUR);
     std::fprintf(stderr, "%s\n%s\n", titre.c_str(), texte.c_str());
     std::fflush(stderr);
+}
+
+void afficheErreur(bool avecAnnuler)
+{
+    const std::string titre = windows1252VersUtf8(TITRE_ERREUR);
+    const std::string texte = windows1252VersUtf8(TEXTE_ERREUR);
+    ecritErreur();
     plateforme.libereAffichage();
     plateforme.boiteMessage(titre.c_str(), texte.c_str(), avecAnnuler);
 }

@@ -8,25 +8,29 @@
 
 #include <cstdarg>
 #include <cstdio>
+#include <cstdlib>
 
 namespace
 {
-// Erreur fatale de GLUT (affichage introuvable...) : dire pourquoi avant que GLUT ne sorte.
+// Erreur fatale de GLUT (affichage introuvable...) : dire pourquoi avant que GLUT ne sorte en
+// échec. Sans affichage, aucune boîte ne peut s'ouvrir : la sortie d'erreur seule parle.
 void erreurGLUT(const char* format, va_list arguments)
 {
     std::fprintf(stderr, "GLUT : ");
     std::vfprintf(stderr, format, arguments);
     std::fprintf(stderr, "\n");
-    afficheErreur(false);
+    ecritErreur();
+    // GLUT n'est pas en état de se défaire lui-même après une telle erreur.
+    std::exit(1);
 }
 } // namespace
 
 int main(int argc, char** argv)
 {
-    installeBoiteMessage();
     glutInitErrorFunc(erreurGLUT);
     glutInit(&argc, argv);
     installePlateformeGLUT();
+    installeBoiteMessage();
 
     glutInitDisplayMode(GLUT_DOUBLE | GLUT_RGBA);
     glutGameModeString("1024x768:32");
