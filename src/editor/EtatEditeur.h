@@ -24,5 +24,15 @@ extern CBouton* boutonsSelection[NOMBRE_TYPES_OBJETS];
 // Quitte l'application ; nul tant que l'application ne l'a pas branché.
 extern void (*quitterEditeur)();
 
+// Codes des touches que lisent l'éditeur, son menu et la fenêtre de message (octet bas du code).
+const int TOUCHE_ENTREE = 13;
+const int TOUCHE_ECHAP = 27;
+const int TOUCHE_ESPACE = 32;
+const int TOUCHE_PLUS = 43;
+const int TOUCHE_MOINS = 45;
+const int TOUCHE_SUPPR = 127;
+// Code de touche spéciale de F1.
+const int TOUCHE_F1 = 1;
+
 // Le texte de la fenêtre d'aide, balisé, en Windows-1252.
 extern const char TEXTE_AIDE[];

@@ -1,6 +1,13 @@
 // ExportSource : mise en forme des lignes du source généré et écriture par renommage.
 #include "editor/ExportSource.h"
 
+#include "containers/CFenetre.h"
+#include "widgets/CBouton.h"
+#include "widgets/CCoche.h"
+#include "widgets/CImage.h"
+#include "widgets/CProgression.h"
+#include "widgets/CTexte.h"
+
 #include <cerrno>
 #include <cstdarg>
 #include <cstdio>
@@ -116,6 +123,37 @@ std::string ligneProgression(Coord p, int largeur, bool modifiable, int minimum,
 std::string finSource()
 {
     return "}\n";
+}
+
+std::string ligneObjet(CObjetGDI* objet)
+{
+    // Le premier genre reconnu, dans cet ordre, décide.
+    if (CTexte* texte = dynamic_cast<CTexte*>(objet))
+        return ligneTexte(texte->limites, texte->texte);
+    if (CBouton* bouton = dynamic_cast<CBouton*>(objet)) {
+        const Coord sans = {-1, -1};
+        const bool sansLegende =
+            bouton->skin.margeTexteHautGauche == sans && bouton->skin.margeTexteBasDroite == sans;
+        return ligneBouton(bouton->limites, !sansLegende, bouton->texte);
+    }
+    if (CCoche* coche = dynamic_cast<CCoche*>(objet))
+        return ligneCoche(coche->limites.hautGauche, coche->cochee);
+    if (CImage* image = dynamic_cast<CImage*>(objet))
+        return ligneImage(image->limites);
+    if (CProgression* barre = dynamic_cast<CProgression*>(objet)) {
+        const Rect l = barre->limites;
+        return ligneProgression(l.hautGauche, l.basDroite.x - l.hautGauche.x, barre->modifiable,
+                                barre->minimum, barre->valeur, barre->maximum);
+    }
+    return std::string();
+}
+
+std::string texteSource(CFenetre& fenetre)
+{
+    std::string s = enteteSource(fenetre.estPleinEcran(), fenetre.limites);
+    for (Noeud<CObjetGDI*>* n = fenetre.enfants.queue; n; n = n->precedent)
+        s += ligneObjet(n->element);
+    return s + finSource();
 }
 
 bool ecritFichierSource(const char* nom, const std::string& texte)

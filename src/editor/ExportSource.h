@@ -5,6 +5,9 @@
 
 #include <string>
 
+class CFenetre;
+class CObjetGDI;
+
 // Le fichier qu'écrit l'éditeur en le quittant, dans le dossier de travail.
 extern const char NOM_FICHIER_SOURCE[];
 
@@ -20,6 +23,14 @@ std::string ligneProgression(Coord position, int largeur, bool modifiable, int m
                              int maximum);
 // La dernière ligne.
 std::string finSource();
+
+// La ligne d'un enfant de la fenêtre éditée ; vide pour ce qui n'est pas un objet posé (menu,
+// fenêtre d'aide).
+std::string ligneObjet(CObjetGDI* objet);
+// Le fichier entier. Les objets vont du plus en arrière au plus en avant : chaque
+// ajouteObjetGDI du fichier met son objet devant les précédents, et rebâtit ainsi l'empilement
+// que l'utilisateur voyait.
+std::string texteSource(CFenetre& fenetre);
 
 // Écrit texte dans un fichier temporaire du même dossier, puis le renomme sur nom : une écriture
 // interrompue ne laisse jamais un demi-fichier. Un fichier existant en lecture seule est laissé

@@ -1,0 +1,326 @@
+// CFenetrePrincipale : construction de la fenêtre éditée, commandes au clavier, édition à la
+// souris (sélection, création, déplacement, redimensionnement) et export à la destruction.
+#include "editor/CFenetrePrincipale.h"
+
+#include "app/Curseur.h"
+#include "editor/CFenetreMessage.h"
+#include "editor/CSelectionObjetGDI.h"
+#include "editor/EtatEditeur.h"
+#include "editor/ExportSource.h"
+#include "render/Primitives.h"
+#include "render/SkinBouton.h"
+#include "render/SkinCoche.h"
+#include "render/SkinContainer.h"
+#include "render/SkinProgression.h"
+#include "render/Texture.h"
+#include "widgets/CBouton.h"
+#include "widgets/CCoche.h"
+#include "widgets/CImage.h"
+#include "widgets/CProgression.h"
+#include "widgets/CTexte.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+const char TEXTE_ZONE_CREEE[] = "Zone de texte";
+const char TEXTE_BOUTON_CREE[] = "<centre>Bouton";
+
+namespace
+{
+// Zone de déplacement qu'aucune position de la souris ne satisfait.
+const Rect JAMAIS = {{-1, -1}, {-1, -1}};
+// Source de l'image créée dans la texture "Moi".
+const Rect SOURCE_IMAGE_CREEE = {{0, 0}, {256, 256}};
+// Barre créée : modifiable, de 0 à 100, à mi-course.
+const int MINIMUM_BARRE = 0;
+const int VALEUR_BARRE = 50;
+const int MAXIMUM_BARRE = 100;
+
+const Couleur COULEUR_ELASTIQUE = {0, 0, 0, 150};
+const float EPAISSEUR_ELASTIQUE = 3;
+const Couleur COULEUR_CONTOUR = {180, 0, 0, 255};
+const float EPAISSEUR_CONTOUR = 4;
+const Couleur COULEUR_POIGNEE = {255, 0, 0, 255};
+const float TAILLE_POIGNEE = 8;
+const uint16_t TRAIT_PLEIN = 0xFFFF;
+} // namespace
+
+CFenetrePrincipale::CFenetrePrincipale() : CFenetre(CONTAINER_SKIN_BEIGE)
+{
+    fenetrePrincipale = this;
+    // Un nouvel éditeur part d'un état neuf.
+    objetSelectionne = nullptr;
+    boutonEnfonce = false;
+    poignee = MakeCoord(0, 0);
+
+    setLimites(PLEIN_ECRAN);
+    typeAAjouter = TYPE_SELECTION;
+    zoneDeplacement = JAMAIS;
+    ajouteGestionnaire(evenements[EVT_APPUI_GAUCHE], this, &CFenetrePrincipale::appuiEdition);
+    ajouteGestionnaire(evenements[EVT_CLIC_GAUCHE], this, &CFenetrePrincipale::relacheEdition);
+    ajouteGestionnaire(evenements[EVT_DESSIN], this, &CFenetrePrincipale::dessineEdition);
+    ajouteGestionnaire(evenements[EVT_MISE_A_JOUR], this, &CFenetrePrincipale::miseAJourEdition);
+    afficheAide();
+}
+
+CFenetrePrincipale::~CFenetrePrincipale()
+{
+    // Les enfants existent encore : le source est écrit avant leur destruction.
+    exporteSource();
+    if (fenetrePrincipale == this)
+        fenetrePrincipale = nullptr;
+    objetSelectionne = nullptr;
+    boutonEnfonce = false;
+}
+
+void CFenetrePrincipale::exporteSource()
+{
+    ecritFichierSource(NOM_FICHIER_SOURCE, texteSource(*this));
+}
+
+void CFenetrePrincipale::afficheAide()
+{
+    CFenetreMessage* aide = new CFenetreMessage(TEXTE_AIDE, false, CONTAINER_SKIN_BEIGE);
+    ajouteObjetGDI(aide);
+    aide->centre();
+}
+
+bool CFenetrePrincipale::menuOuFenetreDevant()
+{
+    if (!enfants.tete)
+        return false;
+    CObjetGDI* devant = enfants.tete->element;
+    return dynamic_cast<CSelectionObjetGDI*>(devant) || dynamic_cast<CFenetre*>(devant);
+}
+
+Coord CFenetrePrincipale::marges() const
+{
+    return MakeCoord(skin.margeGauche, skin.margeHaut);
+}
+
+void CFenetrePrincipale::toucheClavier(int touche)
+{
+    CObjetGDI* devant = enfants.tete ? enfants.tete->element : nullptr;
+    if (CSelectionObjetGDI* menu = dynamic_cast<CSelectionObjetGDI*>(devant)) {
+        menu->toucheClavier(touche);
+        return;
+    }
+    if (CFenetre* fenetre = dynamic_cast<CFenetre*>(devant)) {
+        fenetre->toucheClavier(touche);
+        return;
+    }
+
+    // La fenêtre elle-même n'est sélectionnée que pendant le glissement de son bord : elle
+    // n'a pas de place dans sa propre liste d'enfants.
+    CObjetGDI* objet = objetSelectionne != this ? objetSelectionne : nullptr;
+    switch (touche & 0xFF) {
+    case TOUCHE_ECHAP:
+        // Détruit tout l'arbre, cette fenêtre comprise : plus rien ne doit suivre.
+        if (quitterEditeur)
+            quitterEditeur();
+        return;
+    case TOUCHE_ESPACE:
+        ajouteObjetGDI(new CSelectionObjetGDI());
+        break;
+    case TOUCHE_PLUS:
+        if (objet) {
+            retireObjetGDI(objet);
+            ajouteObjetGDI(objet);
+        }
+        break;
+    case TOUCHE_MOINS:
+        if (objet) {
+            retireObjetGDI(objet);
+            ajouteObjetGDIDerriere(objet);
+        }
+        break;
+    case TOUCHE_SUPPR:
+        supprimeSelection();
+        break;
+    default:
+        break;
+    }
+}
+
+void CFenetrePrincipale::toucheSpeciale(int touche)
+{
+    CObjetGDI* devant = enfants.tete ? enfants.tete->element : nullptr;
+    if (CSelectionObjetGDI* menu = dynamic_cast<CSelectionObjetGDI*>(devant)) {
+        menu->toucheSpeciale(touche);
+        return;
+    }
+    if (CFenetre* fenetre = dynamic_cast<CFenetre*>(devant)) {
+        fenetre->toucheSpeciale(touche);
+        return;
+    }
+    if (touche == TOUCHE_F1)
+        afficheAide();
+}
+
+void CFenetrePrincipale::supprimeSelection()
+{
+    CObjetGDI* objet = objetSelectionne;
+    objetSelectionne = nullptr;
+    if (!objet || objet == this || objet->parent != this)
+        return;
+    retireObjetGDI(objet);
+    // Le bouton peut encore être tenu sur l'objet : la capture ne doit pas lui survivre.
+    if (capture == objet)
+        capture = nullptr;
+    delete objet;
+}
+
+void CFenetrePrincipale::appuiEdition(CObjetGDI*)
+{
+    if (menuOuFenetreDevant()) {
+        objetSelectionne = nullptr;
+        return;
+    }
+    ancre = souris;
+    boutonEnfonce = true;
+    if (typeAAjouter != TYPE_SELECTION) {
+        objetSelectionne = nullptr;
+        return;
+    }
+
+    // Une sélection de la fenêtre n'a duré que le glissement de son bord : un nouvel appui
+    // ne la prend pas pour un objet.
+    if (objetSelectionne == this)
+        objetSelectionne = nullptr;
+    // Sans objet sous la souris, la sélection reste : un appui juste à côté d'elle peut
+    // encore saisir l'un de ses bords.
+    if (CObjetGDI* sous = objetSousSouris())
+        objetSelectionne = sous;
+
+    const int x = souris.x;
+    const int y = souris.y;
+    if (objetSelectionne) {
+        objetSelectionne->ancre = objetSelectionne->souris;
+        const Rect r = objetSelectionne->limites + marges();
+        poignee = MakeCoord(0, 0);
+        const int t = TOLERANCE_POIGNEE;
+        if (r.hautGauche.x - t < x && x < r.basDroite.x + t && r.hautGauche.y - t < y &&
+            y < r.basDroite.y + t) {
+            poignee.x = x < r.hautGauche.x + t ? -1 : (x > r.basDroite.x - t ? 1 : 0);
+            poignee.y = y < r.hautGauche.y + t ? -1 : (y > r.basDroite.y - t ? 1 : 0);
+            return;
+        }
+    }
+
+    // Loin de tout objet : seuls les bords droit et bas de la fenêtre peuvent être saisis.
+    objetSelectionne = nullptr;
+    const int t = TOLERANCE_POIGNEE;
+    const bool droite =
+        limites.basDroite.x - skin.margeDroite - t < x && x < limites.basDroite.x + t;
+    const bool bas = limites.basDroite.y - skin.margeBas - t < y && y < limites.basDroite.y + t;
+    if (!droite && !bas)
+        return;
+    objetSelectionne = this;
+    poignee = MakeCoord(droite ? 1 : 0, bas ? 1 : 0);
+}
+
+CObjetGDI* CFenetrePrincipale::creeObjet(Coord a, Coord b)
+{
+    const Rect r = rectangleEntre(a, b) - marges();
+    const Coord p = a - marges();
+    switch (typeAAjouter) {
+    case TYPE_TEXTE:
+        return new CTexte(r, TEXTE_ZONE_CREEE);
+    case TYPE_BOUTON:
+        return new CBouton(r, TEXTE_BOUTON_CREE, BOUTON_SKIN_ROND_VARIABLE);
+    case TYPE_COCHE:
+        return new CCoche(p, false, COCHE_SKIN_DEFAUT);
+    case TYPE_IMAGE:
+        return new CImage(TEXTURE_MOI, r, SOURCE_IMAGE_CREEE);
+    case TYPE_PROGRESSION:
+        return new CProgression(p, std::abs(b.x - a.x), true, MINIMUM_BARRE, VALEUR_BARRE,
+                                MAXIMUM_BARRE, PROGRESSION_SKIN_DEFAUT);
+    default:
+        return nullptr;
+    }
+}
+
+void CFenetrePrincipale::relacheEdition(CObjetGDI*)
+{
+    if (boutonEnfonce && !objetSelectionne) {
+        const Coord a = ancre;
+        const Coord b = souris;
+        if (std::abs(b.x - a.x) >= TAILLE_MINIMALE && std::abs(b.y - a.y) >= TAILLE_MINIMALE) {
+            if (CObjetGDI* objet = creeObjet(a, b)) {
+                ajouteObjetGDI(objet);
+                objet->desactiveEvenements();
+                typeAAjouter = TYPE_SELECTION;
+                objetSelectionne = objet;
+            }
+        }
+    }
+    if (objetSelectionne == this)
+        objetSelectionne = nullptr;
+    boutonEnfonce = false;
+}
+
+void CFenetrePrincipale::miseAJourEdition(CObjetGDI*)
+{
+    curseurCourant = curseurDefaut;
+    if (!boutonEnfonce || !objetSelectionne)
+        return;
+    if (objetSelectionne == this) {
+        redimensionneFenetre(souris);
+        return;
+    }
+    CObjetGDI* objet = objetSelectionne;
+    if (poignee == MakeCoord(0, 0)) {
+        // Déplacement, sans retenir l'objet dans la fenêtre : il est découpé au besoin.
+        objet->setLimites(objet->limites + (objet->souris - objet->ancre));
+        return;
+    }
+    redimensionneObjet(objet, souris - marges());
+}
+
+void CFenetrePrincipale::redimensionneFenetre(Coord m)
+{
+    // Le +1 garde la souris dans la fenêtre, pour que le relâchement soit un clic sur elle.
+    int droite = poignee.x == 1 ? m.x + 1 : limites.basDroite.x;
+    int bas = poignee.y == 1 ? m.y + 1 : limites.basDroite.y;
+    droite = std::min(droite, LARGEUR_ECRAN);
+    bas = std::min(bas, HAUTEUR_ECRAN);
+    setLimites(MakeRect(0, 0, droite, bas));
+}
+
+void CFenetrePrincipale::redimensionneObjet(CObjetGDI* objet, Coord m)
+{
+    const Rect l = objet->limites;
+    int x1 = poignee.x == -1 ? m.x : l.hautGauche.x;
+    x1 = std::min(x1, l.basDroite.x - TAILLE_MINIMALE);
+    int x2 = poignee.x == 1 ? m.x : l.basDroite.x;
+    x2 = std::max(x2, x1 + TAILLE_MINIMALE);
+    int y1 = poignee.y == -1 ? m.y : l.hautGauche.y;
+    y1 = std::min(y1, l.basDroite.y - TAILLE_MINIMALE);
+    int y2 = poignee.y == 1 ? m.y : l.basDroite.y;
+    y2 = std::max(y2, y1 + TAILLE_MINIMALE);
+    objet->setLimites(MakeRect(x1, y1, x2, y2));
+}
+
+void CFenetrePrincipale::dessineEdition(CObjetGDI*)
+{
+    if (boutonEnfonce && !objetSelectionne) {
+        const Rect r = rectangleEntre(ancre, souris);
+        dessineCadre(r.hautGauche, r.basDroite, COULEUR_ELASTIQUE, EPAISSEUR_ELASTIQUE, TRAIT_PLEIN,
+                     1);
+        return;
+    }
+    if (!objetSelectionne || menuOuFenetreDevant())
+        return;
+
+    const Rect s =
+        objetSelectionne->limites + marges() - MakeCoord(DECALAGE_CONTOUR, DECALAGE_CONTOUR);
+    dessineCadre(s.hautGauche, s.basDroite, COULEUR_CONTOUR, EPAISSEUR_CONTOUR, TRAIT_PLEIN, 1);
+    const int x1 = s.hautGauche.x, y1 = s.hautGauche.y;
+    const int x2 = s.basDroite.x, y2 = s.basDroite.y;
+    const int xm = (x1 + x2) / 2, ym = (y1 + y2) / 2;
+    const Coord centres[] = {MakeCoord(x1, y1), MakeCoord(x2, y1), MakeCoord(x1, y2),
+                             MakeCoord(x2, y2), MakeCoord(xm, y1), MakeCoord(xm, y2),
+                             MakeCoord(x1, ym), MakeCoord(x2, ym)};
+    for (Coord c : centres)
+        dessinePoint(c, COULEUR_POIGNEE, TAILLE_POIGNEE);
+}

@@ -1,0 +1,216 @@
+// Tests des commandes de l'éditeur : aide et menu au premier plan, +, -, Suppr, Échap et le
+// fichier source écrit en quittant.
+#include "ArbreEditeur.h"
+
+#include "editor/CFenetreMessage.h"
+#include "editor/ExportSource.h"
+#include "widgets/CCoche.h"
+
+TEST_F(ArbreEditeur, AideOuverteAuDepartEtCentree)
+{
+    ASSERT_EQ(enfants().size(), 1u);
+    CFenetreMessage* aide = dynamic_cast<CFenetreMessage*>(enfants().front());
+    ASSERT_NE(aide, nullptr);
+    EXPECT_TRUE(aide->modal);
+    const Rect client = fenetre->zoneClient();
+    EXPECT_EQ(aide->limites.hautGauche.x, (client.largeur() - aide->limites.largeur()) / 2);
+    EXPECT_EQ(aide->limites.hautGauche.y, (client.hauteur() - aide->limites.hauteur()) / 2);
+
+    // Avec l'aide devant, F1 n'en ouvre pas une deuxième, et un appui ne sélectionne rien.
+    speciale(TOUCHE_F1);
+    tic();
+    EXPECT_EQ(enfants().size(), 1u);
+    objetSelectionne = fenetre;
+    va(5, 5);
+    appuie();
+    EXPECT_EQ(objetSelectionne, nullptr);
+    EXPECT_FALSE(boutonEnfonce);
+    relache();
+
+    // Échap ferme l'aide sans quitter ; l'Échap suivant quitte.
+    touche(TOUCHE_ECHAP);
+    tic();
+    EXPECT_TRUE(enfants().empty());
+    EXPECT_EQ(nombreFins, 0);
+    speciale(TOUCHE_F1);
+    tic();
+    EXPECT_NE(dynamic_cast<CFenetreMessage*>(enfants().front()), nullptr);
+    // Quitter avec l'aide ouverte écrit un source sans objet : l'aide n'a pas de ligne.
+    quitte();
+    EXPECT_EQ(nombreFins, 1);
+    EXPECT_EQ(racine, nullptr);
+    EXPECT_EQ(fenetrePrincipale, nullptr);
+    EXPECT_EQ(
+        lignesFichier(NOM_FICHIER_SOURCE),
+        (std::vector<std::string>{"", "CFenetre1::CFenetre1() : CFenetre(CONTAINER_SKIN_BEIGE)",
+                                  "{", "\tsetLimites(PLEIN_ECRAN) ;", "}"}));
+}
+
+TEST_F(ArbreEditeur, MenuDeSelection)
+{
+    fermeAide();
+    struct Cas {
+        const char* nom;
+        int touches[2];   // touches avant le clic, 0 pour aucune
+        int icone;        // icône cliquée, -1 pour aucune
+        bool appuiDehors; // l'appui commence hors du menu
+        int modeAttendu;
+        bool menuOuvert;
+    } cas[] = {
+        {"sixième icône", {TOUCHE_ESPACE, 0}, 5, false, 5, false},
+        {"première icône", {TOUCHE_ESPACE, 0}, 0, false, 0, false},
+        {"quatrième icône", {TOUCHE_ESPACE, 0}, 3, false, 3, false},
+        {"Échap garde le mode", {TOUCHE_ESPACE, TOUCHE_ECHAP}, -1, false, 3, false},
+        {"Entrée garde le mode", {TOUCHE_ESPACE, TOUCHE_ENTREE}, -1, false, 3, false},
+        {"Espace deux fois", {TOUCHE_ESPACE, TOUCHE_ESPACE}, -1, false, 3, false},
+        {"appui dehors, relâché sur une icône", {TOUCHE_ESPACE, 0}, 1, true, 3, true},
+        {"autre touche", {TOUCHE_ESPACE, 'a'}, -1, false, 3, true},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.nom);
+        for (int t : c.touches) {
+            if (t)
+                touche(t);
+            tic();
+        }
+        if (c.icone >= 0) {
+            ASSERT_NE(dynamic_cast<CSelectionObjetGDI*>(enfants().front()), nullptr);
+            const Coord icone = centreIcone(c.icone);
+            va(c.appuiDehors ? MakeCoord(100, 100) : icone);
+            appuie();
+            va(icone);
+            relache();
+            tic();
+        }
+        EXPECT_EQ(fenetre->typeAAjouter, c.modeAttendu);
+        EXPECT_EQ(!enfants().empty() &&
+                      dynamic_cast<CSelectionObjetGDI*>(enfants().front()) != nullptr,
+                  c.menuOuvert);
+        EXPECT_EQ(nombreFins, 0);
+        // Le menu encore ouvert se ferme pour le cas suivant.
+        if (c.menuOuvert) {
+            touche(TOUCHE_ECHAP);
+            tic();
+        }
+        EXPECT_TRUE(enfants().empty());
+    }
+}
+
+TEST_F(ArbreEditeur, PlusMoinsEtSuppr)
+{
+    fermeAide();
+    // Trois textes A, B, C posés l'un après l'autre, de noms distincts par leur place.
+    const Rect places[] = {MakeRect(10, 10, 110, 60), MakeRect(60, 40, 160, 90),
+                           MakeRect(110, 70, 210, 120)};
+    std::vector<CObjetGDI*> poses;
+    for (Rect r : places) {
+        choisit(TYPE_TEXTE);
+        glisse(r.hautGauche + marges(), r.basDroite + marges());
+        poses.push_back(enfants().front());
+    }
+    CObjetGDI *a = poses[0], *b = poses[1], *c = poses[2];
+    typedef std::vector<CObjetGDI*> V;
+    ASSERT_EQ(enfants(), (V{c, b, a}));
+
+    struct Cas {
+        const char* nom;
+        CObjetGDI* selection;
+        int touche;
+        V ordre;
+    } cas[] = {
+        {"+ sur le premier plan", c, TOUCHE_PLUS, {c, b, a}},
+        {"+ sur l'arrière", a, TOUCHE_PLUS, {a, c, b}},
+        {"- sur le premier plan", a, TOUCHE_MOINS, {c, b, a}},
+        {"- sur l'arrière", a, TOUCHE_MOINS, {c, b, a}},
+        {"- au milieu", b, TOUCHE_MOINS, {c, a, b}},
+        {"+ sans sélection", nullptr, TOUCHE_PLUS, {c, a, b}},
+        {"Suppr sans sélection", nullptr, TOUCHE_SUPPR, {c, a, b}},
+        {"Entrée ne fait rien", b, TOUCHE_ENTREE, {c, a, b}},
+    };
+    for (const Cas& k : cas) {
+        SCOPED_TRACE(k.nom);
+        objetSelectionne = k.selection;
+        touche(k.touche);
+        tic();
+        EXPECT_EQ(enfants(), k.ordre);
+        EXPECT_EQ(objetSelectionne, k.selection);
+    }
+
+    // Avec l'aide devant, les commandes sont coupées.
+    objetSelectionne = a;
+    speciale(TOUCHE_F1);
+    touche(TOUCHE_PLUS);
+    touche(TOUCHE_SUPPR);
+    tic();
+    ASSERT_EQ(enfants().size(), 4u);
+    EXPECT_EQ(V(enfants().begin() + 1, enfants().end()), (V{c, a, b}));
+    EXPECT_EQ(objetSelectionne, a);
+    fermeAide();
+
+    // Suppr pendant que le bouton est tenu sur l'objet : ni la capture ni la sélection ne le
+    // gardent, et la suite du glissement ne touche à rien.
+    va(marges() + MakeCoord(30, 30)); // sur A seul, loin de ses bords
+    appuie();
+    ASSERT_EQ(objetSelectionne, a);
+    ASSERT_EQ(fenetre->capture, a);
+    touche(TOUCHE_SUPPR);
+    EXPECT_EQ(objetSelectionne, nullptr);
+    EXPECT_EQ(fenetre->capture, nullptr);
+    EXPECT_EQ(enfants(), (V{c, b}));
+    va(marges() + MakeCoord(300, 300));
+    tic();
+    relache();
+    tic();
+    EXPECT_EQ(enfants(), (V{c, b}));
+    EXPECT_EQ(decrit(b->limites), decrit(places[1]));
+}
+
+TEST_F(ArbreEditeur, SourceEcritEnQuittant)
+{
+    fermeAide();
+    // Un texte, un bouton, une case et une barre, posés dans cet ordre.
+    struct Pose {
+        int type;
+        Coord a, b;
+    } poses[] = {
+        {TYPE_TEXTE, {17, 40}, {217, 90}},          {TYPE_BOUTON, {300, 200}, {200, 100}},
+        {TYPE_COCHE, {620, 140}, {600, 160}},       {TYPE_IMAGE, {400, 300}, {500, 420}},
+        {TYPE_PROGRESSION, {700, 500}, {580, 540}},
+    };
+    for (const Pose& p : poses) {
+        choisit(p.type);
+        glisse(p.a, p.b);
+    }
+    // L'image passe devant, puis la barre derrière tout ; la case est supprimée.
+    objetSelectionne = enfants()[1];
+    touche(TOUCHE_PLUS);
+    objetSelectionne = enfants()[1];
+    touche(TOUCHE_MOINS);
+    objetSelectionne = enfants()[1];
+    ASSERT_NE(dynamic_cast<CCoche*>(objetSelectionne), nullptr);
+    touche(TOUCHE_SUPPR);
+    // La fenêtre réduite par son bord bas.
+    va(500, 760);
+    appuie();
+    va(500, 499);
+    relache();
+    tic();
+    touche(TOUCHE_ECHAP);
+    ASSERT_EQ(nombreFins, 1);
+    // Du plus en arrière au plus en avant : rejouées dans cet ordre, les lignes rebâtissent
+    // l'empilement vu à l'écran.
+    EXPECT_EQ(lignesFichier(NOM_FICHIER_SOURCE),
+              (std::vector<std::string>{
+                  "",
+                  "CFenetre1::CFenetre1() : CFenetre(CONTAINER_SKIN_BEIGE)",
+                  "{",
+                  "\tsetLimites(MakeRect(0,0,1024,500)) ;",
+                  "\tajouteObjetGDI(new CProgression(MakeCoord(693,470), 120, true, 0, 50, 100, "
+                  "PROGRESSION_SKIN_DEFAUT)) ;",
+                  "\tajouteObjetGDI(new CTexte(MakeRect(10,10,210,60), \"Zone de texte\")) ;",
+                  "\tajouteObjetGDI(new CBouton(MakeRect(193,70,350,165), \"<centre>Bouton\", "
+                  "BOUTON_SKIN_ROND_VARIABLE)) ;",
+                  "\tajouteObjetGDI(new CImage(MakeRect(393,270,493,390), BMP_)) ;",
+                  "}",
+              }));
+}

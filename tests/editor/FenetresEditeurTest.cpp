@@ -1,0 +1,208 @@
+// Tests des fenêtres de l'éditeur hors édition : fenêtre de message, fenêtre de fond et dessin
+// du menu de sélection.
+#include "ArbreEditeur.h"
+
+#include "editor/CFenetreMessage.h"
+#include "render/SkinContainer.h"
+#include "widgets/CTexte.h"
+
+namespace
+{
+// Un témoin qui compte les appuis et les clics reçus par un bouton.
+class CCompteur : public CObjetGDI
+{
+  public:
+    std::vector<std::string>* trace;
+    explicit CCompteur(std::vector<std::string>* t) : trace(t) {}
+    void appui(CObjetGDI*) { trace->push_back("appui"); }
+    void clic(CObjetGDI*) { trace->push_back("clic"); }
+    void ecoute(CObjetGDI* bouton, const char* nom)
+    {
+        (void)nom;
+        ajouteGestionnaire(bouton->evenements[EVT_APPUI_GAUCHE], this, &CCompteur::appui);
+        ajouteGestionnaire(bouton->evenements[EVT_CLIC_GAUCHE], this, &CCompteur::clic);
+    }
+};
+
+CTexte* zoneTexte(CFenetreMessage& f)
+{
+    for (Noeud<CObjetGDI*>* n = f.enfants.tete; n; n = n->suivant)
+        if (CTexte* t = dynamic_cast<CTexte*>(n->element))
+            return t;
+    return nullptr;
+}
+} // namespace
+
+TEST_F(ArbreEditeur, MiseEnPageDuMessage)
+{
+    const char* texte = "<b>Un message<br>sur deux lignes";
+    const SkinContainer& beige = skinsContainer[CONTAINER_SKIN_BEIGE];
+    for (bool deux : {false, true}) {
+        SCOPED_TRACE(deux ? "deux boutons" : "un bouton");
+        CFenetreMessage f(texte, deux, CONTAINER_SKIN_BEIGE);
+        CTexte* zone = zoneTexte(f);
+        ASSERT_NE(zone, nullptr);
+        EXPECT_TRUE(zone->ignoreSouris);
+        EXPECT_EQ(zone->texte, texte);
+        EXPECT_EQ(decrit(zone->limites), decrit(mesureTexte(MakeCoord(20, 31), texte)));
+        const Coord fin = zone->limites.basDroite;
+        const int largeur = fin.x + 20;
+        const int deuxTiers = 2 * largeur / 3;
+        // Client de largeur texte + 20 et de hauteur texte + 100, cadre autour, au coin (0,0).
+        EXPECT_EQ(decrit(f.limites),
+                  decrit(MakeRect(0, 0, largeur + beige.margeGauche + beige.margeDroite,
+                                  fin.y + 100 + beige.margeHaut + beige.margeBas)));
+        EXPECT_TRUE(f.modal);
+        if (!deux) {
+            EXPECT_EQ(f.boutonAnnuler, nullptr);
+            EXPECT_EQ(f.boutonValider->limites.hautGauche, MakeCoord(deuxTiers - 30, fin.y + 25));
+            EXPECT_EQ(f.boutonValider->skin.texture, skinsBouton[6].texture);
+        } else {
+            ASSERT_NE(f.boutonAnnuler, nullptr);
+            EXPECT_EQ(f.boutonValider->limites.hautGauche, MakeCoord(deuxTiers - 100, fin.y + 25));
+            EXPECT_EQ(f.boutonAnnuler->limites.hautGauche, MakeCoord(deuxTiers - 5, fin.y + 25));
+        }
+    }
+}
+
+TEST_F(ArbreEditeur, TouchesDuMessage)
+{
+    struct Cas {
+        bool deuxBoutons;
+        int touche;
+        std::vector<std::string> valider, annuler;
+        bool ferme;
+    } cas[] = {
+        {false, TOUCHE_ENTREE, {"appui", "clic"}, {}, true},
+        {false, TOUCHE_ESPACE, {"appui", "clic"}, {}, true},
+        {false, TOUCHE_ECHAP, {}, {}, true},
+        {false, 'x', {}, {}, false},
+        {true, TOUCHE_ECHAP, {}, {"appui", "clic"}, true},
+        {true, TOUCHE_ENTREE + 256, {"appui", "clic"}, {}, true}, // seul l'octet bas compte
+        {true, TOUCHE_F1, {}, {}, false},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.touche);
+        CFenetreMessage f("Texte", c.deuxBoutons, CONTAINER_SKIN_BEIGE);
+        std::vector<std::string> valider, annuler;
+        CCompteur tv(&valider), ta(&annuler);
+        tv.ecoute(f.boutonValider, "valider");
+        if (f.boutonAnnuler)
+            ta.ecoute(f.boutonAnnuler, "annuler");
+        f.toucheClavier(c.touche);
+        EXPECT_EQ(valider, c.valider);
+        EXPECT_EQ(annuler, c.annuler);
+        EXPECT_EQ(f.aDetruire, c.ferme);
+    }
+}
+
+TEST_F(ArbreEditeur, ClicSurLeBoutonDeLAide)
+{
+    CFenetreMessage* aide = dynamic_cast<CFenetreMessage*>(enfants().front());
+    ASSERT_NE(aide, nullptr);
+    // Le bouton à l'écran : la fenêtre éditée, l'aide, puis leurs marges.
+    const Coord coin = marges() + aide->limites.hautGauche +
+                       MakeCoord(aide->skin.margeGauche, aide->skin.margeHaut) +
+                       aide->boutonValider->limites.hautGauche;
+    clique(coin + MakeCoord(10, 10));
+    EXPECT_TRUE(enfants().empty());
+}
+
+TEST_F(ArbreEditeur, FondTransmetALaFenetreDevant)
+{
+    CFenetreFond fond;
+    // Sans enfant, rien ; avec un enfant qui n'est pas une fenêtre devant, rien non plus.
+    fond.toucheClavier(TOUCHE_ECHAP);
+    fond.toucheSpeciale(TOUCHE_F1);
+    CFenetreMessage* message = new CFenetreMessage("Texte", false, CONTAINER_SKIN_BEIGE);
+    fond.ajouteObjetGDI(message);
+    CTexte* zone = new CTexte(MakeRect(0, 0, 10, 10), "devant");
+    fond.ajouteObjetGDI(zone);
+    fond.toucheClavier(TOUCHE_ECHAP);
+    EXPECT_FALSE(message->aDetruire);
+    fond.retireObjetGDI(zone);
+    delete zone;
+    fond.toucheClavier(TOUCHE_ECHAP);
+    EXPECT_TRUE(message->aDetruire);
+
+    // Dans l'arbre réel, la touche traverse le fond et la fenêtre éditée jusqu'à l'aide.
+    CFenetreMessage* aide = dynamic_cast<CFenetreMessage*>(enfants().front());
+    ASSERT_NE(aide, nullptr);
+    touche(TOUCHE_ESPACE);
+    EXPECT_TRUE(aide->aDetruire);
+    EXPECT_EQ(enfants().size(), 1u); // détruite au tour suivant seulement
+    tic();
+    EXPECT_TRUE(enfants().empty());
+}
+
+TEST_F(ArbreEditeur, FondDesIconesDuMenu)
+{
+    fermeAide();
+    fenetre->typeAAjouter = TYPE_COCHE;
+    touche(TOUCHE_ESPACE);
+    tic();
+    // La souris sur l'icône 1, puis le bouton tenu sur l'icône 5.
+    va(centreIcone(1));
+    tic();
+    struct Attendu {
+        Couleur fond, bord;
+        Coord decalage;
+    };
+    const Couleur gris = {200, 200, 200, 255};
+    const Couleur sombre = {50, 50, 50, 255};
+    const Attendu attendus[] = {
+        {sombre, gris, {0, 0}}, {{150, 50, 50, 255}, {255, 180, 180, 255}, {0, 0}}, // survolée
+        {sombre, gris, {0, 0}}, {{120, 120, 120, 255}, gris, {0, 0}}, // le mode courant
+        {sombre, gris, {0, 0}}, {sombre, gris, {0, 0}},
+    };
+    CSelectionObjetGDI* menu = dynamic_cast<CSelectionObjetGDI*>(enfants().front());
+    ASSERT_NE(menu, nullptr);
+    auto verifie = [&](const Attendu* a, int k) {
+        SCOPED_TRACE(k);
+        CBouton* icone = boutonsSelection[k];
+        enregistreur::efface();
+        menu->dessineFondIcone(icone);
+        const Coord t = icone->limites.hautGauche + a->decalage;
+        const Coord u = icone->limites.basDroite + a->decalage;
+        char rect[80], c1[60], c2[60];
+        std::snprintf(rect, sizeof rect, "glRecti(%d, %d, %d, %d)", t.x, 768 - t.y, u.x + 1,
+                      768 - (u.y + 1));
+        std::snprintf(c1, sizeof c1, "glColor4ubv(%d, %d, %d, %d)", a->fond.r, a->fond.g, a->fond.b,
+                      a->fond.a);
+        std::snprintf(c2, sizeof c2, "glColor4ubv(%d, %d, %d, %d)", a->bord.r, a->bord.g, a->bord.b,
+                      a->bord.a);
+        const std::string x0 = std::to_string(t.x - 1), y0 = std::to_string(768 - (t.y - 1));
+        const std::vector<std::string> attendu = {
+            c1,
+            rect,
+            "glLineWidth(1)",
+            "glLineStipple(1, 65535)",
+            c2,
+            "glBegin(2)",
+            "glVertex2i(" + x0 + ", " + y0 + ")",
+            "glVertex2i(" + std::to_string(u.x) + ", " + y0 + ")",
+            "glEnd()",
+            "glLineWidth(1)",
+            "glLineStipple(1, 65535)",
+            c2,
+            "glBegin(2)",
+            "glVertex2i(" + x0 + ", " + y0 + ")",
+            "glVertex2i(" + x0 + ", " + std::to_string(768 - u.y) + ")",
+            "glEnd()"};
+        EXPECT_EQ(enregistreur::textes(), attendu);
+    };
+    // Hors de tout dessin du menu, l'origine est (0,0) : les coordonnées sont celles du menu.
+    for (int k = 0; k < NOMBRE_TYPES_OBJETS; ++k)
+        verifie(&attendus[k], k);
+
+    // Tenue enfoncée, l'icône 5 n'est plus survolée : son carré sombre suit l'icône de (3,2).
+    va(centreIcone(5));
+    appuie();
+    tic();
+    ASSERT_TRUE(boutonsSelection[5]->appuye);
+    const Attendu enfonce = {sombre, gris, {3, 2}};
+    verifie(&enfonce, 5);
+    relache();
+    tic();
+    EXPECT_EQ(fenetre->typeAAjouter, 5);
+}
