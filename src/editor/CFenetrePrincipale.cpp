@@ -305,7 +305,7 @@ void CFenetrePrincipale::dessineEdition(CObjetGDI*)
 {
     if (boutonEnfonce && !objetSelectionne) {
         const Rect r = rectangleEntre(ancre, souris);
-        dessineCadre(r.hautGauche, r.basDroite, COULEUR_ELASTIQUE, EPAISSEUR_ELASTIQUE, TRAIT_PLEIN,
+        ::dessineCadre(r.hautGauche, r.basDroite, COULEUR_ELASTIQUE, EPAISSEUR_ELASTIQUE, TRAIT_PLEIN,
                      1);
         return;
     }
@@ -314,7 +314,7 @@ void CFenetrePrincipale::dessineEdition(CObjetGDI*)
 
     const Rect s =
         objetSelectionne->limites + marges() - MakeCoord(DECALAGE_CONTOUR, DECALAGE_CONTOUR);
-    dessineCadre(s.hautGauche, s.basDroite, COULEUR_CONTOUR, EPAISSEUR_CONTOUR, TRAIT_PLEIN, 1);
+    ::dessineCadre(s.hautGauche, s.basDroite, COULEUR_CONTOUR, EPAISSEUR_CONTOUR, TRAIT_PLEIN, 1);
     const int x1 = s.hautGauche.x, y1 = s.hautGauche.y;
     const int x2 = s.basDroite.x, y2 = s.basDroite.y;
     const int xm = (x1 + x2) / 2, ym = (y1 + y2) / 2;

@@ -142,8 +142,10 @@ TEST_F(ArbreEditeur, PlusMoinsEtSuppr)
     touche(TOUCHE_PLUS);
     touche(TOUCHE_SUPPR);
     tic();
-    ASSERT_EQ(enfants().size(), 4u);
-    EXPECT_EQ(V(enfants().begin() + 1, enfants().end()), (V{c, a, b}));
+    const V avecAide = enfants();
+    ASSERT_EQ(avecAide.size(), 4u);
+    EXPECT_NE(dynamic_cast<CFenetreMessage*>(avecAide[0]), nullptr);
+    EXPECT_EQ(V(avecAide.begin() + 1, avecAide.end()), (V{c, a, b}));
     EXPECT_EQ(objetSelectionne, a);
     fermeAide();
 

@@ -4,6 +4,7 @@
 
 #include "editor/CFenetreMessage.h"
 #include "render/SkinContainer.h"
+#include "text/Texte.h"
 #include "widgets/CTexte.h"
 
 namespace
