@@ -60,6 +60,8 @@ CFenetrePrincipale::CFenetrePrincipale() : CFenetre(CONTAINER_SKIN_BEIGE)
     ajouteGestionnaire(evenements[EVT_CLIC_GAUCHE], this, &CFenetrePrincipale::relacheEdition);
     ajouteGestionnaire(evenements[EVT_DESSIN], this, &CFenetrePrincipale::dessineEdition);
     ajouteGestionnaire(evenements[EVT_MISE_A_JOUR], this, &CFenetrePrincipale::miseAJourEdition);
+    ajouteGestionnaire(evenements[EVT_RELACHE_GAUCHE_DEHORS], this,
+                       &CFenetrePrincipale::relacheDehorsEdition);
     afficheAide();
 }
 
@@ -259,6 +261,13 @@ void CFenetrePrincipale::relacheEdition(CObjetGDI*)
     boutonEnfonce = false;
 }
 
+void CFenetrePrincipale::relacheDehorsEdition(CObjetGDI*)
+{
+    if (objetSelectionne == this)
+        objetSelectionne = nullptr;
+    boutonEnfonce = false;
+}
+
 void CFenetrePrincipale::miseAJourEdition(CObjetGDI*)
 {
     curseurCourant = curseurDefaut;
@@ -305,8 +314,8 @@ void CFenetrePrincipale::dessineEdition(CObjetGDI*)
 {
     if (boutonEnfonce && !objetSelectionne) {
         const Rect r = rectangleEntre(ancre, souris);
-        ::dessineCadre(r.hautGauche, r.basDroite, COULEUR_ELASTIQUE, EPAISSEUR_ELASTIQUE, TRAIT_PLEIN,
-                     1);
+        ::dessineCadre(r.hautGauche, r.basDroite, COULEUR_ELASTIQUE, EPAISSEUR_ELASTIQUE,
+                       TRAIT_PLEIN, 1);
         return;
     }
     if (!objetSelectionne || menuOuFenetreDevant())

@@ -49,6 +49,9 @@ class CFenetrePrincipale : public CFenetre
     // Édition à la souris, inscrite après les gestionnaires du conteneur et de la fenêtre.
     void appuiEdition(CObjetGDI* emetteur);
     void relacheEdition(CObjetGDI* emetteur);
+    // Relâchement hors de la fenêtre (réduite) : le glissement finit sans rien créer, au lieu
+    // de suivre la souris bouton levé jusqu'au prochain clic.
+    void relacheDehorsEdition(CObjetGDI* emetteur);
     void miseAJourEdition(CObjetGDI* emetteur);
     void dessineEdition(CObjetGDI* emetteur);
 

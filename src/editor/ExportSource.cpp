@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <cstdarg>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -159,6 +160,7 @@ std::string texteSource(CFenetre& fenetre)
 bool ecritFichierSource(const char* nom, const std::string& texte)
 {
     // Un fichier existant protégé en écriture reste tel quel, même pour qui pourrait le remplacer.
+    std::string chemin = nom;
     struct stat etat;
     mode_t mode;
     if (stat(nom, &etat) == 0) {
@@ -171,13 +173,18 @@ bool ecritFichierSource(const char* nom, const std::string& texte)
             return false;
         }
         mode = etat.st_mode & 07777;
+        // À travers un lien symbolique, c'est sa cible qui est remplacée, pas le lien.
+        if (char* cible = realpath(nom, nullptr)) {
+            chemin = cible;
+            std::free(cible);
+        }
     } else {
         mode_t masque = umask(0);
         umask(masque);
         mode = 0666 & ~masque;
     }
 
-    std::string temporaire = std::string(nom) + ".XXXXXX";
+    std::string temporaire = chemin + ".XXXXXX";
     int fd = mkstemp(&temporaire[0]);
     if (fd < 0) {
         signaleEchec(nom, std::strerror(errno));
@@ -189,7 +196,7 @@ bool ecritFichierSource(const char* nom, const std::string& texte)
         ok = false;
         erreur = errno;
     }
-    if (ok && std::rename(temporaire.c_str(), nom) != 0) {
+    if (ok && std::rename(temporaire.c_str(), chemin.c_str()) != 0) {
         ok = false;
         erreur = errno;
     }

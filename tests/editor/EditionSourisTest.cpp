@@ -334,3 +334,50 @@ TEST_F(EditionSouris, DessinDeLaSelectionEtDeLElastique)
     relache();
     EXPECT_EQ(objetSelectionne, nullptr);
 }
+
+TEST_F(EditionSouris, RelacheHorsDeLaFenetreReduite)
+{
+    // Fenêtre réduite à (0,0)-(600,400) par son coin.
+    glisse({1015, 760}, {599, 399});
+    ASSERT_EQ(decrit(fenetre->limites), decrit(MakeRect(0, 0, 600, 400)));
+
+    // Bord bas tiré puis relâché à droite de la fenêtre : le glissement finit là.
+    va(300, 395);
+    appuie();
+    ASSERT_EQ(poignee, MakeCoord(0, 1));
+    va(800, 450);
+    relache();
+    EXPECT_EQ(decrit(fenetre->limites), decrit(MakeRect(0, 0, 600, 451)));
+    EXPECT_FALSE(boutonEnfonce);
+    EXPECT_EQ(objetSelectionne, nullptr);
+    va(800, 600);
+    tic();
+    EXPECT_EQ(decrit(fenetre->limites), decrit(MakeRect(0, 0, 600, 451)));
+
+    // Glissement de création relâché dehors : rien n'est créé, ni maintenant ni au clic
+    // suivant dans la fenêtre.
+    choisit(TYPE_TEXTE);
+    va(100, 100);
+    appuie();
+    va(700, 300);
+    relache();
+    EXPECT_FALSE(boutonEnfonce);
+    clique({200, 200});
+    EXPECT_TRUE(enfants().empty());
+    EXPECT_EQ(fenetre->typeAAjouter, TYPE_TEXTE);
+
+    // Objet déplacé puis relâché dehors : il ne suit plus la souris bouton levé.
+    glisse({100, 100}, {200, 200});
+    CObjetGDI* texte = objetSelectionne;
+    ASSERT_NE(texte, nullptr);
+    va(150, 150);
+    appuie();
+    va(750, 150);
+    relache();
+    const Rect lache = texte->limites;
+    EXPECT_EQ(decrit(lache), decrit(MakeRect(693, 70, 793, 170)));
+    va(900, 350);
+    tic();
+    EXPECT_EQ(decrit(texte->limites), decrit(lache));
+    EXPECT_EQ(objetSelectionne, texte);
+}

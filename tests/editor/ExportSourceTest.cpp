@@ -100,6 +100,14 @@ TEST(ExportSource, EcritureParRenommage)
     struct stat etat;
     ASSERT_EQ(stat(NOM_FICHIER_SOURCE, &etat), 0);
     EXPECT_EQ(etat.st_mode & 07777, 0640u);
+
+    // Un lien reste un lien : sa cible reçoit le nouveau contenu.
+    fs::rename(NOM_FICHIER_SOURCE, "cible.cpp");
+    fs::create_symlink("cible.cpp", NOM_FICHIER_SOURCE);
+    EXPECT_TRUE(ecritFichierSource(NOM_FICHIER_SOURCE, contenu));
+    EXPECT_TRUE(fs::is_symlink(NOM_FICHIER_SOURCE));
+    EXPECT_EQ(lit("cible.cpp"), contenu);
+    EXPECT_EQ(contenuDossier(), (std::vector<std::string>{"Data", "Fenetre1.cpp", "cible.cpp"}));
 }
 
 TEST(ExportSource, EchecsDitsSurLaSortieDErreur)
