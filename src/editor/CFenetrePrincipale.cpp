@@ -321,8 +321,10 @@ void CFenetrePrincipale::dessineEdition(CObjetGDI*)
     if (!objetSelectionne || menuOuFenetreDevant())
         return;
 
-    const Rect s =
-        objetSelectionne->limites + marges() - MakeCoord(DECALAGE_CONTOUR, DECALAGE_CONTOUR);
+    // Les limites d'un objet sont en coordonnées client ; celles de la fenêtre, sélectionnée
+    // pendant le glissement de son bord, sont déjà dans le repère du dessin.
+    const Rect l = objetSelectionne == this ? limites : objetSelectionne->limites + marges();
+    const Rect s = l - MakeCoord(DECALAGE_CONTOUR, DECALAGE_CONTOUR);
     ::dessineCadre(s.hautGauche, s.basDroite, COULEUR_CONTOUR, EPAISSEUR_CONTOUR, TRAIT_PLEIN, 1);
     const int x1 = s.hautGauche.x, y1 = s.hautGauche.y;
     const int x2 = s.basDroite.x, y2 = s.basDroite.y;

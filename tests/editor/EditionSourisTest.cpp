@@ -9,6 +9,7 @@
 #include "widgets/CProgression.h"
 #include "widgets/CTexte.h"
 
+#include <algorithm>
 #include <typeinfo>
 
 namespace
@@ -333,6 +334,29 @@ TEST_F(EditionSouris, DessinDeLaSelectionEtDeLElastique)
     EXPECT_EQ(std::vector<std::string>(t.end() - elastique.size(), t.end()), elastique);
     relache();
     EXPECT_EQ(objetSelectionne, nullptr);
+
+    // Pendant le glissement du bord, le contour suit la fenêtre elle-même, 4 pixels plus haut
+    // et plus à gauche, et non décalé de ses marges.
+    va(500, 760);
+    appuie();
+    va(599, 399);
+    tic();
+    ASSERT_EQ(objetSelectionne, fenetre);
+    enregistreur::efface();
+    declenche(racine->evenements[EVT_DESSIN], racine);
+    t = enregistreur::textes();
+    const std::vector<std::string> contour = {"glLineWidth(4)",
+                                              "glLineStipple(1, 65535)",
+                                              "glColor4ubv(180, 0, 0, 255)",
+                                              "glBegin(2)",
+                                              "glVertex2i(-4, 772)",
+                                              "glVertex2i(1020, 772)",
+                                              "glVertex2i(1020, 372)",
+                                              "glVertex2i(-4, 372)",
+                                              "glEnd()"};
+    const auto debut = std::search(t.begin(), t.end(), contour.begin(), contour.end());
+    EXPECT_NE(debut, t.end()) << enregistreur::journal();
+    relache();
 }
 
 TEST_F(EditionSouris, RelacheHorsDeLaFenetreReduite)
