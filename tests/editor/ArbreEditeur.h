@@ -18,6 +18,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -29,6 +30,31 @@ inline std::string decrit(Rect r)
 {
     return "(" + std::to_string(r.hautGauche.x) + "," + std::to_string(r.hautGauche.y) + ")-(" +
            std::to_string(r.basDroite.x) + "," + std::to_string(r.basDroite.y) + ")";
+}
+
+inline std::string couleurGL(Couleur c)
+{
+    return "glColor4ubv(" + std::to_string(c.r) + ", " + std::to_string(c.g) + ", " +
+           std::to_string(c.b) + ", " + std::to_string(c.a) + ")";
+}
+
+// Les appels GL d'un trait plein : épaisseur, motif, couleur, puis la boucle de ses sommets
+// donnés à l'écran (y vers le bas).
+inline std::vector<std::string> traitGL(int epaisseur, Couleur c, std::vector<Coord> sommets)
+{
+    std::vector<std::string> v = {"glLineWidth(" + std::to_string(epaisseur) + ")",
+                                  "glLineStipple(1, 65535)", couleurGL(c), "glBegin(2)"};
+    for (Coord p : sommets)
+        v.push_back("glVertex2i(" + std::to_string(p.x) + ", " + std::to_string(768 - p.y) + ")");
+    v.push_back("glEnd()");
+    return v;
+}
+
+// Les derniers appels enregistrés, autant qu'en compte attendu.
+inline std::vector<std::string> derniersAppels(size_t nombre)
+{
+    const std::vector<std::string> t = enregistreur::textes();
+    return std::vector<std::string>(t.end() - std::min(nombre, t.size()), t.end());
 }
 
 class ArbreEditeur : public testing::Test

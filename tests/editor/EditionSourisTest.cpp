@@ -292,32 +292,17 @@ TEST_F(EditionSouris, DessinDeLaSelectionEtDeLElastique)
     declenche(racine->evenements[EVT_DESSIN], racine);
     // Le contour 4 pixels plus haut et plus à gauche : (103,126)-(203,207) à l'écran, puis
     // huit poignées centrées sur ses coins et ses milieux, par-dessus tout le reste.
-    std::vector<std::string> t = enregistreur::textes();
-    const int y = 768;
-    std::vector<std::string> attendu = {"glLineWidth(4)",
-                                        "glLineStipple(1, 65535)",
-                                        "glColor4ubv(180, 0, 0, 255)",
-                                        "glBegin(2)",
-                                        "glVertex2i(103, " + std::to_string(y - 126) + ")",
-                                        "glVertex2i(203, " + std::to_string(y - 126) + ")",
-                                        "glVertex2i(203, " + std::to_string(y - 207) + ")",
-                                        "glVertex2i(103, " + std::to_string(y - 207) + ")",
-                                        "glEnd()"};
+    const Couleur rouge = {255, 0, 0, 255}, contour = {180, 0, 0, 255};
+    std::vector<std::string> attendu =
+        traitGL(4, contour, {{103, 126}, {203, 126}, {203, 207}, {103, 207}});
     const Coord centres[] = {{103, 126}, {203, 126}, {103, 207}, {203, 207},
                              {153, 126}, {153, 207}, {103, 166}, {203, 166}};
     for (Coord c : centres) {
-        std::vector<std::string> point = {
-            "glLineWidth(8)",
-            "glLineStipple(1, 65535)",
-            "glColor4ubv(255, 0, 0, 255)",
-            "glBegin(2)",
-            "glVertex2i(" + std::to_string(c.x - 4) + ", " + std::to_string(y - c.y) + ")",
-            "glVertex2i(" + std::to_string(c.x + 4) + ", " + std::to_string(y - c.y) + ")",
-            "glEnd()"};
+        const std::vector<std::string> point =
+            traitGL(8, rouge, {c - MakeCoord(4, 0), c + MakeCoord(4, 0)});
         attendu.insert(attendu.end(), point.begin(), point.end());
     }
-    ASSERT_GE(t.size(), attendu.size());
-    EXPECT_EQ(std::vector<std::string>(t.end() - attendu.size(), t.end()), attendu);
+    EXPECT_EQ(derniersAppels(attendu.size()), attendu);
 
     // Appui dans le vide : plus de sélection, un élastique noir translucide tant qu'on tient.
     va(600, 300);
@@ -325,13 +310,8 @@ TEST_F(EditionSouris, DessinDeLaSelectionEtDeLElastique)
     va(500, 350);
     enregistreur::efface();
     declenche(racine->evenements[EVT_DESSIN], racine);
-    t = enregistreur::textes();
-    const std::vector<std::string> elastique = {
-        "glLineWidth(3)",       "glLineStipple(1, 65535)", "glColor4ubv(0, 0, 0, 150)",
-        "glBegin(2)",           "glVertex2i(500, 468)",    "glVertex2i(600, 468)",
-        "glVertex2i(600, 418)", "glVertex2i(500, 418)",    "glEnd()"};
-    ASSERT_GE(t.size(), elastique.size());
-    EXPECT_EQ(std::vector<std::string>(t.end() - elastique.size(), t.end()), elastique);
+    attendu = traitGL(3, {0, 0, 0, 150}, {{500, 300}, {600, 300}, {600, 350}, {500, 350}});
+    EXPECT_EQ(derniersAppels(attendu.size()), attendu);
     relache();
     EXPECT_EQ(objetSelectionne, nullptr);
 
@@ -344,18 +324,9 @@ TEST_F(EditionSouris, DessinDeLaSelectionEtDeLElastique)
     ASSERT_EQ(objetSelectionne, fenetre);
     enregistreur::efface();
     declenche(racine->evenements[EVT_DESSIN], racine);
-    t = enregistreur::textes();
-    const std::vector<std::string> contour = {"glLineWidth(4)",
-                                              "glLineStipple(1, 65535)",
-                                              "glColor4ubv(180, 0, 0, 255)",
-                                              "glBegin(2)",
-                                              "glVertex2i(-4, 772)",
-                                              "glVertex2i(1020, 772)",
-                                              "glVertex2i(1020, 372)",
-                                              "glVertex2i(-4, 372)",
-                                              "glEnd()"};
-    const auto debut = std::search(t.begin(), t.end(), contour.begin(), contour.end());
-    EXPECT_NE(debut, t.end()) << enregistreur::journal();
+    attendu = traitGL(4, contour, {{-4, -4}, {1020, -4}, {1020, 396}, {-4, 396}});
+    const std::vector<std::string> t = enregistreur::textes();
+    EXPECT_NE(std::search(t.begin(), t.end(), attendu.begin(), attendu.end()), t.end());
     relache();
 }
 

@@ -17,9 +17,8 @@ class CCompteur : public CObjetGDI
     explicit CCompteur(std::vector<std::string>* t) : trace(t) {}
     void appui(CObjetGDI*) { trace->push_back("appui"); }
     void clic(CObjetGDI*) { trace->push_back("clic"); }
-    void ecoute(CObjetGDI* bouton, const char* nom)
+    void ecoute(CObjetGDI* bouton)
     {
-        (void)nom;
         ajouteGestionnaire(bouton->evenements[EVT_APPUI_GAUCHE], this, &CCompteur::appui);
         ajouteGestionnaire(bouton->evenements[EVT_CLIC_GAUCHE], this, &CCompteur::clic);
     }
@@ -87,9 +86,9 @@ TEST_F(ArbreEditeur, TouchesDuMessage)
         CFenetreMessage f("Texte", c.deuxBoutons, CONTAINER_SKIN_BEIGE);
         std::vector<std::string> valider, annuler;
         CCompteur tv(&valider), ta(&annuler);
-        tv.ecoute(f.boutonValider, "valider");
+        tv.ecoute(f.boutonValider);
         if (f.boutonAnnuler)
-            ta.ecoute(f.boutonAnnuler, "annuler");
+            ta.ecoute(f.boutonAnnuler);
         f.toucheClavier(c.touche);
         EXPECT_EQ(valider, c.valider);
         EXPECT_EQ(annuler, c.annuler);
@@ -165,31 +164,15 @@ TEST_F(ArbreEditeur, FondDesIconesDuMenu)
         menu->dessineFondIcone(icone);
         const Coord t = icone->limites.hautGauche + a->decalage;
         const Coord u = icone->limites.basDroite + a->decalage;
-        char rect[80], c1[60], c2[60];
-        std::snprintf(rect, sizeof rect, "glRecti(%d, %d, %d, %d)", t.x, 768 - t.y, u.x + 1,
-                      768 - (u.y + 1));
-        std::snprintf(c1, sizeof c1, "glColor4ubv(%d, %d, %d, %d)", a->fond.r, a->fond.g, a->fond.b,
-                      a->fond.a);
-        std::snprintf(c2, sizeof c2, "glColor4ubv(%d, %d, %d, %d)", a->bord.r, a->bord.g, a->bord.b,
-                      a->bord.a);
-        const std::string x0 = std::to_string(t.x - 1), y0 = std::to_string(768 - (t.y - 1));
-        const std::vector<std::string> attendu = {
-            c1,
-            rect,
-            "glLineWidth(1)",
-            "glLineStipple(1, 65535)",
-            c2,
-            "glBegin(2)",
-            "glVertex2i(" + x0 + ", " + y0 + ")",
-            "glVertex2i(" + std::to_string(u.x) + ", " + y0 + ")",
-            "glEnd()",
-            "glLineWidth(1)",
-            "glLineStipple(1, 65535)",
-            c2,
-            "glBegin(2)",
-            "glVertex2i(" + x0 + ", " + y0 + ")",
-            "glVertex2i(" + x0 + ", " + std::to_string(768 - u.y) + ")",
-            "glEnd()"};
+        const Coord coin = t - MakeCoord(1, 1);
+        std::vector<std::string> attendu = {
+            couleurGL(a->fond), "glRecti(" + std::to_string(t.x) + ", " +
+                                    std::to_string(768 - t.y) + ", " + std::to_string(u.x + 1) +
+                                    ", " + std::to_string(768 - (u.y + 1)) + ")"};
+        for (Coord fin : {MakeCoord(u.x, coin.y), MakeCoord(coin.x, u.y)}) {
+            const std::vector<std::string> ligne = traitGL(1, a->bord, {coin, fin});
+            attendu.insert(attendu.end(), ligne.begin(), ligne.end());
+        }
         EXPECT_EQ(enregistreur::textes(), attendu);
     };
     // Hors de tout dessin du menu, l'origine est (0,0) : les coordonnées sont celles du menu.
