@@ -61,11 +61,22 @@ pid_editeur=$!
 attend_editeur
 DOSSIER_CAPTURES=$seance
 joue_seance_demo
+# Échap a dû finir l'éditeur ; au-delà de dix secondes, il est arrêté.
+for attente in $(seq 1 100); do
+    kill -0 "$pid_editeur" 2> /dev/null || break
+    sleep 0.1
+done
+if kill -0 "$pid_editeur" 2> /dev/null; then
+    echo "L'éditeur ne s'est pas fermé après Échap : arrêté." >&2
+    kill "$pid_editeur"
+fi
 code=0
 wait "$pid_editeur" || code=$?
 pid_editeur=
 if [ -f "$travail/Fenetre1.cpp" ]; then
     cp "$travail/Fenetre1.cpp" "$seance/"
+else
+    echo "Fenetre1.cpp n'a pas été écrit (voir $seance/editeur.log)." >&2
 fi
 echo "L'éditeur a rendu $code."
 echo "Séance dans $seance :"
