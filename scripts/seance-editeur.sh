@@ -68,7 +68,7 @@ capture_ecran() {
 }
 
 # La démonstration : ferme l'aide, pose un objet de chaque genre, déplace le bouton, agrandit
-# l'image par son coin, puis quitte par Échap (le source est écrit).
+# l'image par son coin, ouvre et referme le menu, puis quitte par Échap (le source est écrit).
 joue_seance_demo() {
     capture_ecran 01-aide
     touche Return
@@ -83,5 +83,9 @@ joue_seance_demo() {
     # L'image, prise par son coin bas-droit, s'agrandit.
     glisse 258 448 330 520
     capture_ecran 03-deplace-et-agrandi
+    # Le menu des objets, ouvert puis refermé par Échap, qui ne quitte pas encore.
+    touche space
+    capture_ecran 04-menu
+    touche Escape
     touche Escape
 }

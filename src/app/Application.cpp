@@ -4,6 +4,8 @@
 #include "app/Curseur.h"
 #include "app/Plateforme.h"
 #include "containers/CContainer.h"
+#include "editor/CFenetreFond.h"
+#include "editor/CFenetrePrincipale.h"
 #include "editor/EtatEditeur.h"
 #include "render/Primitives.h"
 #include "render/Texture.h"
@@ -112,7 +114,7 @@ void quitte()
 
 void construitArbre()
 {
-    // En attendant les fenêtres de l'éditeur : une racine plein écran sans enfant.
-    racine = new CContainer(-1);
-    racine->setLimites(PLEIN_ECRAN);
+    racine = new CFenetreFond;
+    // Son constructeur ouvre déjà l'aide en lui-même ; ajoutée, elle passe au premier plan.
+    racine->ajouteObjetGDI(new CFenetrePrincipale);
 }

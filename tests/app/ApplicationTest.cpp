@@ -4,6 +4,9 @@
 #include "app/MessageErreur.h"
 #include "app/Plateforme.h"
 #include "containers/CContainer.h"
+#include "editor/CFenetreFond.h"
+#include "editor/CFenetreMessage.h"
+#include "editor/CFenetrePrincipale.h"
 #include "editor/EtatEditeur.h"
 #include "render/Texture.h"
 #include "text/StyleTexte.h"
@@ -285,6 +288,15 @@ TEST_F(Application, DemarrageSelonLesImagesPresentes)
         EXPECT_EQ(racine != nullptr, c.reussi) << c.images;
         if (racine) {
             EXPECT_TRUE(racine->limites == PLEIN_ECRAN);
+            // La fenêtre de fond tient la fenêtre éditée au premier plan, l'aide ouverte devant.
+            EXPECT_NE(dynamic_cast<CFenetreFond*>(racine), nullptr);
+            ASSERT_NE(racine->enfants.tete, nullptr);
+            EXPECT_EQ(racine->enfants.nombre, 1);
+            EXPECT_EQ(racine->enfants.tete->element, fenetrePrincipale);
+            ASSERT_NE(fenetrePrincipale, nullptr);
+            ASSERT_NE(fenetrePrincipale->enfants.tete, nullptr);
+            EXPECT_NE(dynamic_cast<CFenetreMessage*>(fenetrePrincipale->enfants.tete->element),
+                      nullptr);
             delete racine;
             racine = nullptr;
         }
