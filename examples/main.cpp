@@ -51,8 +51,7 @@ void boutonSouris(int bouton, int etat, int, int)
         declenche(racine->evenements[etat == GLUT_DOWN ? EVT_APPUI_GAUCHE : EVT_CLIC_GAUCHE],
                   racine);
     else if (bouton == GLUT_RIGHT_BUTTON)
-        declenche(racine->evenements[etat == GLUT_DOWN ? EVT_APPUI_DROIT : EVT_CLIC_DROIT],
-                  racine);
+        declenche(racine->evenements[etat == GLUT_DOWN ? EVT_APPUI_DROIT : EVT_CLIC_DROIT], racine);
 }
 
 void mouvementSouris(int x, int y)
