@@ -51,6 +51,8 @@ termine() {
     arrete_serveur_x
 }
 trap termine EXIT
+# Interrompu (Ctrl-C), le serveur privé est arrêté quand même.
+trap 'exit 130' INT TERM
 
 echo "Aucun affichage : Xorg privé au pilote factice, séance enregistrée dans $seance"
 demarre_serveur_x xorg "$seance/serveur"

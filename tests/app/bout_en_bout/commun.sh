@@ -34,6 +34,8 @@ nettoie() {
     rm -rf "$TRAVAIL"
 }
 trap nettoie EXIT
+# Interrompu, le test passe quand même par le nettoyage.
+trap 'exit 143' TERM INT
 
 echec() {
     echo "ÉCHEC ($SCENARIO) : $*" >&2
