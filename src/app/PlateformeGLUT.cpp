@@ -31,8 +31,14 @@ void echangeTamponsGLUT()
 // La fenêtre du mode jeu détruite, GLUT détruit le contexte avec elle et rend clavier et souris.
 void quitteModeJeu()
 {
-    if (glutGameModeGet(GLUT_GAME_MODE_ACTIVE))
-        glutLeaveGameMode();
+    if (!glutGameModeGet(GLUT_GAME_MODE_ACTIVE))
+        return;
+    glutLeaveGameMode();
+    // GLUT ne détruit la fenêtre qu'au tour de boucle suivant (ses rappels sont déjà retirés),
+    // et la demande de destruction ne part vers le serveur qu'au tour d'après : sans ces deux
+    // tours, l'écran noir du mode jeu resterait derrière la boîte d'erreur.
+    glutMainLoopEvent();
+    glutMainLoopEvent();
 }
 } // namespace
 

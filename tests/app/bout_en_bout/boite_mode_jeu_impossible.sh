@@ -1,17 +1,19 @@
 #!/usr/bin/env bash
-# Sur un affichage sans mode jeu (Xvfb), la boîte d'erreur OK/Annuler s'ouvre, Entrée la ferme
-# et l'éditeur rend 0 sans avoir ouvert sa fenêtre.
+# Sur un affichage sans mode jeu (Xvfb), la boîte d'erreur OK/Annuler s'ouvre ; Entrée, puis
+# dans un second lancement Échap, la ferme et l'éditeur rend 0 sans avoir ouvert sa fenêtre.
 source "$(dirname "$0")/commun.sh"
 
 serveur xvfb
-lance_editeur
-boite=$(attend_fenetre "Erreur !")
-sleep 0.5
-capture boite
-[ -z "$(fenetre FREEGLUT)" ] || echec "une fenêtre GLUT a été ouverte"
-kill -0 "$PID_EDITEUR" 2>/dev/null || echec "l'éditeur n'attend pas la réponse"
-repond_entree "$boite"
-attend_fin
-[ "$CODE_EDITEUR" = 0 ] || echec "code de sortie $CODE_EDITEUR au lieu de 0"
-verifie_message_erreur
-echo "boîte OK/Annuler fermée par Entrée, code 0"
+for facon in entree echap; do
+    lance_editeur
+    boite=$(attend_fenetre "Erreur !")
+    sleep 0.5
+    capture "boite-$facon"
+    [ -z "$(fenetre FREEGLUT)" ] || echec "une fenêtre GLUT a été ouverte"
+    kill -0 "$PID_EDITEUR" 2>/dev/null || echec "l'éditeur n'attend pas la réponse"
+    repond "$boite" "$facon"
+    attend_fin
+    [ "$CODE_EDITEUR" = 0 ] || echec "code de sortie $CODE_EDITEUR au lieu de 0 ($facon)"
+    verifie_message_erreur
+    echo "boîte OK/Annuler fermée ($facon), code 0"
+done

@@ -102,8 +102,22 @@ verifie_message_erreur() {
         echec "texte de la boîte différent sur la sortie d'erreur"
 }
 
-# Répond à la boîte par Entrée, comme après un clic qui lui donne le clavier.
-repond_entree() {
-    xdotool windowfocus "$1"
-    xdotool key Return
+# Répond à la boîte BOITE : "entree" ou "echap" une fois le clavier donné à la boîte (ce que
+# ferait un gestionnaire de fenêtres), ou "clic" au milieu du bas de la boîte, sur le bouton OK
+# quand il est seul.
+repond() {
+    local boite=$1 facon=$2
+    case "$facon" in
+    entree | echap)
+        xdotool windowfocus "$boite"
+        xdotool key "$([ "$facon" = entree ] && echo Return || echo Escape)"
+        ;;
+    clic)
+        local x y l h
+        eval "$(xwininfo -id "$boite" | awk '/Absolute upper-left X/ { print "x=" $4 }
+            /Absolute upper-left Y/ { print "y=" $4 } /Width:/ { print "l=" $2 }
+            /Height:/ { print "h=" $2 }')"
+        xdotool mousemove $((x + l / 2)) $((y + h - 28)) click 1
+        ;;
+    esac
 }
