@@ -321,3 +321,53 @@ TEST(Conteneur, Construction)
     EXPECT_EQ(journal(), (Journal{"t.dessusG"}));
     journal().clear();
 }
+
+TEST(Conteneur, SeulLeBoutonDeLAppuiEstTraite)
+{
+    // K tient l'appui du bouton boutonCapture ; chaque ligne tire un événement sur le conteneur,
+    // la souris sur K, et lit ce que K a reçu, la capture et le bouton retenu ensuite.
+    struct Cas {
+        uint16_t bouton;
+        bool tenu;
+        int evenement;
+        Journal attendu;
+        bool tenuApres;
+        uint16_t boutonApres;
+    } cas[] = {
+        {0, true, EVT_CLIC_GAUCHE, {"K.clicG"}, false, 0},
+        {0, true, EVT_CLIC_DROIT, {}, true, 0},
+        {1, true, EVT_CLIC_DROIT, {"K.clicD"}, false, 1},
+        {1, true, EVT_CLIC_GAUCHE, {}, true, 1},
+        {0, true, EVT_RELACHE_GAUCHE_DEHORS, {"K.dehorsG"}, false, 0},
+        {0, true, EVT_RELACHE_DROIT_DEHORS, {}, true, 0},
+        {1, true, EVT_RELACHE_DROIT_DEHORS, {"K.dehorsD"}, false, 1},
+        {1, true, EVT_RELACHE_GAUCHE_DEHORS, {}, true, 1},
+        // Un appui tenu bloque l'autre bouton, qui ne change pas boutonCapture.
+        {0, true, EVT_APPUI_DROIT, {}, true, 0},
+        {1, true, EVT_APPUI_GAUCHE, {}, true, 1},
+        {1, false, EVT_APPUI_GAUCHE, {"K.appuiG"}, true, 0},
+        {0, false, EVT_APPUI_DROIT, {"K.appuiD"}, true, 1},
+        // Sans appui tenu, le relâchement du bon bouton sur K n'est pas un clic.
+        {1, false, EVT_CLIC_DROIT, {"K.dessusD"}, false, 1},
+        {1, false, EVT_CLIC_GAUCHE, {}, false, 1},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(std::string(nomEvenement(c.evenement)) + " bouton " +
+                     std::to_string(c.bouton) + (c.tenu ? " tenu" : ""));
+        CContainer conteneur(-1);
+        CTemoin* K = new CTemoin("K", MakeRect(0, 0, 50, 50));
+        conteneur.ajouteObjetGDI(K);
+        CEspion espion;
+        espion.observe(K, "K", BOUTONS);
+        conteneur.souris = MakeCoord(5, 5);
+        declenche(conteneur.evenements[EVT_MISE_A_JOUR], &conteneur);
+        conteneur.boutonCapture = c.bouton;
+        conteneur.capture = c.tenu ? K : nullptr;
+        journal().clear();
+        declenche(conteneur.evenements[c.evenement], &conteneur);
+        EXPECT_EQ(journal(), c.attendu);
+        EXPECT_EQ(conteneur.capture, c.tenuApres ? K : nullptr);
+        EXPECT_EQ(conteneur.boutonCapture, c.boutonApres);
+        journal().clear();
+    }
+}

@@ -42,6 +42,12 @@ TEST(Fenetre, LimitesAjusteesAuCadre)
         {1, MakeRect(32760, 0, 32761, 50), MakeRect(32760, 0, 32767, 50), false},
         // Le minimum qui atteint tout juste 1024 x 768 depuis (0,0) passe en plein écran.
         {1, MakeRect(0, 0, 1000, 700), MakeRect(0, 0, 1000, 700), false},
+        // Les débords exigent exactement (0,0)-(1024,768) : un pixel de plus ou un coin en -1
+        // couvrent l'écran mais restent rangés tels quels.
+        {1, MakeRect(0, 0, 1025, 768), MakeRect(0, 0, 1025, 768), true},
+        {1, MakeRect(0, 0, 1024, 769), MakeRect(0, 0, 1024, 769), true},
+        {1, MakeRect(-1, 0, 1024, 768), MakeRect(-1, 0, 1024, 768), true},
+        {1, MakeRect(0, -1, 1024, 768), MakeRect(0, -1, 1024, 768), true},
     };
     for (const Cas& c : cas) {
         CFenetre f(c.skin);
@@ -267,4 +273,24 @@ TEST_F(Glissement, RelacheHorsDeLaFenetreFinitLeGlissement)
     EXPECT_EQ(G->limites, MakeRect(0, 10, 100, 110));
     joue(racine, "G-");
     EXPECT_EQ(G->limites, MakeRect(0, 10, 100, 110));
+}
+
+TEST(Fenetre, AppuiGaucheSousUnAppuiDroitTenuNeGlissePas)
+{
+    // Une fenêtre racine plus petite que l'écran reçoit les boutons directement : tant que son
+    // enfant tient un appui droit, un appui gauche sur son fond ne lance pas de glissement.
+    for (uint16_t bouton : {uint16_t(1), uint16_t(0)}) {
+        CFenetre racine(-1);
+        racine.setLimites(MakeRect(0, 0, 500, 400));
+        CTemoin* K = new CTemoin("K", MakeRect(0, 0, 50, 50));
+        racine.ajouteObjetGDI(K);
+        racine.souris = MakeCoord(300, 300);
+        declenche(racine.evenements[EVT_MISE_A_JOUR], &racine);
+        racine.boutonCapture = bouton;
+        racine.capture = bouton ? K : nullptr;
+        declenche(racine.evenements[EVT_APPUI_GAUCHE], &racine);
+        EXPECT_EQ(racine.enDeplacement, bouton == 0) << bouton;
+        EXPECT_EQ(racine.capture, bouton ? K : nullptr) << bouton;
+        journal().clear();
+    }
 }
