@@ -1,9 +1,7 @@
-// Opérations sur les rectangles et rectangle plein écran.
+// Intersection et rectangle tendu entre deux coins.
 #include "render/Coord.h"
 
 #include <algorithm>
-
-const Rect PLEIN_ECRAN = MakeRect(0, 0, LARGEUR_ECRAN, HAUTEUR_ECRAN);
 
 Rect intersection(Rect a, Rect b)
 {

@@ -15,30 +15,30 @@ struct alignas(4) Coord {
 static_assert(sizeof(Coord) == 4, "un Coord tient dans un mot de 32 bits");
 
 // Coupe un entier à 16 bits signés, en complément à deux.
-inline int16_t coupe16(int v)
+constexpr int16_t coupe16(int v)
 {
     return int16_t(uint16_t(uint32_t(v) & 0xFFFFu));
 }
 
-inline Coord MakeCoord(int x, int y)
+constexpr Coord MakeCoord(int x, int y)
 {
     return Coord{coupe16(x), coupe16(y)};
 }
 
 // Chaque moitié est calculée sur 16 bits : jamais de retenue de x vers y.
-inline Coord operator+(Coord a, Coord b)
+constexpr Coord operator+(Coord a, Coord b)
 {
     return MakeCoord(a.x + b.x, a.y + b.y);
 }
-inline Coord operator-(Coord a, Coord b)
+constexpr Coord operator-(Coord a, Coord b)
 {
     return MakeCoord(a.x - b.x, a.y - b.y);
 }
-inline bool operator==(Coord a, Coord b)
+constexpr bool operator==(Coord a, Coord b)
 {
     return a.x == b.x && a.y == b.y;
 }
-inline bool operator!=(Coord a, Coord b)
+constexpr bool operator!=(Coord a, Coord b)
 {
     return !(a == b);
 }
@@ -58,32 +58,33 @@ struct Rect {
     }
 };
 
-inline Rect MakeRect(int x1, int y1, int x2, int y2)
+constexpr Rect MakeRect(int x1, int y1, int x2, int y2)
 {
     return Rect{MakeCoord(x1, y1), MakeCoord(x2, y2)};
 }
 
-inline Rect operator+(Rect r, Coord c)
+constexpr Rect operator+(Rect r, Coord c)
 {
     return Rect{r.hautGauche + c, r.basDroite + c};
 }
-inline Rect operator-(Rect r, Coord c)
+constexpr Rect operator-(Rect r, Coord c)
 {
     return Rect{r.hautGauche - c, r.basDroite - c};
 }
-inline bool operator==(const Rect& a, const Rect& b)
+constexpr bool operator==(const Rect& a, const Rect& b)
 {
     return a.hautGauche == b.hautGauche && a.basDroite == b.basDroite;
 }
-inline bool operator!=(const Rect& a, const Rect& b)
+constexpr bool operator!=(const Rect& a, const Rect& b)
 {
     return !(a == b);
 }
 
-// L'écran logique entier.
-extern const Rect PLEIN_ECRAN;
 const int LARGEUR_ECRAN = 1024;
 const int HAUTEUR_ECRAN = 768;
+// L'écran logique entier, constant dès la compilation : aucun code de lancement
+// ne peut le lire avant qu'il soit rempli.
+inline constexpr Rect PLEIN_ECRAN = MakeRect(0, 0, LARGEUR_ECRAN, HAUTEUR_ECRAN);
 
 // Maximum des coins haut-gauche, minimum des bas-droits ; le résultat n'est pas
 // réordonné, deux rectangles disjoints donnent donc un rectangle vide.

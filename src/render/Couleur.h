@@ -11,11 +11,11 @@ struct Couleur {
 };
 static_assert(sizeof(Couleur) == 4, "une Couleur se passe à OpenGL comme un vecteur d'octets");
 
-inline bool operator==(Couleur u, Couleur v)
+constexpr bool operator==(Couleur u, Couleur v)
 {
     return u.r == v.r && u.g == v.g && u.b == v.b && u.a == v.a;
 }
-inline bool operator!=(Couleur u, Couleur v)
+constexpr bool operator!=(Couleur u, Couleur v)
 {
     return !(u == v);
 }

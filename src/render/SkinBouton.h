@@ -1,5 +1,5 @@
-// SkinBouton : découpe d'un bouton dans sa texture, ses décalages et sa légende, et la table de ses
-// lignes.
+// SkinBouton : découpe d'un bouton dans sa texture, ses décalages et sa légende, et la table
+// constante de ses lignes.
 #pragma once
 
 #include "render/Coord.h"
@@ -28,4 +28,30 @@ const int NOMBRE_SKINS_BOUTON = 9;
 // La barre de largeur variable de l'éditeur, nommée ainsi dans le source généré.
 const int BOUTON_SKIN_ROND_VARIABLE = 1;
 
-extern const SkinBouton skinsBouton[NOMBRE_SKINS_BOUTON];
+// Table constante dès la compilation : lisible par tout code de lancement.
+// clang-format off
+inline constexpr SkinBouton skinsBouton[NOMBRE_SKINS_BOUTON] = {
+    // Le gros bouton rond, sans légende.
+    {0, true, true, {0, 0, 0, 95}, {0, 0, 0, 95}, false, {0, 96}, {0, 96}, {2, 3},
+     {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}, {-1, -1}, {-1, -1}},
+    // La barre : bout gauche, milieu étiré, bout droit ; légende grise, turquoise au survol.
+    {0, false, true, {96, 161, 172, 255}, {0, 0, 0, 95}, true, {0, 96}, {0, 96}, {2, 3},
+     {70, 70, 70, 255}, {0, 255, 255, 255}, {0, 255, 255, 255}, {40, 40}, {40, 39}},
+    // Quatre petits boutons côte à côte, sans légende.
+    {0, true, true, {0, 0, 0, 40}, {192, 192, 192, 232}, false, {0, 41}, {0, 41}, {1, 2},
+     {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}, {-1, -1}, {-1, -1}},
+    {0, true, true, {41, 41, 41, 81}, {192, 192, 192, 232}, false, {0, 41}, {0, 41}, {1, 2},
+     {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}, {-1, -1}, {-1, -1}},
+    {0, true, true, {82, 82, 82, 122}, {192, 192, 192, 232}, false, {0, 41}, {0, 41}, {1, 2},
+     {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}, {-1, -1}, {-1, -1}},
+    {0, true, true, {123, 123, 123, 163}, {192, 192, 192, 232}, false, {0, 41}, {0, 41}, {1, 2},
+     {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}, {-1, -1}, {-1, -1}},
+    // Les boutons de la fenêtre de message : une image normale, trois survols.
+    {0, true, true, {0, 0, 0, 92}, {274, 274, 274, 335}, false, {93, 0}, {93, 0}, {2, 3},
+     {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}, {-1, -1}, {-1, -1}},
+    {0, true, true, {0, 0, 0, 92}, {274, 274, 274, 335}, false, {0, 62}, {0, 62}, {2, 3},
+     {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}, {-1, -1}, {-1, -1}},
+    {0, true, true, {0, 0, 0, 92}, {274, 274, 274, 335}, false, {93, 62}, {93, 62}, {2, 3},
+     {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}, {-1, -1}, {-1, -1}},
+};
+// clang-format on

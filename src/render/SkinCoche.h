@@ -1,4 +1,4 @@
-// SkinCoche : image d'une case à cocher et de sa coche, et la table de ses lignes.
+// SkinCoche : image d'une case à cocher et de sa coche, et la table constante de ses lignes.
 #pragma once
 
 #include "render/Coord.h"
@@ -18,4 +18,7 @@ struct SkinCoche {
 const int NOMBRE_SKINS_COCHE = 1;
 const int COCHE_SKIN_DEFAUT = 0;
 
-extern const SkinCoche skinsCoche[NOMBRE_SKINS_COCHE];
+// Table constante dès la compilation : lisible par tout code de lancement.
+inline constexpr SkinCoche skinsCoche[NOMBRE_SKINS_COCHE] = {
+    {4, {0, 0}, {31, 31}, {0, 32}, {0, 0}, {0, 0}, {1, 1}},
+};

@@ -1,4 +1,5 @@
-// SkinProgression : cadre et remplissage d'une barre de progression, et la table de ses lignes.
+// SkinProgression : cadre et remplissage d'une barre de progression, et la table constante de ses
+// lignes.
 #pragma once
 
 #include "render/Coord.h"
@@ -20,4 +21,7 @@ struct SkinProgression {
 const int NOMBRE_SKINS_PROGRESSION = 1;
 const int PROGRESSION_SKIN_DEFAUT = 0;
 
-extern const SkinProgression skinsProgression[NOMBRE_SKINS_PROGRESSION];
+// Table constante dès la compilation : lisible par tout code de lancement.
+inline constexpr SkinProgression skinsProgression[NOMBRE_SKINS_PROGRESSION] = {
+    {5, {0, 0}, {127, 37}, {7, 39}, {121, 63}, 24, 99, 7, false},
+};

@@ -5,9 +5,6 @@
 #include <cstdlib>
 #include <cstring>
 
-const StyleTexte STYLE_DE_BASE = {0,     0,     TAILLE_NATURELLE,     false, false, false,
-                                  false, false, Couleur{0, 0, 0, 255}};
-
 StyleTexte pileStyles[TAILLE_PILE_STYLES] = {STYLE_DE_BASE};
 int profondeurStyle = 0;
 int niveauxHorsPile = 0;

@@ -26,8 +26,10 @@ struct StyleTexte {
 
 const int TAILLE_PILE_STYLES = 50;
 
-// Police 0, à gauche, taille 16, aucun attribut, noir opaque.
-extern const StyleTexte STYLE_DE_BASE;
+// Police 0, à gauche, taille 16, aucun attribut, noir opaque. Constant dès la
+// compilation, comme la pile qu'il initialise.
+inline constexpr StyleTexte STYLE_DE_BASE = {
+    0, 0, TAILLE_NATURELLE, false, false, false, false, false, Couleur{0, 0, 0, 255}};
 
 // L'entrée 0 est le style de base ; elle vaut STYLE_DE_BASE au lancement.
 extern StyleTexte pileStyles[TAILLE_PILE_STYLES];

@@ -56,6 +56,15 @@ int avanceEspace(int largeur)
     return tronque(AVANCE_ESPACE * echelle(styleCourant()) + largeur);
 }
 
+// Descente d'une ligne à la suivante : sa hauteur, ou la taille courante pour une
+// ligne sans caractère, plus l'interligne. Calculée en 64 bits : une taille
+// proche de INT_MAX ne déborde pas.
+long long pasDeLigne(int hauteurLigne)
+{
+    const long long hauteur = hauteurLigne != 0 ? hauteurLigne : styleCourant().taille;
+    return hauteur + INTERLIGNE;
+}
+
 // Toute la pile des styles : la passe de dessin repart exactement de l'état du
 // début de ligne, même quand la ligne referme un niveau ouvert plus haut.
 struct EtatStyles {
@@ -256,13 +265,21 @@ void disposeTexte(Coord hautGauche, Coord basDroite, const char* texte)
         }
         glLoadIdentity();
 
-        const long long avance =
-            (ligne.hauteur != 0 ? ligne.hauteur : styleCourant().taille) + INTERLIGNE;
+        const long long avance = pasDeLigne(ligne.hauteur);
         hautLigne += avance;
         styleCourant().retourLigne = false;
-        // Une ligne vide qui ne descend pas se répéterait sans fin.
-        if (ligne.fin == debutLigne && avance <= 0)
-            break;
+        if (ligne.fin == debutLigne) {
+            // Une ligne qui n'avance pas dans le texte se répète à l'identique, même
+            // état des styles, jusqu'au bas ; si elle ne descend pas, sans fin.
+            if (avance <= 0)
+                break;
+            // Une taille négative a pu la faire remonter de milliards de pixels : les
+            // répétitions au-dessus du découpage ne montrent rien, on les saute d'un coup
+            // pour que le temps reste borné par la longueur du texte.
+            const long long hautVisible = decoupageCourant().hautGauche.y;
+            if (hautLigne < hautVisible)
+                hautLigne += (hautVisible - hautLigne + avance - 1) / avance * avance;
+        }
         debutLigne = ligne.fin;
         sauveStyles(etatDebut);
     }
@@ -314,7 +331,7 @@ Rect mesureTexte(Coord position, const char* texte)
             p = lisElement(p);
         }
         plusLarge = std::max(plusLarge, largeur);
-        hauteurTotale += (hauteurLigne != 0 ? hauteurLigne : styleCourant().taille) + INTERLIGNE;
+        hauteurTotale += pasDeLigne(hauteurLigne);
         styleCourant().retourLigne = false;
     }
     termineTexte();

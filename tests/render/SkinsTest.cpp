@@ -3,6 +3,7 @@
 #include "render/SkinCoche.h"
 #include "render/SkinContainer.h"
 #include "render/SkinProgression.h"
+#include "text/StyleTexte.h"
 
 #include <gtest/gtest.h>
 
@@ -106,4 +107,40 @@ TEST(Skins, CocheEtProgression)
     EXPECT_FALSE(p.etire);
     // Chaque Coord rangé dans un enregistrement occupe un mot de 32 bits.
     EXPECT_EQ(offsetof(SkinCoche, imageBasDroite) - offsetof(SkinCoche, imageHautGauche), 4u);
+}
+
+namespace
+{
+// Copie faite par l'initialisation dynamique de ce fichier, avant main : elle ne
+// voit les valeurs que si les tables n'attendent aucun code de lancement.
+template <typename T> T copieAuLancement(const T& t)
+{
+    return t;
+}
+const SkinBouton boutonAuLancement = copieAuLancement(skinsBouton[BOUTON_SKIN_ROND_VARIABLE]);
+const SkinContainer beigeAuLancement = copieAuLancement(skinsContainer[CONTAINER_SKIN_BEIGE]);
+const Rect pleinEcranAuLancement = copieAuLancement(PLEIN_ECRAN);
+const StyleTexte styleAuLancement = copieAuLancement(pileStyles[0]);
+} // namespace
+
+// Les tables sont des constantes de compilation : ces vérifications ne compilent
+// que si aucune valeur n'attend le code de lancement.
+static_assert(PLEIN_ECRAN == MakeRect(0, 0, LARGEUR_ECRAN, HAUTEUR_ECRAN));
+static_assert(skinsBouton[BOUTON_SKIN_ROND_VARIABLE].decoupeX[2] == 172);
+static_assert(skinsBouton[8].decalageSurvol == MakeCoord(93, 62));
+static_assert(skinsContainer[CONTAINER_SKIN_BEIGE].margeHaut == 30);
+static_assert(skinContainerDefaut.texture == -1);
+static_assert(skinsCoche[COCHE_SKIN_DEFAUT].decalageCoche == MakeCoord(0, 32));
+static_assert(skinsProgression[PROGRESSION_SKIN_DEFAUT].debutDroite == 99);
+static_assert(STYLE_DE_BASE.taille == TAILLE_NATURELLE && STYLE_DE_BASE.couleur.a == 255);
+
+TEST(Skins, TablesRempliesAvantToutCodeDeLancement)
+{
+    EXPECT_EQ(boutonAuLancement.decoupeX[1], 161);
+    EXPECT_EQ(boutonAuLancement.couleurTexteSurvol, (Couleur{0, 255, 255, 255}));
+    EXPECT_EQ(beigeAuLancement.couleurTexte, (Couleur{97, 76, 36, 255}));
+    EXPECT_EQ(beigeAuLancement.debordBas, 9);
+    EXPECT_EQ(pleinEcranAuLancement, MakeRect(0, 0, 1024, 768));
+    EXPECT_EQ(styleAuLancement.taille, 16);
+    EXPECT_EQ(styleAuLancement.couleur, (Couleur{0, 0, 0, 255}));
 }
