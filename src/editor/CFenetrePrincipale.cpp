@@ -244,7 +244,9 @@ CObjetGDI* CFenetrePrincipale::creeObjet(Coord a, Coord b)
 
 void CFenetrePrincipale::relacheEdition(CObjetGDI*)
 {
-    if (boutonEnfonce && !objetSelectionne) {
+    // Un menu ou une aide ouverts bouton tenu restent devant : poser un objet par-dessus les
+    // enfouirait, et le menu, pris ensuite pour une sélection, serait détruit sous elle.
+    if (boutonEnfonce && !objetSelectionne && !menuOuFenetreDevant()) {
         const Coord a = ancre;
         const Coord b = souris;
         if (std::abs(b.x - a.x) >= TAILLE_MINIMALE && std::abs(b.y - a.y) >= TAILLE_MINIMALE) {

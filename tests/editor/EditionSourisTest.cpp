@@ -376,3 +376,50 @@ TEST_F(EditionSouris, RelacheHorsDeLaFenetreReduite)
     EXPECT_EQ(decrit(texte->limites), decrit(lache));
     EXPECT_EQ(objetSelectionne, texte);
 }
+
+TEST_F(EditionSouris, RelacheSousUnMenuOuUneAideOuvertsPendantLeGlissement)
+{
+    // Un menu ou une aide ouverts bouton tenu restent devant : le relâchement ne pose rien
+    // par-dessus eux, et une icône cliquée ensuite ne laisse pas la sélection sur un menu détruit.
+    struct Cas {
+        const char* nom;
+        bool menu; // Espace ouvre le menu ; sinon F1 ouvre l'aide
+        int type;  // mode du glissement
+    } cas[] = {
+        {"menu, création", true, TYPE_TEXTE},
+        {"aide, création", false, TYPE_IMAGE},
+        {"menu, élastique", true, TYPE_SELECTION},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.nom);
+        if (c.type != TYPE_SELECTION)
+            choisit(c.type);
+        va(100, 100);
+        appuie();
+        va(300, 250);
+        tic();
+        if (c.menu)
+            touche(TOUCHE_ESPACE);
+        else
+            speciale(TOUCHE_F1);
+        tic();
+        relache();
+        tic();
+        ASSERT_EQ(enfants().size(), 1u);
+        CObjetGDI* devant = enfants().front();
+        EXPECT_EQ(dynamic_cast<CSelectionObjetGDI*>(devant) != nullptr, c.menu);
+        EXPECT_EQ(dynamic_cast<CFenetre*>(devant) != nullptr, !c.menu);
+        EXPECT_FALSE(boutonEnfonce);
+        EXPECT_EQ(objetSelectionne, nullptr);
+        // Le mode reste : l'utilisateur peut recommencer son glissement.
+        EXPECT_EQ(fenetre->typeAAjouter, c.type);
+        if (c.menu)
+            clique(centreIcone(TYPE_COCHE));
+        else
+            fermeAide();
+        tic();
+        EXPECT_TRUE(enfants().empty());
+        EXPECT_EQ(objetSelectionne, nullptr);
+        fenetre->typeAAjouter = TYPE_SELECTION;
+    }
+}
