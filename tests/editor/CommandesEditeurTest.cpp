@@ -216,3 +216,49 @@ TEST_F(ArbreEditeur, SourceEcritEnQuittant)
                   "}",
               }));
 }
+
+TEST_F(ArbreEditeur, CommandesLuesSurLOctetBas)
+{
+    fermeAide();
+    // Deux textes A puis B, B devant ; les touches portent des bits au-dessus de l'octet bas.
+    choisit(TYPE_TEXTE);
+    glisse(MakeCoord(50, 80), MakeCoord(150, 130));
+    CObjetGDI* a = enfants().front();
+    choisit(TYPE_TEXTE);
+    glisse(MakeCoord(300, 80), MakeCoord(400, 130));
+    CObjetGDI* b = enfants().front();
+    typedef std::vector<CObjetGDI*> V;
+    ASSERT_EQ(enfants(), (V{b, a}));
+
+    struct Cas {
+        const char* nom;
+        bool speciale;
+        int code;
+        V ordre; // vide : le menu est devant
+    } cas[] = {
+        {"+ et 256", false, TOUCHE_PLUS + 256, {a, b}},
+        {"- et 0x300", false, TOUCHE_MOINS + 0x300, {b, a}},
+        {"F1 et 256 : pas F1", true, TOUCHE_F1 + 256, {b, a}},
+        {"octet bas de F1 sur une touche : rien", false, TOUCHE_F1, {b, a}},
+        {"Suppr et 256", false, TOUCHE_SUPPR + 256, {b}},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.nom);
+        objetSelectionne = a; // détruit seulement par la dernière ligne
+        if (c.speciale)
+            fenetre->toucheSpeciale(c.code);
+        else
+            fenetre->toucheClavier(c.code);
+        tic();
+        EXPECT_EQ(enfants(), c.ordre);
+    }
+    EXPECT_EQ(objetSelectionne, nullptr);
+
+    // Espace ouvre le menu, qui lit lui aussi l'octet bas ; Échap le ferme sans quitter.
+    fenetre->toucheClavier(TOUCHE_ESPACE + 256);
+    ASSERT_NE(dynamic_cast<CSelectionObjetGDI*>(enfants().front()), nullptr);
+    fenetre->toucheClavier(TOUCHE_ECHAP + 256);
+    tic();
+    EXPECT_EQ(enfants(), (V{b}));
+    EXPECT_EQ(nombreFins, 0);
+}
