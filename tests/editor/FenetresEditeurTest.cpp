@@ -190,3 +190,47 @@ TEST_F(ArbreEditeur, FondDesIconesDuMenu)
     tic();
     EXPECT_EQ(fenetre->typeAAjouter, 5);
 }
+
+TEST_F(ArbreEditeur, LAideGlisseParSonTexteEtPasParSonBouton)
+{
+    CFenetreMessage* aide = dynamic_cast<CFenetreMessage*>(enfants().front());
+    ASSERT_NE(aide, nullptr);
+    CTexte* zone = zoneTexte(*aide);
+    ASSERT_NE(zone, nullptr);
+    // Coin de la zone client de l'aide, à l'écran.
+    const Coord client = marges() + aide->limites.hautGauche +
+                         MakeCoord(aide->skin.margeGauche, aide->skin.margeHaut);
+    struct Cas {
+        const char* nom;
+        Coord appui; // à l'écran
+        bool glisse;
+    } cas[] = {
+        {"sur le texte", client + zone->limites.hautGauche + MakeCoord(5, 5), true},
+        {"sur le bouton", client + aide->boutonValider->limites.hautGauche + MakeCoord(10, 10),
+         false},
+        {"sur le cadre", marges() + aide->limites.hautGauche + MakeCoord(3, 3), true},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.nom);
+        const Coord avant = aide->limites.hautGauche;
+        va(c.appui);
+        appuie();
+        va(c.appui + MakeCoord(-30, 20));
+        tic();
+        EXPECT_EQ(aide->enDeplacement, c.glisse);
+        EXPECT_EQ(aide->limites.hautGauche, c.glisse ? avant + MakeCoord(-30, 20) : avant);
+        // Retour au point d'appui avant le relâchement : la fenêtre revient, le bouton ne la
+        // ferme pas (relâché sur lui, il la fermerait).
+        va(c.appui);
+        tic();
+        if (!c.glisse)
+            va(c.appui + MakeCoord(-30, 20));
+        relache();
+        tic();
+        EXPECT_FALSE(aide->enDeplacement);
+        EXPECT_EQ(aide->limites.hautGauche, avant);
+        ASSERT_EQ(enfants().front(), aide);
+        EXPECT_EQ(objetSelectionne, nullptr);
+        EXPECT_FALSE(boutonEnfonce);
+    }
+}
