@@ -234,3 +234,44 @@ TEST_F(ArbreEditeur, LAideGlisseParSonTexteEtPasParSonBouton)
         EXPECT_FALSE(boutonEnfonce);
     }
 }
+
+TEST_F(ArbreEditeur, ConstructionDuMenu)
+{
+    fermeAide();
+    touche(TOUCHE_ESPACE);
+    tic();
+    CSelectionObjetGDI* menu = dynamic_cast<CSelectionObjetGDI*>(enfants().front());
+    ASSERT_NE(menu, nullptr);
+    EXPECT_TRUE(menu->modal);
+    EXPECT_EQ(decrit(menu->limites), decrit(MakeRect(400, 320, 665, 377)));
+    EXPECT_EQ(decrit(menu->zoneClient()), decrit(MakeRect(0, 0, 247, 39)));
+    // Six icônes, la première au fond de la liste ; chacune dans boutonsSelection à son rang.
+    ASSERT_EQ(menu->enfants.nombre, NOMBRE_TYPES_OBJETS);
+    Noeud<CObjetGDI*>* n = menu->enfants.queue;
+    for (int k = 0; k < NOMBRE_TYPES_OBJETS; ++k, n = n->precedent) {
+        SCOPED_TRACE(k);
+        CBouton* icone = boutonsSelection[k];
+        EXPECT_EQ(n->element, icone);
+        EXPECT_EQ(icone->limites.hautGauche, MakeCoord(42 * k + 3, 5));
+        EXPECT_EQ(icone->skin.texture, TEXTURE_OBJETGDIS);
+        EXPECT_EQ(icone->skin.decoupeX[0], 0);
+        EXPECT_EQ(icone->skin.decoupeX[3], 31);
+        EXPECT_EQ(icone->skin.decoupeY[0], 32 * k);
+        EXPECT_EQ(icone->skin.decoupeY[3], 32 * k + 31);
+        EXPECT_EQ(icone->skin.decalageSurvol, MakeCoord(0, 0));
+        EXPECT_EQ(icone->skin.decalageAppui, MakeCoord(0, 0));
+        EXPECT_EQ(icone->skin.enfoncement, MakeCoord(2, 3));
+        EXPECT_EQ(icone->texte, nullptr);
+        // Le fond avant le dessin de l'icône ; le choix après le clic de l'icône.
+        const Gestionnaire* premier = icone->evenements[EVT_DESSIN].tete->element;
+        EXPECT_EQ(premier->objet, menu);
+        EXPECT_TRUE(premier->methode ==
+                    static_cast<MethodeGestionnaire>(&CSelectionObjetGDI::dessineFondIcone));
+        EXPECT_EQ(icone->evenements[EVT_DESSIN].nombre, 2);
+        const Gestionnaire* dernier = icone->evenements[EVT_CLIC_GAUCHE].queue->element;
+        EXPECT_EQ(dernier->objet, menu);
+        EXPECT_TRUE(dernier->methode ==
+                    static_cast<MethodeGestionnaire>(&CSelectionObjetGDI::choisitType));
+        EXPECT_GE(icone->evenements[EVT_CLIC_GAUCHE].nombre, 2);
+    }
+}
