@@ -1,0 +1,29 @@
+// Rejeu : un flux d'appels OpenGL enregistré, relu une fois puis rejoué brut, sans la
+// boîte à outils, pour mesurer le plancher d'une image.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <vector>
+
+struct OperationGL {
+    uint8_t code;
+    double args[4];
+};
+
+class CFluxGL
+{
+  public:
+    // Lit les lignes "glNom(a, b, ...)" de l'enregistreur. Les lignes "#texture i nom" donnent
+    // le nom enregistré de la texture d'indice i, traduit en nomsReels[i]. Faux, avec la ligne
+    // fautive dans erreur, sur un appel inconnu.
+    bool lit(const std::string& chemin, const std::map<int, uint32_t>& nomsReels,
+             std::string& erreur);
+    // Envoie tous les appels à OpenGL, dans l'ordre.
+    void rejoue() const;
+    size_t taille() const { return operations.size(); }
+
+  private:
+    std::vector<OperationGL> operations;
+};
