@@ -262,3 +262,34 @@ TEST_F(ArbreEditeur, CommandesLuesSurLOctetBas)
     EXPECT_EQ(enfants(), (V{b}));
     EXPECT_EQ(nombreFins, 0);
 }
+
+TEST_F(ArbreEditeur, GestionnairesDeLaFenetreEditeeApresCeuxDuConteneurEtDeLaFenetre)
+{
+    typedef std::vector<MethodeGestionnaire> M;
+    auto m = [](auto methode) { return static_cast<MethodeGestionnaire>(methode); };
+    struct Cas {
+        TypeEvenement liste;
+        M attendu;
+    } cas[] = {
+        {EVT_APPUI_GAUCHE,
+         {m(&CContainer::appuiGauche), m(&CFenetre::debutDeplacement),
+          m(&CFenetrePrincipale::appuiEdition)}},
+        {EVT_CLIC_GAUCHE,
+         {m(&CContainer::clicGauche), m(&CFenetre::finDeplacement),
+          m(&CFenetrePrincipale::relacheEdition)}},
+        {EVT_DESSIN, {m(&CContainer::dessine), m(&CFenetrePrincipale::dessineEdition)}},
+        {EVT_MISE_A_JOUR, {m(&CContainer::miseAJour), m(&CFenetrePrincipale::miseAJourEdition)}},
+        {EVT_RELACHE_GAUCHE_DEHORS,
+         {m(&CContainer::relacheGaucheDehors), m(&CFenetre::finDeplacement),
+          m(&CFenetrePrincipale::relacheDehorsEdition)}},
+    };
+    for (const Cas& c : cas) {
+        SCOPED_TRACE(c.liste);
+        M obtenu;
+        for (Noeud<Gestionnaire*>* n = fenetre->evenements[c.liste].tete; n; n = n->suivant) {
+            EXPECT_EQ(n->element->objet, fenetre);
+            obtenu.push_back(n->element->methode);
+        }
+        EXPECT_TRUE(obtenu == c.attendu) << obtenu.size() << " gestionnaires";
+    }
+}
