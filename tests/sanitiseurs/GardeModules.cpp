@@ -1,0 +1,10 @@
+// Éditeur sous les sanitiseurs : les bibliothèques ouvertes par dlopen (pilote Mesa) restent
+// chargées, pour que leurs fuites gardent le nom de leur module dans les rapports.
+//
+// Sans cela, le pilote est déchargé avant le bilan des fuites, qui ne sait plus à qui les
+// attribuer ; les suppressions de lsan.supp, qui ne visent que X et Mesa, restent sans effet.
+extern "C" int dlclose(void* module) noexcept
+{
+    (void)module;
+    return 0;
+}
