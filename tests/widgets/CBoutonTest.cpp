@@ -362,9 +362,13 @@ TEST_F(Bouton, TuilesSansTailleEtireesPlutotQueDiviser)
 
 TEST_F(Bouton, LegendeEnCouleurDeLAspectPuisRendue)
 {
-    const SkinBouton& s = skinsBouton[BOUTON_SKIN_ROND_VARIABLE];
     // Une légende est prise telle quelle : "%s" s'y dessine.
     CBouton b(MakeRect(10, 20, 310, 30), "a%sb", BOUTON_SKIN_ROND_VARIABLE);
+    // La ligne 1 a la même couleur survolée et enfoncée : une couleur enfoncée à part montre
+    // que l'appui l'emporte sur le survol.
+    ASSERT_EQ(b.skin.couleurTexteSurvol, b.skin.couleurTexteAppui);
+    b.skin.couleurTexteAppui = Couleur{200, 10, 20, 255};
+    const SkinBouton& s = b.skin;
     const Couleur avant{1, 2, 3, 4};
     struct Cas {
         bool appuye, survole;
