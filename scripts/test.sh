@@ -10,8 +10,8 @@ paquets=(cmake g++ make pkg-config googletest libgtest-dev libgl-dev libglu1-mes
          # privés, Mesa logiciel, pilotage et captures.
          libsdl2-dev xfonts-base xserver-xorg-core xserver-xorg-video-dummy xvfb
          libgl1-mesa-dri libglx-mesa0 xdotool x11-utils imagemagick
-         # Fuzzing : clang, libFuzzer et la symbolisation de ses rapports.
-         clang-14 libclang-rt-14-dev llvm-14)
+         # Fuzzing : clang, libFuzzer et la symbolisation de ses rapports ; memcheck.
+         clang-14 libclang-rt-14-dev llvm-14 valgrind)
 manquants=()
 for p in "${paquets[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || manquants+=("$p")

@@ -3,6 +3,7 @@
 #include "render/Texture.h"
 #include "text/Police.h"
 
+#include "DossierJetable.h"
 #include "EnregistreurGL.h"
 
 #include <fcntl.h>
@@ -36,17 +37,6 @@ int descripteurLibre()
 }
 
 int descripteurInitial = -1;
-const char* dossierTravail = nullptr;
-
-// Le dossier jetable disparaît à la sortie normale du fuzzer.
-void nettoie()
-{
-    std::remove("Data/Essai.tga");
-    std::remove("Data/Police0.tga");
-    rmdir("Data");
-    if (chdir("/") == 0 && dossierTravail)
-        rmdir(dossierTravail);
-}
 
 void ecrit(const char* chemin, const uint8_t* octets, size_t taille)
 {
@@ -62,47 +52,12 @@ bool puissanceDeDeux(int v)
 }
 } // namespace
 
-// Les images sont lues dans Data/ sous le dossier courant : on passe dans un dossier
-// jetable. Les chemins relatifs de la ligne de commande (corpus, artefacts, dictionnaire)
-// sont d'abord rendus absolus pour rester valables après ce changement de dossier.
+// Les images sont lues dans Data/ sous le dossier courant : un dossier jetable.
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
-    char courant[4096];
-    exige(getcwd(courant, sizeof courant) != nullptr, "dossier courant");
-    const std::string ici = std::string(courant) + "/";
-    static std::vector<std::string> arguments;
-    bool prefixeDonne = false;
-    for (int i = 0; i < *argc; ++i) {
-        std::string a = (*argv)[i];
-        if (i > 0 && !a.empty() && a[0] != '-' && a[0] != '/')
-            a = ici + a;
-        for (const char* option : {"-artifact_prefix=", "-exact_artifact_path=", "-dict="}) {
-            const size_t n = std::strlen(option);
-            if (a.compare(0, n, option) == 0 && a.size() > n && a[n] != '/')
-                a = option + ici + a.substr(n);
-        }
-        prefixeDonne = prefixeDonne || a.compare(0, 17, "-artifact_prefix=") == 0;
-        arguments.push_back(a);
-    }
-    if (!prefixeDonne)
-        arguments.push_back("-artifact_prefix=" + ici);
-    static std::vector<char*> pointeurs;
-    for (std::string& a : arguments)
-        pointeurs.push_back(&a[0]);
-    pointeurs.push_back(nullptr);
-    *argc = int(arguments.size());
-    *argv = pointeurs.data();
-
-    // En mémoire quand c'est possible : deux fichiers sont réécrits à chaque essai.
-    static char enMemoire[] = "/dev/shm/wexo-fuzz-tga-XXXXXX";
-    static char surDisque[] = "/tmp/wexo-fuzz-tga-XXXXXX";
-    const char* dossier = mkdtemp(enMemoire);
-    if (!dossier)
-        dossier = mkdtemp(surDisque);
-    exige(dossier != nullptr && chdir(dossier) == 0 && mkdir("Data", 0700) == 0,
-          "dossier de travail");
-    dossierTravail = dossier;
-    std::atexit(nettoie);
+    dossierJetable::absolutiseArguments(argc, argv);
+    dossierJetable::entre("wexo-fuzz-tga");
+    std::atexit([] { dossierJetable::efface({"Data/Essai.tga", "Data/Police0.tga"}); });
     descripteurInitial = descripteurLibre();
     return 0;
 }

@@ -5,6 +5,7 @@
 #include <GL/glu.h>
 
 #include <cstdio>
+#include <initializer_list>
 
 namespace
 {
@@ -13,9 +14,18 @@ std::vector<EnvoiTexture> journalEnvois;
 GLuint prochainNom = 1;
 GLuint textureLiee = 0;
 
+bool muet = false;
+
+// Les arguments arrivent en liste : un enregistreur muet ne construit rien.
+void note(const char* nom, std::initializer_list<double> args)
+{
+    if (!muet)
+        journalAppels.push_back(AppelGL{nom, std::vector<double>(args)});
+}
 void note(const char* nom, std::vector<double> args)
 {
-    journalAppels.push_back(AppelGL{nom, std::move(args)});
+    if (!muet)
+        journalAppels.push_back(AppelGL{nom, std::move(args)});
 }
 } // namespace
 
@@ -40,6 +50,10 @@ void efface()
     journalEnvois.clear();
     prochainNom = 1;
     textureLiee = 0;
+}
+void rendMuet(bool m)
+{
+    muet = m;
 }
 const std::vector<AppelGL>& appels()
 {
@@ -153,6 +167,8 @@ void glTexImage2D(GLenum cible, GLint niveau, GLint interne, GLsizei l, GLsizei 
 {
     note("glTexImage2D", {double(cible), double(niveau), double(interne), double(l), double(h),
                           double(bord), double(format), double(type)});
+    if (muet)
+        return;
     size_t parPixel = format == GL_RGBA ? 4 : 3;
     const uint8_t* p = static_cast<const uint8_t*>(octets);
     EnvoiTexture e{textureLiee, interne, l, h, format, {}};

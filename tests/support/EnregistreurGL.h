@@ -28,6 +28,9 @@ namespace enregistreur
 {
 // Oublie tout ce qui a été enregistré et remet le compteur de noms de textures à 1.
 void efface();
+// Muet, il ne garde plus rien (appels ni envois) et ne coûte presque plus rien : pour les
+// longues séances qui ne relisent pas le journal. Les noms de textures restent distribués.
+void rendMuet(bool muet);
 const std::vector<AppelGL>& appels();
 // Les appels d'un seul nom, dans l'ordre.
 std::vector<AppelGL> appelsNommes(const std::string& nom);
