@@ -13,19 +13,8 @@ build=${WEXO_BUILD_BANC:-build-bench}
 paquets=(cmake g++ make libgl-dev libglu1-mesa-dev freeglut3-dev libsdl2-dev libfreetype-dev
          fonts-dejavu-core libgtest-dev libgl1-mesa-dri xserver-xorg-core
          xserver-xorg-video-dummy xvfb valgrind)
-manquants=()
-for p in "${paquets[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || manquants+=("$p")
-done
-if [ ${#manquants[@]} -gt 0 ]; then
-    if [ "$(id -u)" -eq 0 ]; then
-        apt-get update -qq
-        DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${manquants[@]}"
-    else
-        echo "Paquets manquants (à installer en root) : ${manquants[*]}" >&2
-        exit 1
-    fi
-fi
+source scripts/paquets.sh
+installe_paquets "${paquets[@]}"
 
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DWEXO_BANC=ON >/dev/null
 cmake --build "$build" -j 2 --target editeur banc_gl banc_enregistre banc_vide premiere_image \

@@ -10,19 +10,8 @@ paquets=(cmake g++ make pkg-config googletest libgtest-dev libgl-dev libglu1-mes
          freeglut3-dev libfreetype-dev fonts-dejavu-core libsdl2-dev xfonts-base
          libgl1-mesa-dri libglx-mesa0 x11-utils xserver-xorg-core xserver-xorg-video-dummy
          xdotool imagemagick)
-manquants=()
-for p in "${paquets[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || manquants+=("$p")
-done
-if [ ${#manquants[@]} -gt 0 ]; then
-    if [ "$(id -u)" -eq 0 ]; then
-        apt-get update -qq
-        DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${manquants[@]}"
-    else
-        echo "Paquets manquants (à installer en root) : ${manquants[*]}" >&2
-        exit 1
-    fi
-fi
+source scripts/paquets.sh
+installe_paquets "${paquets[@]}"
 
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo > /dev/null
 cmake --build build -j2 --target editeur

@@ -12,19 +12,8 @@ paquets=(cmake g++ make pkg-config googletest libgtest-dev libgl-dev libglu1-mes
          libgl1-mesa-dri libglx-mesa0 xdotool x11-utils imagemagick
          # Fuzzing : clang, libFuzzer et la symbolisation de ses rapports ; memcheck.
          clang-14 libclang-rt-14-dev llvm-14 valgrind)
-manquants=()
-for p in "${paquets[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || manquants+=("$p")
-done
-if [ ${#manquants[@]} -gt 0 ]; then
-    if [ "$(id -u)" -eq 0 ]; then
-        apt-get update -qq
-        DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${manquants[@]}"
-    else
-        echo "Paquets manquants (à installer en root) : ${manquants[*]}" >&2
-        exit 1
-    fi
-fi
+source scripts/paquets.sh
+installe_paquets "${paquets[@]}"
 
 # Un test sans limite de temps propre en reçoit une : un blocage échoue au lieu d'attendre.
 cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo
