@@ -3,7 +3,6 @@
 #include "CFenetre1.h"
 
 #include <GL/freeglut.h>
-#include <GL/glu.h>
 
 #include <cstdio>
 #include <cstdlib>
@@ -60,20 +59,6 @@ void mouvementSouris(int x, int y)
     declenche(racine->evenements[EVT_MISE_A_JOUR], racine);
 }
 
-// Projection de l'écran 1024 x 768 (y vers le haut pour OpenGL), mélange alpha, pointillés.
-void initialiseOpenGL()
-{
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    gluOrtho2D(0, 1024, 0, 768);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glEnable(GL_BLEND);
-    glDisable(GL_LINE_SMOOTH);
-    glEnable(GL_LINE_STIPPLE);
-    glClearColor(0, 0, 0, 1);
-}
 } // namespace
 
 int main(int argc, char** argv)
@@ -87,7 +72,7 @@ int main(int argc, char** argv)
     }
     glutEnterGameMode();
     glutSetCursor(GLUT_CURSOR_LEFT_ARROW);
-    initialiseOpenGL();
+    prepareEtatGL();
     // Les images sont lues dans "Data/" du dossier de travail.
     if (!chargeTextures() || !chargePolices()) {
         std::fputs("Impossible de charger les images de Data/\n", stderr);

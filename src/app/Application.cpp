@@ -12,7 +12,6 @@
 #include "text/Police.h"
 
 #include <GL/gl.h>
-#include <GL/glu.h>
 
 #include <cstdlib>
 
@@ -47,16 +46,7 @@ void plateformeParDefaut()
 
 bool initialiseOpenGL()
 {
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    gluOrtho2D(0, LARGEUR_ECRAN, 0, HAUTEUR_ECRAN);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glEnable(GL_BLEND);
-    glDisable(GL_LINE_SMOOTH);
-    glEnable(GL_LINE_STIPPLE);
-    glClearColor(0, 0, 0, 1);
+    prepareEtatGL();
     return chargeTextures();
 }
 

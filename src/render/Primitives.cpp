@@ -5,6 +5,7 @@
 #include "render/Texture.h"
 
 #include <GL/gl.h>
+#include <GL/glu.h>
 
 namespace
 {
@@ -46,6 +47,20 @@ void prepareTrait(Couleur couleur, float epaisseur, uint16_t motif, int facteur)
     glColor4ubv(&couleur.r);
 }
 } // namespace
+
+void prepareEtatGL()
+{
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluOrtho2D(0, LARGEUR_ECRAN, 0, HAUTEUR_ECRAN);
+    glMatrixMode(GL_MODELVIEW);
+    glLoadIdentity();
+    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
+    glEnable(GL_BLEND);
+    glDisable(GL_LINE_SMOOTH);
+    glEnable(GL_LINE_STIPPLE);
+    glClearColor(0, 0, 0, 1);
+}
 
 void dessineImageEtiree(int texture, Coord hautGauche, Coord basDroite, Coord sourceHautGauche,
                         Coord sourceBasDroite)

@@ -6,6 +6,10 @@
 
 #include <cstdint>
 
+// Projection de l'écran 1024 x 768 (y vers le haut pour OpenGL), mélange alpha et pointillés :
+// l'état que les primitives supposent, posé une fois après la création du contexte.
+void prepareEtatGL();
+
 // Toutes travaillent en coordonnées locales sous l'origine et le découpage courants.
 
 // Copie le rectangle de texels source (coin bas-droit exclu) étiré sur la destination.
