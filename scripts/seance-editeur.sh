@@ -67,21 +67,30 @@ capture_ecran() {
     import -window root "$DOSSIER_CAPTURES/$1.png"
 }
 
-# La démonstration : ferme l'aide, pose un objet de chaque genre, déplace le bouton, agrandit
-# l'image par son coin, ouvre et referme le menu, puis quitte par Échap (le source est écrit).
-joue_seance_demo() {
-    capture_ecran 01-aide
-    touche Return
+# Un objet de chaque genre posé, de la zone de texte à la barre de progression.
+pose_objets_demo() {
     place 1 60 80 300 180
     place 2 360 80 520 130
     place 3 620 80 660 120
     place 4 60 250 260 450
     place 5 360 320 660 350
-    capture_ecran 02-objets-poses
-    # Le bouton, pris en son milieu, part à droite et en bas.
+}
+
+# Le bouton, pris en son milieu, part à droite et en bas ; l'image, prise par son coin
+# bas-droit, s'agrandit (elle reste sélectionnée).
+deplace_et_agrandit_demo() {
     glisse 440 105 800 255
-    # L'image, prise par son coin bas-droit, s'agrandit.
     glisse 258 448 330 520
+}
+
+# La démonstration : ferme l'aide, pose un objet de chaque genre, déplace le bouton, agrandit
+# l'image par son coin, ouvre et referme le menu, puis quitte par Échap (le source est écrit).
+joue_seance_demo() {
+    capture_ecran 01-aide
+    touche Return
+    pose_objets_demo
+    capture_ecran 02-objets-poses
+    deplace_et_agrandit_demo
     capture_ecran 03-deplace-et-agrandi
     # Le menu des objets, ouvert puis refermé par Échap, qui ne quitte pas encore.
     touche space

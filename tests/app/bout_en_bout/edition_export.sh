@@ -10,18 +10,10 @@ lance_editeur
 attend_editeur || echec "la fenêtre de l'éditeur n'est pas apparue"
 DOSSIER_CAPTURES=$CAPTURES
 # La séance de démonstration jusqu'avant Échap : aide fermée, cinq objets posés, le bouton
-# déplacé, l'image agrandie par son coin (elle reste sélectionnée).
-joue_seance_demo_sans_sortie() {
-    touche Return
-    place 1 60 80 300 180
-    place 2 360 80 520 130
-    place 3 620 80 660 120
-    place 4 60 250 260 450
-    place 5 360 320 660 350
-    glisse 440 105 800 255
-    glisse 258 448 330 520
-}
-joue_seance_demo_sans_sortie
+# déplacé, l'image agrandie par son coin.
+touche Return
+pose_objets_demo
+deplace_et_agrandit_demo
 # L'image passe derrière tout, la zone de texte devant tout, la case disparaît.
 touche minus
 clique 150 120
