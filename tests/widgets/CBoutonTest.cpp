@@ -19,19 +19,9 @@ namespace
 {
 typedef std::vector<Piece> Pieces;
 
-class Bouton : public ::testing::Test
+class Bouton : public EssaiDessin
 {
   protected:
-    void SetUp() override
-    {
-        essai::installe();
-        enregistreur::efface();
-    }
-    void TearDown() override
-    {
-        videPilesDessin();
-        essai::retire();
-    }
     // Dessine le bouton par sa liste et relit le journal ; les piles doivent revenir vides.
     static DessinEnregistre dessine(CBouton& b)
     {

@@ -16,19 +16,9 @@ namespace
 {
 typedef std::vector<Piece> Pieces;
 
-class Coche : public ::testing::Test
+class Coche : public EssaiDessin
 {
   protected:
-    void SetUp() override
-    {
-        essai::installe();
-        enregistreur::efface();
-    }
-    void TearDown() override
-    {
-        videPilesDessin();
-        essai::retire();
-    }
     static Pieces dessine(CCoche& c)
     {
         enregistreur::efface();

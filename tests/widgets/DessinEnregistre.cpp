@@ -6,6 +6,7 @@
 #include "text/StyleTexte.h"
 
 #include "EnregistreurGL.h"
+#include "PilesPropres.h"
 
 #include <GL/gl.h>
 
@@ -114,3 +115,15 @@ void retire()
     remetStyleDeBase();
 }
 } // namespace essai
+
+void EssaiDessin::SetUp()
+{
+    essai::installe();
+    enregistreur::efface();
+}
+
+void EssaiDessin::TearDown()
+{
+    videPilesDessin();
+    essai::retire();
+}

@@ -5,6 +5,8 @@
 #include "render/Coord.h"
 #include "render/Couleur.h"
 
+#include <gtest/gtest.h>
+
 #include <string>
 #include <vector>
 
@@ -39,3 +41,12 @@ const uint32_t NOM_POLICE = 7;
 void installe();
 void retire();
 } // namespace essai
+
+// Banc des tests de dessin des objets : textures et police d'essai posées, journal vidé, puis
+// piles de dessin et textures remises à vide après chaque test.
+class EssaiDessin : public ::testing::Test
+{
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+};
