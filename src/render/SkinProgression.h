@@ -29,9 +29,10 @@ inline constexpr SkinProgression skinsProgression[NOMBRE_SKINS_PROGRESSION] = {
 };
 
 // La ligne vide : ni texture, ni hauteur, ni bouts.
-inline constexpr SkinProgression skinProgressionVide = {-1,     {0, 0}, {0, 0}, {0, 0},
-                                                        {0, 0}, 0,      0,      0,
-                                                        true};
+// clang-format off
+inline constexpr SkinProgression skinProgressionVide =
+    {-1, {0, 0}, {0, 0}, {0, 0}, {0, 0}, 0, 0, 0, true};
+// clang-format on
 
 // La ligne d'indice donné ; hors de la table, la ligne vide.
 constexpr const SkinProgression& skinProgression(int indice)
