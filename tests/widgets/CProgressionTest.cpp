@@ -75,10 +75,13 @@ TEST_F(Progression, RectangleAjusteALHabillage)
     EXPECT_EQ(b->limites, MakeRect(10, 20, 10 + minimale + 1, 20 + hauteur));
     auto large = barre(200, true, 0, 50, 100);
     EXPECT_EQ(large->limites, MakeRect(30, 40, 230, 77));
-    // Un indice hors de la table prend la ligne par défaut au lieu de lire au-delà.
-    CProgression horsTable(MakeCoord(0, 0), 100, true, 0, 0, 10, 7);
-    EXPECT_EQ(horsTable.skin.finGauche, K.finGauche);
-    EXPECT_EQ(horsTable.limites, MakeRect(0, 0, 100, 37));
+    // Un indice hors de la table prend la ligne vide, comme les autres genres : sans hauteur,
+    // elle n'est jamais sous la souris, et rien n'est dessiné.
+    CProgression horsTable(MakeCoord(0, 0), 100, true, 0, 5, 10, NOMBRE_SKINS_PROGRESSION);
+    EXPECT_EQ(horsTable.skin.texture, -1);
+    EXPECT_EQ(horsTable.limites, MakeRect(0, 0, 100, 0));
+    declenche(horsTable.evenements[EVT_DESSIN], &horsTable);
+    EXPECT_TRUE(enregistreur::appels().empty()) << enregistreur::journal();
 }
 
 TEST_F(Progression, ValeurTireeDeLAbscisse)
