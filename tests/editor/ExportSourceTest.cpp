@@ -3,6 +3,7 @@
 #include "editor/EtatEditeur.h"
 
 #include "DossierTemporaire.h"
+#include "TableCas.h"
 
 #include <gtest/gtest.h>
 
@@ -68,8 +69,7 @@ TEST(ExportSource, LignesParGenre)
          "PROGRESSION_SKIN_DEFAUT)) ;\n"},
         {finSource(), "}\n"},
     };
-    for (const Cas& c : cas)
-        EXPECT_EQ(c.obtenu, c.attendu);
+    pourChaqueCas(cas, [&](const Cas& c) { EXPECT_EQ(c.obtenu, c.attendu); });
 }
 
 TEST(ExportSource, TextesEcritsTelsQuelsEtSansLimite)
@@ -120,8 +120,7 @@ TEST(ExportSource, EchecsDitsSurLaSortieDErreur)
         {"dossier", true, false},
         {"lecture seule", false, true},
     };
-    for (const Cas& c : cas) {
-        SCOPED_TRACE(c.nom);
+    pourChaqueCas(cas, [&](const Cas& c) {
         DossierTemporaire dossier;
         if (c.dossier)
             fs::create_directory(NOM_FICHIER_SOURCE);
@@ -141,7 +140,7 @@ TEST(ExportSource, EchecsDitsSurLaSortieDErreur)
         if (c.protege) {
             EXPECT_EQ(lit(NOM_FICHIER_SOURCE), "garde-moi");
         }
-    }
+    });
 }
 
 TEST(EtatEditeur, TexteDAideEnWindows1252)
