@@ -3,6 +3,7 @@
 #include "ArbreEditeur.h"
 #include "TableCas.h"
 
+#include "editor/ExportSource.h"
 #include "render/SkinBouton.h"
 #include "widgets/CBouton.h"
 #include "widgets/CCoche.h"
@@ -212,6 +213,29 @@ TEST_F(EditionSouris, DeplacementEtRedimensionnement)
         {"3 dehors à droite", {210, 170}, {260, 170}, {1, 0}, MakeRect(100, 100, 253, 180), true},
         {"4 dehors en bas", {150, 214}, {150, 250}, {0, 1}, MakeRect(100, 100, 200, 220), true},
         {"5 dehors à droite", {212, 170}, {260, 170}, {0, 0}, depart, false},
+        // Les quatre bords à 5 pixels pile : dedans, l'objet se déplace ; dehors, la sélection
+        // se perd.
+        {"à 5 du bord droit : déplacement",
+         {202, 170},
+         {215, 174},
+         {0, 0},
+         MakeRect(113, 104, 213, 184),
+         true},
+        {"à 5 du bord haut : déplacement",
+         {150, 135},
+         {163, 142},
+         {0, 0},
+         MakeRect(113, 107, 213, 187),
+         true},
+        {"à 5 du bord bas : déplacement",
+         {150, 205},
+         {141, 199},
+         {0, 0},
+         MakeRect(91, 94, 191, 174),
+         true},
+        {"5 dehors à gauche", {102, 170}, {60, 170}, {0, 0}, depart, false},
+        {"5 dehors en haut", {150, 125}, {150, 100}, {0, 0}, depart, false},
+        {"5 dehors en bas", {150, 215}, {150, 260}, {0, 0}, depart, false},
     };
     pourChaqueCas(cas, [&](const Cas& c) {
         CObjetGDI* image = poseImage(depart);
@@ -283,6 +307,24 @@ TEST_F(EditionSouris, BordDeLaFenetre)
         relache();
         EXPECT_EQ(decrit(fenetre->limites), decrit(c.attendu));
     });
+}
+
+TEST_F(EditionSouris, BordDroitSeulDepuisLePleinEcranBorneAussiLeBas)
+{
+    // Plein écran, le bas est à 768 + 9 : tirer le seul bord droit le ramène aussi à l'écran.
+    ASSERT_EQ(decrit(fenetre->limites), decrit(MakeRect(0, 0, 1030, 777)));
+    va(1015, 300);
+    appuie();
+    ASSERT_EQ(objetSelectionne, fenetre);
+    ASSERT_EQ(poignee, MakeCoord(1, 0));
+    va(799, 300);
+    relache();
+    EXPECT_EQ(decrit(fenetre->limites), decrit(MakeRect(0, 0, 800, 768)));
+    touche(TOUCHE_ECHAP);
+    ASSERT_EQ(nombreFins, 1);
+    const std::vector<std::string> lignes = lignesFichier(NOM_FICHIER_SOURCE);
+    ASSERT_GE(lignes.size(), 4u);
+    EXPECT_EQ(lignes[3], "\tsetLimites(MakeRect(0,0,800,768)) ;");
 }
 
 TEST_F(EditionSouris, DessinDeLaSelectionEtDeLElastique)
