@@ -180,6 +180,13 @@ TEST_F(ArbreEditeur, FondDesIconesDuMenu)
     for (int k = 0; k < NOMBRE_TYPES_OBJETS; ++k)
         verifie(&attendus[k], k);
 
+    // Survolée, l'icône du mode courant prend les couleurs du survol ; l'icône 1 redevient
+    // sombre.
+    va(centreIcone(TYPE_COCHE));
+    tic();
+    verifie(&attendus[1], TYPE_COCHE);
+    verifie(&attendus[0], 1);
+
     // Tenue enfoncée, l'icône 5 n'est plus survolée : son carré sombre suit l'icône de (3,2).
     va(centreIcone(5));
     appuie();
