@@ -13,6 +13,8 @@ using namespace temoins;
 namespace
 {
 const SkinContainer& BEIGE = skinsContainer[CONTAINER_SKIN_BEIGE];
+// La seule ligne aux débords gauche et haut différents.
+const SkinContainer& LIGNE_2 = skinsContainer[2];
 // Taille minimale de la fenêtre beige : ses colonnes et lignes de coins.
 const int MIN_L = (BEIGE.decoupeX[1] - BEIGE.decoupeX[0]) + (BEIGE.decoupeX[3] - BEIGE.decoupeX[2]);
 const int MIN_H = (BEIGE.decoupeY[1] - BEIGE.decoupeY[0]) + (BEIGE.decoupeY[3] - BEIGE.decoupeY[2]);
@@ -31,6 +33,11 @@ TEST(Fenetre, LimitesAjusteesAuCadre)
         {1, PLEIN_ECRAN, MakeRect(0, 0, 1024 + BEIGE.debordDroite, 768 + BEIGE.debordBas), true},
         {1, PLEIN_ECRAN, MakeRect(0, 0, 1030, 777), true},
         {-1, PLEIN_ECRAN, PLEIN_ECRAN, true},
+        {2, PLEIN_ECRAN,
+         MakeRect(-LIGNE_2.debordGauche, -LIGNE_2.debordHaut, 1024 + LIGNE_2.debordDroite,
+                  768 + LIGNE_2.debordBas),
+         true},
+        {2, PLEIN_ECRAN, MakeRect(-31, 0, 1056, 770), true},
         {1, MakeRect(0, 0, 1023, 768), MakeRect(0, 0, 1023, 768), false},
         {1, MakeRect(1, 0, 1025, 768), MakeRect(1, 0, 1025, 768), false},
         {1, MakeRect(100, 100, 110, 110), MakeRect(100, 100, 150, 146), false},
