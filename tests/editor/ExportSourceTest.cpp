@@ -1,6 +1,7 @@
 // Tests de l'export : lignes du source généré et écriture du fichier par renommage.
 #include "editor/ExportSource.h"
 #include "editor/EtatEditeur.h"
+#include "widgets/CCoche.h"
 
 #include "DossierTemporaire.h"
 #include "TableCas.h"
@@ -81,6 +82,18 @@ TEST(ExportSource, TextesEcritsTelsQuelsEtSansLimite)
     EXPECT_EQ(ligneTexte(MakeRect(0, 0, 1, 1), ("%s \\\"" + long_).c_str()), attendu);
     EXPECT_EQ(ligneTexte(MakeRect(0, 0, 1, 1), nullptr),
               "\tajouteObjetGDI(new CTexte(MakeRect(0,0,1,1), \"\")) ;\n");
+}
+
+TEST(ExportSource, LaCaseSEcritParSonCoinHautGauche)
+{
+    // 32 x 32 : le coin bas-droit (645,142) se lirait autrement que le coin haut-gauche.
+    for (bool cochee : {false, true}) {
+        CCoche coche(MakeCoord(613, 110), cochee, COCHE_SKIN_DEFAUT);
+        ASSERT_EQ(coche.limites, MakeRect(613, 110, 645, 142));
+        EXPECT_EQ(ligneObjet(&coche),
+                  std::string("\tajouteObjetGDI(new CCoche(MakeCoord(613,110), ") +
+                      (cochee ? "true" : "false") + ", COCHE_SKIN_DEFAUT)) ;\n");
+    }
 }
 
 TEST(ExportSource, EcritureParRenommage)
