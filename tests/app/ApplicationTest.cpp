@@ -14,6 +14,7 @@
 #include "DossierTemporaire.h"
 #include "EnregistreurGL.h"
 #include "PilesPropres.h"
+#include "TableCas.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
@@ -149,7 +150,7 @@ TEST_F(Application, ImageDuCurseurSelonLeTempsEtDecoupeAuBordDeLEcran)
     };
     bool d = false;
     racine = new CRacineTemoin(&d);
-    for (const auto& c : cas) {
+    pourChaqueCas(cas, [&](const auto& c) {
         enregistreur::efface();
         tempsEcoule = c.temps;
         racine->souris = MakeCoord(c.souris, 100);
@@ -162,7 +163,7 @@ TEST_F(Application, ImageDuCurseurSelonLeTempsEtDecoupeAuBordDeLEcran)
                   quad(c.souris, 100, c.souris + visible, 150, s1, 0, s1 + visible, 50))
             << "temps " << c.temps << ", x " << c.souris;
         EXPECT_EQ(enregistreur::appelsNommes("glBindTexture").at(0).args.at(1), 9);
-    }
+    });
 }
 
 TEST_F(Application, LeCurseurGardeUneImageValideQuelQueSoitLeTempsEcoule)
@@ -269,7 +270,7 @@ TEST_F(Application, DemarrageSelonLesImagesPresentes)
         bool reussi;
         bool policeTentee;
     } cas[] = {{0, false, false}, {6, false, false}, {7, false, true}, {8, true, true}};
-    for (const auto& c : cas) {
+    pourChaqueCas(cas, [&](const auto& c) {
         DossierTemporaire dossier;
         for (int i = 0; i < c.images; ++i)
             fs::copy_file(std::string(WEXO_DOSSIER_BUILD) + "/Data/" + noms[i] + ".tga",
@@ -301,7 +302,7 @@ TEST_F(Application, DemarrageSelonLesImagesPresentes)
             racine = nullptr;
         }
         pileStyles[0] = STYLE_DE_BASE;
-    }
+    });
     quitterEditeur = nullptr;
 }
 
@@ -351,6 +352,7 @@ TEST(MessageErreur, Windows1252VersUtf8)
         {"\xA0\xE9\xFF", "\xC2\xA0\xC3\xA9\xC3\xBF"},
         {"\x85\x99", "\xE2\x80\xA6\xE2\x84\xA2"},
     };
-    for (const auto& c : cas)
+    pourChaqueCas(cas, [&](const auto& c) {
         EXPECT_EQ(windows1252VersUtf8(c.entree), c.sortie) << c.entree;
+    });
 }

@@ -1,8 +1,10 @@
 // Tests de l'export : lignes du source généré et écriture du fichier par renommage.
 #include "editor/ExportSource.h"
 #include "editor/EtatEditeur.h"
+#include "widgets/CCoche.h"
 
 #include "DossierTemporaire.h"
+#include "TableCas.h"
 
 #include <gtest/gtest.h>
 
@@ -68,8 +70,7 @@ TEST(ExportSource, LignesParGenre)
          "PROGRESSION_SKIN_DEFAUT)) ;\n"},
         {finSource(), "}\n"},
     };
-    for (const Cas& c : cas)
-        EXPECT_EQ(c.obtenu, c.attendu);
+    pourChaqueCas(cas, [&](const Cas& c) { EXPECT_EQ(c.obtenu, c.attendu); });
 }
 
 TEST(ExportSource, TextesEcritsTelsQuelsEtSansLimite)
@@ -81,6 +82,18 @@ TEST(ExportSource, TextesEcritsTelsQuelsEtSansLimite)
     EXPECT_EQ(ligneTexte(MakeRect(0, 0, 1, 1), ("%s \\\"" + long_).c_str()), attendu);
     EXPECT_EQ(ligneTexte(MakeRect(0, 0, 1, 1), nullptr),
               "\tajouteObjetGDI(new CTexte(MakeRect(0,0,1,1), \"\")) ;\n");
+}
+
+TEST(ExportSource, LaCaseSEcritParSonCoinHautGauche)
+{
+    // 32 x 32 : le coin bas-droit (645,142) se lirait autrement que le coin haut-gauche.
+    for (bool cochee : {false, true}) {
+        CCoche coche(MakeCoord(613, 110), cochee, COCHE_SKIN_DEFAUT);
+        ASSERT_EQ(coche.limites, MakeRect(613, 110, 645, 142));
+        EXPECT_EQ(ligneObjet(&coche),
+                  std::string("\tajouteObjetGDI(new CCoche(MakeCoord(613,110), ") +
+                      (cochee ? "true" : "false") + ", COCHE_SKIN_DEFAUT)) ;\n");
+    }
 }
 
 TEST(ExportSource, EcritureParRenommage)
@@ -120,8 +133,7 @@ TEST(ExportSource, EchecsDitsSurLaSortieDErreur)
         {"dossier", true, false},
         {"lecture seule", false, true},
     };
-    for (const Cas& c : cas) {
-        SCOPED_TRACE(c.nom);
+    pourChaqueCas(cas, [&](const Cas& c) {
         DossierTemporaire dossier;
         if (c.dossier)
             fs::create_directory(NOM_FICHIER_SOURCE);
@@ -141,7 +153,7 @@ TEST(ExportSource, EchecsDitsSurLaSortieDErreur)
         if (c.protege) {
             EXPECT_EQ(lit(NOM_FICHIER_SOURCE), "garde-moi");
         }
-    }
+    });
 }
 
 TEST(EtatEditeur, TexteDAideEnWindows1252)

@@ -5,6 +5,7 @@
 
 #include "EnregistreurGL.h"
 #include "PilesPropres.h"
+#include "TableCas.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
@@ -26,10 +27,7 @@ class Primitives : public ::testing::Test
         textures[1] = Texture{"b", nullptr, 32, 200, 100, 256, 128, 12};
         enregistreur::efface();
     }
-    void TearDown() override
-    {
-        videPilesDessin();
-    }
+    void TearDown() override { videPilesDessin(); }
     static Textes journal() { return enregistreur::textes(); }
 };
 
@@ -107,13 +105,13 @@ TEST_F(Primitives, CopieEtireeDecoupeeEnProportion)
          {30, 40},
          blit(12, 256, 128, 10, 20, 30, 40, 5, 6, 15, 26)},
     };
-    for (Cas& c : cas) {
+    pourChaqueCas(cas, [&](const Cas& c) {
         enregistreur::efface();
         empileDecoupage(c.decoupage.hautGauche, c.decoupage.basDroite);
         dessineImageEtiree(&c == &cas[3] ? 1 : 0, c.d1, c.d2, c.s1, c.s2);
         depileDecoupage();
         EXPECT_EQ(journal(), c.attendu) << c.nom;
-    }
+    });
 }
 
 TEST_F(Primitives, RienNEstEnvoyeHorsDuDecoupage)

@@ -1,5 +1,6 @@
 // Tests de l'image de police générée : une plage par code, aux largeurs prévues par le générateur.
 #include "CImageDonnees.h"
+#include "TableCas.h"
 #include "text/Police.h"
 #include "text/StyleTexte.h"
 #include "text/Texte.h"
@@ -204,7 +205,7 @@ TEST(Police0, AccentsEtJambagesEntiers)
                        {0xD4, 'O', true},  {0x8A, 'S', true},  {0x9F, 'Y', true},
                        {0xE9, 'e', true},  {0xEA, 'e', true},  {0xFC, 'u', true},
                        {0xC7, 'C', false}, {0xE7, 'c', false}, {'g', 'a', false}};
-    for (const Cas& c : cas) {
+    pourChaqueCas(cas, [&](const Cas& c) {
         int h1, b1, h2, b2;
         lignes(c.accentue, h1, b1);
         lignes(c.simple, h2, b2);
@@ -214,7 +215,7 @@ TEST(Police0, AccentsEtJambagesEntiers)
         } else {
             EXPECT_GT(b1, b2 + 1) << "code " << c.accentue;
         }
-    }
+    });
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include "EnregistreurGL.h"
 #include "MorceauxGL.h"
 #include "PilesPropres.h"
+#include "TableCas.h"
 
 #include <gtest/gtest.h>
 
@@ -116,11 +117,11 @@ TEST_F(Progression, ValeurTireeDeLAbscisse)
         {-2147483647 - 1, 2147483647, 194, 2147483647},
         {-2147483647 - 1, 2147483647, 7, -2147483647 - 1},
     };
-    for (const Cas& c : cas) {
+    pourChaqueCas(cas, [&](const Cas& c) {
         auto b = barre(200, true, c.mini, c.mini, c.maxi);
         tire(*b, EVT_APPUI_GAUCHE, c.x);
         EXPECT_EQ(b->valeur, c.attendu) << c.mini << ".." << c.maxi << " x " << c.x;
-    }
+    });
 }
 
 TEST_F(Progression, GlissementEtChangementValeur)
