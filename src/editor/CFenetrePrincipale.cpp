@@ -76,7 +76,7 @@ CFenetrePrincipale::~CFenetrePrincipale()
 
 void CFenetrePrincipale::exporteSource()
 {
-    ecritFichierSource(NOM_FICHIER_SOURCE, texteSource(*this));
+    dernierExport = exporteTexte(NOM_FICHIER_SOURCE, texteSource(*this));
 }
 
 void CFenetrePrincipale::afficheAide()

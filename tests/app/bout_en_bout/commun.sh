@@ -49,9 +49,10 @@ serveur() {
     export DISPLAY=$SERVEUR_X_AFFICHAGE
 }
 
-# Lance l'éditeur dans le dossier de travail, sortie d'erreur dans editeur.log.
+# Lance l'éditeur dans le dossier de travail, sortie d'erreur dans editeur.log ; les arguments
+# éventuels préfixent la commande (env ...).
 lance_editeur() {
-    (cd "$TRAVAIL" && exec "$EDITEUR") 2>"$TRAVAIL/editeur.log" &
+    (cd "$TRAVAIL" && exec "$@" "$EDITEUR") 2>"$TRAVAIL/editeur.log" &
     PID_EDITEUR=$!
 }
 
@@ -91,6 +92,11 @@ attend_fin() {
         sleep 0.1
     done
     echec "l'éditeur ne s'est pas terminé"
+}
+
+# Vrai si editeur.log contient cette ligne exacte.
+journal_dit() {
+    grep -qxF "$1" "$TRAVAIL/editeur.log"
 }
 
 # La boîte d'erreur : même texte sur la sortie d'erreur, en UTF-8.
