@@ -7,6 +7,7 @@
 #include "editor/CFenetreFond.h"
 #include "editor/CFenetrePrincipale.h"
 #include "editor/EtatEditeur.h"
+#include "render/DossierImages.h"
 #include "render/Primitives.h"
 #include "render/Texture.h"
 #include "text/Police.h"
@@ -54,6 +55,7 @@ bool demarre()
 {
     tempsEcoule = 0;
     tempsDepart = plateforme.temps();
+    choisitDossierImages();
     if (!initialiseOpenGL() || !chargePolices())
         return false;
     // La commande Échap de l'éditeur finit le programme par ici.

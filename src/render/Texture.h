@@ -5,7 +5,7 @@
 #include <cstdint>
 
 struct Texture {
-    const char* nom;      // nom de l'image, lue dans "Data/<nom>.tga" ; non possédé
+    const char* nom;      // nom de l'image, lue dans "<dossierImages()>/<nom>.tga" ; non possédé
     uint8_t* pixels;      // image décodée (R, G, B[, A]), lignes dans l'ordre du fichier
     int16_t bitsParPixel; // 24 ou 32
     int16_t largeur;      // taille de l'image en pixels
