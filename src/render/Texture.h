@@ -23,7 +23,10 @@ enum {
     TEXTURE_COCHES = 4,
     TEXTURE_PROGRESSIONS = 5,
     TEXTURE_MOI = 6,
-    NOMBRE_TEXTURES = 7
+    NOMBRE_TEXTURES = 7,
+    // Le préfixe que l'éditeur écrit pour les images : le source généré se compile tel quel et
+    // montre l'image par défaut.
+    BMP_ = TEXTURE_MOI
 };
 
 // Le plus grand côté qu'une texture puisse avoir.
