@@ -14,6 +14,11 @@ trap 'rm -rf "$TRAVAIL"' EXIT
 cp "$ICI/un_fichier/f.cpp" "$TRAVAIL/"
 cp "$FENETRE1" "$TRAVAIL/Fenetre1.cpp"
 cd "$TRAVAIL"
+# Le préfixe d'image tel que l'éditeur l'écrit, que personne n'a complété.
+grep -q 'new CImage(MakeRect([-0-9,]*), BMP_)) ;' Fenetre1.cpp || {
+    echo "$FENETRE1 n'a pas d'image au préfixe BMP_ intouché" >&2
+    exit 1
+}
 export PKG_CONFIG_PATH=$PREFIXE/lib/pkgconfig
 
 [ "$(pkg-config --modversion wexo)" = "$VERSION" ] || {
