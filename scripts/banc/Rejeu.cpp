@@ -9,35 +9,7 @@
 
 namespace
 {
-enum Code : uint8_t {
-    ACTIVE,
-    DESACTIVE,
-    DEBUT,
-    FIN,
-    SOMMET_I,
-    SOMMET_D,
-    SOMMET_F,
-    COORD_TEXTURE,
-    COULEUR_F,
-    COULEUR_UB,
-    COULEUR_UBV,
-    LARGEUR_LIGNE,
-    POINTILLE,
-    RECTANGLE,
-    LIE_TEXTURE,
-    PARAMETRE_TEXTURE,
-    TRANSLATION_D,
-    TRANSLATION_F,
-    IDENTITE,
-    MATRICE,
-    EMPILE_MATRICE,
-    DEPILE_MATRICE,
-    MELANGE,
-    COULEUR_EFFACEMENT,
-    EFFACE
-};
-
-const std::map<std::string, Code> CODES = {{"glEnable", ACTIVE},
+const std::map<std::string, CodeGL> CODES = {{"glEnable", ACTIVE},
                                            {"glDisable", DESACTIVE},
                                            {"glBegin", DEBUT},
                                            {"glEnd", FIN},
