@@ -21,8 +21,8 @@ struct Dessin {
 bool memeEtat(const Dessin& a, const Dessin& b)
 {
     return a.mode == b.mode && a.texture == b.texture &&
-           (a.mode != GL_LINES || (a.largeur == b.largeur && a.facteur == b.facteur &&
-                                   a.motif == b.motif));
+           (a.mode != GL_LINES ||
+            (a.largeur == b.largeur && a.facteur == b.facteur && a.motif == b.motif));
 }
 
 bool recouvre(const Dessin& a, const Dessin& b)

@@ -1,6 +1,8 @@
 // Lecture des TGA compressés, envoi des textures à OpenGL et chargement du jeu de textures.
 #include "render/Texture.h"
 
+#include "render/Primitives.h"
+
 #include <GL/gl.h>
 
 #include <cstdio>
@@ -122,6 +124,8 @@ void creeTexture(Texture& texture)
         std::memcpy(&tampon[(decalage + r) * ligneTexture], texture.pixels + r * ligneImage,
                     ligneImage);
 
+    // La création lie la nouvelle texture : le lot en cours est fermé et sa liaison oubliée.
+    fermeLotGL();
     GLuint nom = 0;
     glGenTextures(1, &nom);
     texture.identifiant = nom;

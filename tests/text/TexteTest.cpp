@@ -2,6 +2,7 @@
 // arrêts.
 #include "text/Texte.h"
 
+#include "render/LotGL.h"
 #include "render/PilesDessin.h"
 #include "text/Police.h"
 #include "text/StyleTexte.h"
@@ -100,10 +101,14 @@ class Texte : public ::testing::Test
         polices[0].nomTexture = TEXTURE_POLICE;
         for (int c = 33; c <= 144; ++c)
             polices[0].glyphes[c] = glypheEssai(c);
+        // La mise en page se lit dans le chemin de référence, où chaque ligne, même vide,
+        // translate le repère ; le chemin regroupé est comparé à lui morceau par morceau.
+        regroupementGL(false);
         enregistreur::efface();
     }
     void TearDown() override
     {
+        regroupementGL(true);
         videPilesDessin();
         polices[0] = Police{};
         remetStyleDeBase();
