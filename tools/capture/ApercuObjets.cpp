@@ -5,8 +5,8 @@
 #include "app/Entrees.h"
 #include "containers/CFenetre.h"
 
-#include <EGL/egl.h>
-#include <EGL/eglext.h>
+#include "ContexteHorsEcran.h"
+
 #include <GL/gl.h>
 #include <png.h>
 
@@ -15,42 +15,6 @@
 
 namespace
 {
-// Contexte OpenGL de compatibilité sur une surface hors écran de la taille de l'écran : Mesa
-// sans serveur d'affichage (plateforme « surfaceless »).
-bool ouvreContexte()
-{
-    auto afficheurPlateforme = reinterpret_cast<PFNEGLGETPLATFORMDISPLAYEXTPROC>(
-        eglGetProcAddress("eglGetPlatformDisplayEXT"));
-    if (!afficheurPlateforme)
-        return false;
-    EGLDisplay d = afficheurPlateforme(EGL_PLATFORM_SURFACELESS_MESA, EGL_DEFAULT_DISPLAY, nullptr);
-    if (d == EGL_NO_DISPLAY || !eglInitialize(d, nullptr, nullptr))
-        return false;
-    const EGLint attributs[] = {EGL_SURFACE_TYPE,
-                                EGL_PBUFFER_BIT,
-                                EGL_RED_SIZE,
-                                8,
-                                EGL_GREEN_SIZE,
-                                8,
-                                EGL_BLUE_SIZE,
-                                8,
-                                EGL_ALPHA_SIZE,
-                                8,
-                                EGL_RENDERABLE_TYPE,
-                                EGL_OPENGL_BIT,
-                                EGL_NONE};
-    EGLConfig config;
-    EGLint nombre = 0;
-    if (!eglChooseConfig(d, attributs, &config, 1, &nombre) || nombre < 1)
-        return false;
-    const EGLint taille[] = {EGL_WIDTH, LARGEUR_ECRAN, EGL_HEIGHT, HAUTEUR_ECRAN, EGL_NONE};
-    EGLSurface surface = eglCreatePbufferSurface(d, config, taille);
-    if (surface == EGL_NO_SURFACE || !eglBindAPI(EGL_OPENGL_API))
-        return false;
-    EGLContext contexte = eglCreateContext(d, config, EGL_NO_CONTEXT, nullptr);
-    return contexte != EGL_NO_CONTEXT && eglMakeCurrent(d, surface, surface, contexte);
-}
-
 // Écrit le rectangle r de l'écran (y vers le bas) en PNG RGB.
 bool ecritPNG(const char* chemin, Rect r)
 {
