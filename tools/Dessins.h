@@ -21,11 +21,13 @@ CToile dessineCoches();
 CToile dessineProgressions();
 CToile dessineMoi();
 
-// Rectangle prévu d'un caractère de la police bitmap : colonne, haut de bande, largeur.
+// Rectangle prévu d'un caractère de la police bitmap : colonne, haut de bande, largeur, et
+// l'avance que lui donne la police TrueType, à laquelle la mise en page doit arriver.
 struct GlypheGenere {
     int code;
     int x, y, largeur;
     bool vide; // rien de visible : seule la ligne cachée de la bande porte son encre
+    int avance;
 };
 
 // Taille nominale des caractères, en pixels.

@@ -18,14 +18,16 @@ bool ecrit(const std::string& dossier, const char* nom, const CToile& toile)
     return true;
 }
 
-// Une ligne par code : code, colonne, haut de bande, largeur, 1 pour un caractère sans dessin.
+// Une ligne par code : code, colonne, haut de bande, largeur, 1 pour un caractère sans dessin,
+// avance de la police TrueType.
 bool ecritTable(const std::string& chemin, const std::vector<GlypheGenere>& table)
 {
     FILE* f = std::fopen(chemin.c_str(), "w");
     if (!f)
         return false;
     for (const GlypheGenere& g : table)
-        std::fprintf(f, "%d %d %d %d %d\n", g.code, g.x, g.y, g.largeur, g.vide ? 1 : 0);
+        std::fprintf(f, "%d %d %d %d %d %d\n", g.code, g.x, g.y, g.largeur, g.vide ? 1 : 0,
+                     g.avance);
     return std::fclose(f) == 0;
 }
 

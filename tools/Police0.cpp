@@ -14,8 +14,12 @@ const int LIGNES_VISIBLES = 17; // le quadrilatère d'un caractère n'en montre 
 const int BANDES = 7;
 // La mesure s'arrête à la dernière colonne : aucun caractère ne doit l'atteindre.
 const int COLONNES_UTILES = LARGEUR - 1;
-// Couverture en dessous de laquelle un pixel d'un bord lissé ne compte pas.
-const int SEUIL = 10;
+// Écart que la mise en page laisse après chaque caractère.
+const int ECART = 2;
+// Colonne, depuis l'origine du caractère, où commence sa case.
+const int DEBUT_CASE = 1;
+// Une colonne hors de la case dont aucun pixel n'est couvert à moitié n'est qu'une frange.
+const int FRANGE = 128;
 // Alpha invisible mais non nul, pour relier les morceaux d'un caractère sur la ligne cachée.
 const float ALPHA_LIEN = 1.0f / 255.0f;
 
@@ -33,21 +37,55 @@ char32_t unicode(int code)
 }
 
 // Largeur d'un caractère sans dessin : l'espace insécable avance comme l'espace dessinée
-// (10 pixels, soit 8 plus l'écart de 2) ; les autres n'occupent que le minimum.
+// (10 pixels, soit 8 plus l'écart) ; les autres n'occupent que le minimum.
 int largeurVide(int code)
 {
     return code == 160 ? 8 : 1;
 }
 
-// Un caractère prêt à placer : sa couverture recadrée sur ses colonnes encrées.
+// Un caractère prêt à placer : sa couverture ramenée à la largeur de sa case.
 struct Caractere {
     int code = 0;
     int largeur = 0;
+    int avance = 0; // avance de la police TrueType
     bool vide = true;
-    int haut = 0; // lignes de la ligne de base au haut de l'image recadrée
+    int haut = 0; // lignes de la ligne de base au haut de l'image
     int hauteur = 0;
     std::vector<uint8_t> couverture;
 };
+
+// Colonnes de l'origine du caractère que montre sa case : [debut, debut + largeur).
+struct Case {
+    int debut, largeur;
+};
+
+// Plus forte couverture des colonnes du rendu qui tombent hors de la case.
+int plusForteHors(const GlypheRendu& g, Case k)
+{
+    int m = 0;
+    for (int x = 0; x < g.largeur; ++x) {
+        int colonne = g.gauche + x;
+        if (colonne >= k.debut && colonne < k.debut + k.largeur)
+            continue;
+        for (int y = 0; y < g.hauteur; ++y)
+            m = std::max(m, int(g.couverture[static_cast<size_t>(y) * g.largeur + x]));
+    }
+    return m;
+}
+
+// La mise en page avance de la largeur mesurée plus l'écart : une case large de l'avance moins
+// l'écart suit le pas de la police. Elle commence une colonne après l'origine, l'écart se
+// partageant de part et d'autre comme les approches de la police. Si la case ne laisse dehors
+// que des franges, elles s'y replient ; si elle coupe un trait (un pied de A, la barre du T),
+// elle prend une colonne de plus, du côté qui le garde le mieux.
+Case choisitCase(const GlypheRendu& g)
+{
+    Case etroite{DEBUT_CASE, std::max(1, g.avance - ECART)};
+    if (plusForteHors(g, etroite) < FRANGE)
+        return etroite;
+    Case aDroite{DEBUT_CASE, etroite.largeur + 1}, aGauche{DEBUT_CASE - 1, etroite.largeur + 1};
+    return plusForteHors(g, aGauche) < plusForteHors(g, aDroite) ? aGauche : aDroite;
+}
 
 Caractere prepare(const CPoliceFreeType& police, int code)
 {
@@ -56,31 +94,31 @@ Caractere prepare(const CPoliceFreeType& police, int code)
     char32_t u = unicode(code);
     // L'espace insécable, le trait d'union conditionnel (jamais une coupure ici, donc
     // jamais visible), DEL et les codes non définis n'ont rien à montrer.
-    if (u == 0 || code == 127 || code == 160 || code == 173) {
+    GlypheRendu g;
+    if (u != 0 && code != 127 && code != 160 && code != 173)
+        g = police.rend(u);
+    bool encre =
+        std::any_of(g.couverture.begin(), g.couverture.end(), [](uint8_t v) { return v != 0; });
+    if (!encre) {
         c.largeur = largeurVide(code);
-        return c;
-    }
-    GlypheRendu g = police.rend(u);
-    int x1 = g.largeur, x2 = -1;
-    for (int y = 0; y < g.hauteur; ++y)
-        for (int x = 0; x < g.largeur; ++x)
-            if (g.couverture[static_cast<size_t>(y) * g.largeur + x] >= SEUIL) {
-                x1 = std::min(x1, x);
-                x2 = std::max(x2, x);
-            }
-    if (x2 < 0) {
-        c.largeur = largeurVide(code);
+        c.avance = c.largeur + ECART;
         return c;
     }
     c.vide = false;
-    c.largeur = x2 - x1 + 1;
+    c.avance = g.avance;
+    Case k = choisitCase(g);
+    c.largeur = k.largeur;
     c.haut = g.haut;
     c.hauteur = g.hauteur;
-    c.couverture.resize(static_cast<size_t>(c.largeur) * g.hauteur);
+    // Une colonne hors de la case verse sa couverture, ligne par ligne, dans la colonne du bord :
+    // le bord garde son lissage au lieu de le perdre.
+    c.couverture.assign(static_cast<size_t>(c.largeur) * g.hauteur, 0);
     for (int y = 0; y < g.hauteur; ++y)
-        for (int x = 0; x < c.largeur; ++x) {
-            uint8_t v = g.couverture[static_cast<size_t>(y) * g.largeur + x1 + x];
-            c.couverture[static_cast<size_t>(y) * c.largeur + x] = v >= SEUIL ? v : 0;
+        for (int x = 0; x < g.largeur; ++x) {
+            int i = std::clamp(g.gauche + x - k.debut, 0, c.largeur - 1);
+            uint8_t& v = c.couverture[static_cast<size_t>(y) * c.largeur + i];
+            v = static_cast<uint8_t>(
+                std::min(255, v + g.couverture[static_cast<size_t>(y) * g.largeur + x]));
         }
     return c;
 }
@@ -123,7 +161,7 @@ CToile dessinePolice0(const Polices& polices, std::vector<GlypheGenere>& table)
             std::exit(1);
         }
         int y0 = bande * BANDE;
-        table.push_back({c.code, x, y0, c.largeur, c.vide});
+        table.push_back({c.code, x, y0, c.largeur, c.vide, c.avance});
         std::vector<bool> encree(c.largeur, false);
         for (int y = 0; y < c.hauteur; ++y)
             for (int i = 0; i < c.largeur; ++i) {

@@ -25,10 +25,15 @@ void construitArbre();
 
 // Rappel d'affichage : efface, dessine l'arbre puis le curseur, échange les tampons.
 void affichage();
-// Rappel d'inactivité : horloge, curseur par défaut, mise à jour de l'arbre, nouvelle image.
+// Rappel d'inactivité : horloge, curseur par défaut, mise à jour de l'arbre, nouvelle image ;
+// après un signal de fin, quitte() comme Échap.
 void inactivite();
 // Dessine curseurCourant à la position de la souris, par-dessus tout.
 void dessineCurseur();
-// Détruit l'arbre (la fenêtre de l'éditeur écrit son source), quitte le mode jeu et termine
-// le processus avec le code 0.
+// Détruit l'arbre (la fenêtre de l'éditeur écrit son source), quitte le mode jeu, montre la
+// boîte "Erreur !" si le source n'a pu aller que dans une copie, et termine le processus avec le
+// code 0.
 void quitte();
+// Détruit l'arbre s'il existe encore, ce qui écrit le source, et dit sur la sortie d'erreur,
+// après cause, où se trouve la mise en page ; pour les fins qui ne passent pas par Échap.
+void sauveMiseEnPage(const char* cause);

@@ -1,10 +1,16 @@
-// PlateformeGLUT : horloge, demande d'image, échange des tampons et sortie du mode jeu par GLUT.
+// PlateformeGLUT : horloge, demande d'image, échange des tampons et sortie du mode jeu par GLUT ;
+// la mise en page sauvée quand la connexion au serveur X se rompt.
 #include "app/PlateformeGLUT.h"
 
+#include "app/Application.h"
 #include "app/Entrees.h"
 #include "app/Plateforme.h"
 
 #include <GL/freeglut.h>
+#include <X11/Xlib.h>
+
+#include <cstdio>
+#include <cstdlib>
 
 static_assert(BOUTON_GAUCHE == GLUT_LEFT_BUTTON && BOUTON_MILIEU == GLUT_MIDDLE_BUTTON &&
                   BOUTON_DROIT == GLUT_RIGHT_BUTTON,
@@ -40,10 +46,22 @@ void quitteModeJeu()
     glutMainLoopEvent();
     glutMainLoopEvent();
 }
+
+// Serveur X tué ou session fermée : Xlib terminerait le processus au retour. L'arbre se détruit
+// sans un appel d'affichage, donc sans repasser par ici, et écrit la mise en page avant la fin.
+int connexionPerdue(Display*)
+{
+    std::fprintf(stderr, "Connexion au serveur X perdue.\n");
+    sauveMiseEnPage("Affichage perdu");
+    // Ni destructeurs statiques ni fonctions de fin : la bibliothèque d'affichage y parlerait
+    // encore au serveur disparu.
+    std::_Exit(1);
+}
 } // namespace
 
 void installePlateformeGLUT()
 {
+    XSetIOErrorHandler(connexionPerdue);
     plateforme.temps = tempsGLUT;
     plateforme.demandeAffichage = demandeAffichageGLUT;
     plateforme.echangeTampons = echangeTamponsGLUT;

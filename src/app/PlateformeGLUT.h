@@ -3,5 +3,6 @@
 
 // La boîte de message seule : utilisable avant glutInit.
 void installeBoiteMessage();
-// Horloge, affichage et mode jeu de GLUT ; après glutInit.
+// Horloge, affichage et mode jeu de GLUT, et la sauvegarde quand la connexion au serveur X se
+// rompt ; après glutInit.
 void installePlateformeGLUT();

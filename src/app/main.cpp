@@ -1,6 +1,7 @@
 // main : point d'entrée de l'éditeur, mode jeu GLUT, rappels et boucle principale.
 #include "app/Application.h"
 #include "app/Entrees.h"
+#include "app/FinParSignal.h"
 #include "app/MessageErreur.h"
 #include "app/PlateformeGLUT.h"
 
@@ -19,6 +20,8 @@ void erreurGLUT(const char* format, va_list arguments)
     std::fprintf(stderr, "GLUT : ");
     std::vfprintf(stderr, format, arguments);
     std::fprintf(stderr, "\n");
+    // En pleine séance, la mise en page est écrite avant la fin.
+    sauveMiseEnPage("Erreur de GLUT");
     ecritErreur();
     // GLUT n'est pas en état de se défaire lui-même après une telle erreur.
     std::exit(1);
@@ -57,6 +60,8 @@ int main(int argc, char** argv)
     glutMotionFunc(mouvementSouris);
     glutPassiveMotionFunc(mouvementSouris);
     glutIdleFunc(inactivite);
+    // Le tour d'inactivité exécute les demandes de fin qu'ils notent.
+    installeFinParSignal();
     glutMainLoop();
     quitte();
     return 0;

@@ -3,6 +3,7 @@
 #include "containers/CContainer.h"
 
 #include "containers/CFenetre.h"
+#include "render/MorceauSkin.h"
 #include "render/PilesDessin.h"
 #include "render/Primitives.h"
 #include "render/Texture.h"
@@ -221,85 +222,28 @@ void CContainer::relacheDroitDehors(CObjetGDI* /*emetteur*/)
     relacheDehors(1, EVT_RELACHE_DROIT_DEHORS);
 }
 
-namespace
-{
-// Étire un morceau, sauf quand sa destination est vide ou retournée : un conteneur plus petit
-// que son cadre ne dessine pas de morceau en miroir.
-void etire(int texture, int x1, int y1, int x2, int y2, int sx1, int sy1, int sx2, int sy2)
-{
-    if (x2 <= x1 || y2 <= y1)
-        return;
-    dessineImageEtiree(texture, MakeCoord(x1, y1), MakeCoord(x2, y2), MakeCoord(sx1, sy1),
-                       MakeCoord(sx2, sy2));
-}
-
-void copie(int texture, int x, int y, int sx1, int sy1, int sx2, int sy2)
-{
-    dessineImage(texture, MakeCoord(x, y), MakeCoord(sx1, sy1), MakeCoord(sx2, sy2));
-}
-} // namespace
-
 void CContainer::dessineCadre()
 {
     const int t = skin.texture;
-    const int x0 = skin.decoupeX[0], x1 = skin.decoupeX[1], x2 = skin.decoupeX[2],
-              x3 = skin.decoupeX[3];
-    const int y0 = skin.decoupeY[0], y1 = skin.decoupeY[1], y2 = skin.decoupeY[2],
-              y3 = skin.decoupeY[3];
+    const int* x = skin.decoupeX;
+    const int* y = skin.decoupeY;
     const int W = limites.largeur(), H = limites.hauteur();
-    const int gauche = coupe16(x1 - x0), droite = coupe16(x3 - x2);
-    const int haut = coupe16(y1 - y0), bas = coupe16(y3 - y2);
-    const int xD = coupe16(W - droite), yB = coupe16(H - bas);
+    const int xD = coupe16(W - (x[3] - x[2])), yB = coupe16(H - (y[3] - y[2]));
 
     // Les coins, à leur taille naturelle.
-    copie(t, 0, 0, x0, y0, x1, y1);
-    copie(t, xD, 0, x2 + 1, y0, x3 + 1, y1);
-    copie(t, xD, yB, x2 + 1, y2 + 1, x3 + 1, y3 + 1);
-    copie(t, 0, yB, x0, y2 + 1, x1, y3 + 1);
-
-    // Un pas de carreau nul ou négatif ne finirait jamais : ce morceau est alors étiré.
-    const int pasX = x2 - x1 - 1, pasY = y2 - y1 - 1;
-    const bool carreauxX = !skin.etire && pasX > 0;
-    const bool carreauxY = !skin.etire && pasY > 0;
-
-    if (carreauxX) {
-        empileDecoupage(MakeCoord(gauche, 0), MakeCoord(xD, H));
-        for (int x = gauche; x <= xD; x += pasX) {
-            copie(t, x, 0, x1 + 1, y0, x2, y1);
-            copie(t, x, yB, x1 + 1, y2 + 1, x2, y3 + 1);
-        }
-        depileDecoupage();
-    } else {
-        etire(t, gauche, 0, xD, haut, x1 + 2, y0, x2 - 1, y1);
-        etire(t, gauche, yB, xD, H, x1 + 2, y2 + 1, x2 - 1, y3 + 1);
-    }
-    if (carreauxY) {
-        empileDecoupage(MakeCoord(0, haut), MakeCoord(W, yB));
-        for (int y = haut; y <= yB; y += pasY) {
-            copie(t, 0, y, x0, y1 + 1, x1, y2);
-            copie(t, xD, y, x2 + 1, y1 + 1, x3 + 1, y2);
-        }
-        depileDecoupage();
-    } else {
-        etire(t, 0, haut, gauche, yB, x0, y1 + 2, x1, y2 - 1);
-        etire(t, xD, haut, W, yB, x2 + 1, y1 + 2, x3 + 1, y2 - 1);
-    }
-    if (carreauxX && carreauxY) {
-        empileDecoupage(MakeCoord(gauche, haut), MakeCoord(xD, yB));
-        for (int x = gauche; x <= xD; x += pasX)
-            for (int y = haut; y <= yB; y += pasY)
-                copie(t, x, y, x1 + 1, y1 + 1, x2, y2);
-        depileDecoupage();
-    } else {
-        etire(t, gauche, haut, xD, yB, x1 + 2, y1 + 2, x2 - 1, y2 - 1);
-    }
+    dessineImage(t, {0, 0}, MakeCoord(x[0], y[0]), MakeCoord(x[1], y[1]));
+    dessineImage(t, MakeCoord(xD, 0), MakeCoord(x[2] + 1, y[0]), MakeCoord(x[3] + 1, y[1]));
+    dessineImage(t, MakeCoord(xD, yB), MakeCoord(x[2] + 1, y[2] + 1),
+                 MakeCoord(x[3] + 1, y[3] + 1));
+    dessineImage(t, MakeCoord(0, yB), MakeCoord(x[0], y[2] + 1), MakeCoord(x[1], y[3] + 1));
+    dessineBordsEtCentre(t, x, y, W, H, skin.etire);
 }
 
 void CContainer::dessine(CObjetGDI* /*emetteur*/)
 {
     empileOrigine(limites.hautGauche);
     // Un indice hors du jeu de textures ne dessine pas de cadre plutôt que de lire au-delà.
-    if (skin.texture >= 0 && skin.texture < NOMBRE_TEXTURES)
+    if (textureDuJeu(skin.texture))
         dessineCadre();
 
     const Rect client = zoneClient();

@@ -2,7 +2,6 @@
 // souris (sélection, création, déplacement, redimensionnement) et export à la destruction.
 #include "editor/CFenetrePrincipale.h"
 
-#include "app/Curseur.h"
 #include "editor/CFenetreMessage.h"
 #include "editor/CSelectionObjetGDI.h"
 #include "editor/EtatEditeur.h"
@@ -77,7 +76,7 @@ CFenetrePrincipale::~CFenetrePrincipale()
 
 void CFenetrePrincipale::exporteSource()
 {
-    ecritFichierSource(NOM_FICHIER_SOURCE, texteSource(*this));
+    dernierExport = exporteTexte(NOM_FICHIER_SOURCE, texteSource(*this));
 }
 
 void CFenetrePrincipale::afficheAide()
@@ -272,7 +271,6 @@ void CFenetrePrincipale::relacheDehorsEdition(CObjetGDI*)
 
 void CFenetrePrincipale::miseAJourEdition(CObjetGDI*)
 {
-    curseurCourant = curseurDefaut;
     if (!boutonEnfonce || !objetSelectionne)
         return;
     if (objetSelectionne == this) {

@@ -43,7 +43,8 @@ class CFenetrePrincipale : public CFenetre
 
     // Ouvre la fenêtre d'aide, centrée au premier plan.
     void afficheAide();
-    // Écrit le fichier source qui rebâtit la fenêtre et ses objets.
+    // Écrit le fichier source qui rebâtit la fenêtre et ses objets (ou sa copie de secours) ;
+    // le résultat reste dans dernierExport.
     void exporteSource();
 
     // Édition à la souris, inscrite après les gestionnaires du conteneur et de la fenêtre.

@@ -32,8 +32,43 @@ std::string ligneObjet(CObjetGDI* objet);
 // que l'utilisateur voyait.
 std::string texteSource(CFenetre& fenetre);
 
-// Écrit texte dans un fichier temporaire du même dossier, puis le renomme sur nom : une écriture
-// interrompue ne laisse jamais un demi-fichier. Un fichier existant en lecture seule est laissé
-// tel quel. En cas d'échec, rien n'est remplacé, l'erreur est dite sur stderr et le résultat
-// est faux.
-bool ecritFichierSource(const char* nom, const std::string& texte);
+// Ce que le dernier export a fait de la mise en page.
+struct ResultatExport {
+    enum Etat {
+        AUCUN,      // aucun export depuis la remise à zéro
+        ECRIT,      // le fichier a reçu le nouveau texte
+        INCHANGE,   // le fichier tenait déjà ce texte : rien n'a été touché
+        COPIE,      // le fichier n'a pas pu être écrit ; le texte est dans la copie de secours
+        SUR_ERREUR, // ni le fichier ni une copie : le texte est sur la sortie d'erreur
+    };
+    Etat etat = AUCUN;
+    // Chemin absolu du fichier visé.
+    std::string fichier;
+    // Chemin absolu de la copie de secours, quand il y en a une.
+    std::string copie;
+    // Pourquoi le fichier visé n'a pas été écrit.
+    std::string raison;
+    // L'ancien contenu, différent, a été gardé sous le nom du fichier suivi de "~".
+    bool sauvegarde = false;
+
+    bool aEchoue() const { return etat == COPIE || etat == SUR_ERREUR; }
+};
+
+// Le résultat de l'export fait par la destruction de la fenêtre éditée.
+extern ResultatExport dernierExport;
+
+// Remplace nom par texte d'un bloc : fichier temporaire du même dossier renommé sur nom, si bien
+// qu'une écriture interrompue ne laisse jamais un demi-fichier. Un ancien contenu différent est
+// d'abord gardé dans nom~ ; un contenu identique laisse les deux fichiers tels quels. Un fichier
+// existant en lecture seule, ou autre chose qu'un fichier, n'est pas remplacé. En cas d'échec,
+// rien n'est remplacé et le résultat, faux, en donne la raison.
+bool ecritFichierSource(const char* nom, const std::string& texte, ResultatExport& resultat);
+
+// Écrit texte dans nom, sinon dans une copie de secours au nom unique finissant par .cpp dans
+// $TMPDIR (à défaut /tmp), sinon sur la sortie d'erreur ; la sortie d'erreur dit chaque
+// sauvegarde et chaque échec avec sa raison.
+ResultatExport exporteTexte(const char* nom, const std::string& texte);
+
+// Le texte de la boîte qui suit un export manqué, en UTF-8 : le fichier non écrit, la raison et
+// où se trouve la mise en page.
+std::string messageExportManque(const ResultatExport& resultat);

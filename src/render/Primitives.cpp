@@ -41,6 +41,20 @@ int16_t proportion(int16_t s1, int16_t s2, int retranche, int etendue)
     return coupe16((int(s2) - int(s1)) * retranche / etendue);
 }
 
+// Coupe un axe de la destination [d1, d2) au découpage [c1, c2), le bord de départ d'abord, et
+// les texels [s1, s2) en proportion.
+void coupeAxe(int16_t& d1, int16_t& d2, int16_t& s1, int16_t& s2, int16_t c1, int16_t c2)
+{
+    if (d1 < c1) {
+        s1 = coupe16(s1 + proportion(s1, s2, c1 - d1, d2 - d1));
+        d1 = c1;
+    }
+    if (d2 > c2) {
+        s2 = coupe16(s2 - proportion(s1, s2, d2 - c2, d2 - d1));
+        d2 = c2;
+    }
+}
+
 void prepareTrait(Couleur couleur, float epaisseur, uint16_t motif, int facteur)
 {
     sansTexture();
@@ -75,22 +89,8 @@ void dessineImageEtiree(int texture, Coord hautGauche, Coord basDroite, Coord so
     if (!recouvre(d1, d2, c))
         return;
 
-    if (d1.x < c.hautGauche.x) {
-        s1.x = coupe16(s1.x + proportion(s1.x, s2.x, c.hautGauche.x - d1.x, d2.x - d1.x));
-        d1.x = c.hautGauche.x;
-    }
-    if (d2.x > c.basDroite.x) {
-        s2.x = coupe16(s2.x - proportion(s1.x, s2.x, d2.x - c.basDroite.x, d2.x - d1.x));
-        d2.x = c.basDroite.x;
-    }
-    if (d1.y < c.hautGauche.y) {
-        s1.y = coupe16(s1.y + proportion(s1.y, s2.y, c.hautGauche.y - d1.y, d2.y - d1.y));
-        d1.y = c.hautGauche.y;
-    }
-    if (d2.y > c.basDroite.y) {
-        s2.y = coupe16(s2.y - proportion(s1.y, s2.y, d2.y - c.basDroite.y, d2.y - d1.y));
-        d2.y = c.basDroite.y;
-    }
+    coupeAxe(d1.x, d2.x, s1.x, s2.x, c.hautGauche.x, c.basDroite.x);
+    coupeAxe(d1.y, d2.y, s1.y, s2.y, c.hautGauche.y, c.basDroite.y);
 
     const Texture& t = textures[texture];
     const bool regroupe = regroupementGL();

@@ -4,6 +4,8 @@
 
 #include "render/Coord.h"
 #include "render/Couleur.h"
+#include "render/LigneSkin.h"
+#include "render/Texture.h"
 
 #include <cstdint>
 
@@ -32,26 +34,38 @@ const int BOUTON_SKIN_ROND_VARIABLE = 1;
 // clang-format off
 inline constexpr SkinBouton skinsBouton[NOMBRE_SKINS_BOUTON] = {
     // Le gros bouton rond, sans légende.
-    {0, true, true, {0, 0, 0, 95}, {0, 0, 0, 95}, false, {0, 96}, {0, 96}, {2, 3},
-     {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}, {-1, -1}, {-1, -1}},
+    {TEXTURE_BOUTONS, true, true, {0, 0, 0, 95}, {0, 0, 0, 95}, false,
+     {0, 96}, {0, 96}, {2, 3}, {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}, {-1, -1}, {-1, -1}},
     // La barre : bout gauche, milieu étiré, bout droit ; légende grise, turquoise au survol.
-    {0, false, true, {96, 161, 172, 255}, {0, 0, 0, 95}, true, {0, 96}, {0, 96}, {2, 3},
-     {70, 70, 70, 255}, {0, 255, 255, 255}, {0, 255, 255, 255}, {40, 40}, {40, 39}},
+    {TEXTURE_BOUTONS, false, true, {96, 161, 172, 255}, {0, 0, 0, 95}, true,
+     {0, 96}, {0, 96}, {2, 3}, {70, 70, 70, 255}, {0, 255, 255, 255}, {0, 255, 255, 255},
+     {40, 40}, {40, 39}},
     // Quatre petits boutons côte à côte, sans légende.
-    {0, true, true, {0, 0, 0, 40}, {192, 192, 192, 232}, false, {0, 41}, {0, 41}, {1, 2},
-     {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}, {-1, -1}, {-1, -1}},
-    {0, true, true, {41, 41, 41, 81}, {192, 192, 192, 232}, false, {0, 41}, {0, 41}, {1, 2},
-     {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}, {-1, -1}, {-1, -1}},
-    {0, true, true, {82, 82, 82, 122}, {192, 192, 192, 232}, false, {0, 41}, {0, 41}, {1, 2},
-     {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}, {-1, -1}, {-1, -1}},
-    {0, true, true, {123, 123, 123, 163}, {192, 192, 192, 232}, false, {0, 41}, {0, 41}, {1, 2},
-     {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}, {-1, -1}, {-1, -1}},
+    {TEXTURE_BOUTONS, true, true, {0, 0, 0, 40}, {192, 192, 192, 232}, false,
+     {0, 41}, {0, 41}, {1, 2}, {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}, {-1, -1}, {-1, -1}},
+    {TEXTURE_BOUTONS, true, true, {41, 41, 41, 81}, {192, 192, 192, 232}, false,
+     {0, 41}, {0, 41}, {1, 2}, {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}, {-1, -1}, {-1, -1}},
+    {TEXTURE_BOUTONS, true, true, {82, 82, 82, 122}, {192, 192, 192, 232}, false,
+     {0, 41}, {0, 41}, {1, 2}, {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}, {-1, -1}, {-1, -1}},
+    {TEXTURE_BOUTONS, true, true, {123, 123, 123, 163}, {192, 192, 192, 232}, false,
+     {0, 41}, {0, 41}, {1, 2}, {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}, {-1, -1}, {-1, -1}},
     // Les boutons de la fenêtre de message : une image normale, trois survols.
-    {0, true, true, {0, 0, 0, 92}, {274, 274, 274, 335}, false, {93, 0}, {93, 0}, {2, 3},
-     {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}, {-1, -1}, {-1, -1}},
-    {0, true, true, {0, 0, 0, 92}, {274, 274, 274, 335}, false, {0, 62}, {0, 62}, {2, 3},
-     {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}, {-1, -1}, {-1, -1}},
-    {0, true, true, {0, 0, 0, 92}, {274, 274, 274, 335}, false, {93, 62}, {93, 62}, {2, 3},
-     {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}, {-1, -1}, {-1, -1}},
+    {TEXTURE_BOUTONS, true, true, {0, 0, 0, 92}, {274, 274, 274, 335}, false,
+     {93, 0}, {93, 0}, {2, 3}, {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}, {-1, -1}, {-1, -1}},
+    {TEXTURE_BOUTONS, true, true, {0, 0, 0, 92}, {274, 274, 274, 335}, false,
+     {0, 62}, {0, 62}, {2, 3}, {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}, {-1, -1}, {-1, -1}},
+    {TEXTURE_BOUTONS, true, true, {0, 0, 0, 92}, {274, 274, 274, 335}, false,
+     {93, 62}, {93, 62}, {2, 3}, {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}, {-1, -1}, {-1, -1}},
 };
+
+// La ligne vide : ni texture, ni taille, ni légende.
+inline constexpr SkinBouton skinBoutonVide =
+    {-1, true, true, {0, 0, 0, 0}, {0, 0, 0, 0}, false, {0, 0}, {0, 0}, {0, 0},
+     {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}, {-1, -1}, {-1, -1}};
 // clang-format on
+
+// La ligne d'indice donné ; hors de la table, la ligne vide.
+constexpr const SkinBouton& skinBouton(int indice)
+{
+    return ligneSkin(skinsBouton, indice, skinBoutonVide);
+}

@@ -2,6 +2,8 @@
 #pragma once
 
 #include "render/Coord.h"
+#include "render/LigneSkin.h"
+#include "render/Texture.h"
 
 #include <cstdint>
 
@@ -20,5 +22,14 @@ const int COCHE_SKIN_DEFAUT = 0;
 
 // Table constante dès la compilation : lisible par tout code de lancement.
 inline constexpr SkinCoche skinsCoche[NOMBRE_SKINS_COCHE] = {
-    {4, {0, 0}, {31, 31}, {0, 32}, {0, 0}, {0, 0}, {1, 1}},
+    {TEXTURE_COCHES, {0, 0}, {31, 31}, {0, 32}, {0, 0}, {0, 0}, {1, 1}},
 };
+
+// La ligne vide : ni texture ni taille, son dernier texel inclus avant le premier.
+inline constexpr SkinCoche skinCocheVide = {-1, {0, 0}, {-1, -1}, {0, 0}, {0, 0}, {0, 0}, {0, 0}};
+
+// La ligne d'indice donné ; hors de la table, la ligne vide.
+constexpr const SkinCoche& skinCoche(int indice)
+{
+    return ligneSkin(skinsCoche, indice, skinCocheVide);
+}

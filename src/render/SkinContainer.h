@@ -3,6 +3,8 @@
 #pragma once
 
 #include "render/Couleur.h"
+#include "render/LigneSkin.h"
+#include "render/Texture.h"
 
 #include <cstdint>
 
@@ -30,21 +32,25 @@ const int CONTAINER_SKIN_BEIGE = 1;
 // clang-format off
 inline constexpr SkinContainer skinsContainer[NOMBRE_SKINS_CONTAINER] = {
     // Le panneau sombre du choix des objets.
-    {2, {255, 255, 255, 255}, {0, 13, 50, 63}, {0, 13, 50, 63}, true,
+    {TEXTURE_CONTAINERS, {255, 255, 255, 255}, {0, 13, 50, 63}, {0, 13, 50, 63}, true,
      9, 9, 9, 9, 0, 0, 0, 0},
     // La fenêtre beige de l'éditeur et de l'aide ; son ombre déborde à droite et en bas.
-    {2, {97, 76, 36, 255}, {64, 86, 99, 127}, {0, 27, 44, 63}, true,
+    {TEXTURE_CONTAINERS, {97, 76, 36, 255}, {64, 86, 99, 127}, {0, 27, 44, 63}, true,
      7, 30, 13, 16, 0, 0, 6, 9},
     // Un cadre répété qu'aucune fenêtre du programme n'emploie.
-    {2, {24, 105, 90, 255}, {0, 38, 87, 127}, {64, 79, 112, 127}, false,
+    {TEXTURE_CONTAINERS, {24, 105, 90, 255}, {0, 38, 87, 127}, {64, 79, 112, 127}, false,
      34, 4, 36, 6, 31, 0, 32, 2},
 };
 
-// La ligne par défaut, choisie par l'indice -1 : ni cadre ni marge.
+// La ligne par défaut, choisie par l'indice -1 : ni cadre ni marge. C'est aussi la ligne vide
+// de la table.
 inline constexpr SkinContainer skinContainerDefaut =
     {-1, {255, 255, 255, 255}, {0, 0, 0, 0}, {0, 0, 0, 0}, true,
      0, 0, 0, 0, 0, 0, 0, 0};
 // clang-format on
 
 // La ligne d'indice donné ; -1 et tout indice hors table donnent la ligne par défaut.
-const SkinContainer& skinContainer(int indice);
+constexpr const SkinContainer& skinContainer(int indice)
+{
+    return ligneSkin(skinsContainer, indice, skinContainerDefaut);
+}

@@ -3,6 +3,8 @@
 #pragma once
 
 #include "render/Coord.h"
+#include "render/LigneSkin.h"
+#include "render/Texture.h"
 
 #include <cstdint>
 
@@ -23,5 +25,17 @@ const int PROGRESSION_SKIN_DEFAUT = 0;
 
 // Table constante dès la compilation : lisible par tout code de lancement.
 inline constexpr SkinProgression skinsProgression[NOMBRE_SKINS_PROGRESSION] = {
-    {5, {0, 0}, {127, 37}, {7, 39}, {121, 63}, 24, 99, 7, false},
+    {TEXTURE_PROGRESSIONS, {0, 0}, {127, 37}, {7, 39}, {121, 63}, 24, 99, 7, false},
 };
+
+// La ligne vide : ni texture, ni hauteur, ni bouts.
+// clang-format off
+inline constexpr SkinProgression skinProgressionVide =
+    {-1, {0, 0}, {0, 0}, {0, 0}, {0, 0}, 0, 0, 0, true};
+// clang-format on
+
+// La ligne d'indice donné ; hors de la table, la ligne vide.
+constexpr const SkinProgression& skinProgression(int indice)
+{
+    return ligneSkin(skinsProgression, indice, skinProgressionVide);
+}

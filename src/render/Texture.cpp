@@ -13,6 +13,11 @@
 
 Texture textures[NOMBRE_TEXTURES];
 
+bool textureDuJeu(int indice)
+{
+    return indice >= 0 && indice < NOMBRE_TEXTURES;
+}
+
 namespace
 {
 const char* const NOMS_TEXTURES[NOMBRE_TEXTURES] = {

@@ -31,6 +31,9 @@ const int TAILLE_TEXTURE_MAX = 2048;
 
 extern Texture textures[NOMBRE_TEXTURES];
 
+// Vrai quand l'indice désigne une texture du jeu : un habillage sans texture ne dessine rien.
+bool textureDuJeu(int indice);
+
 // Lit le fichier nommé par nom ; en cas d'échec le fichier est fermé et pixels reste nul.
 bool litTGA(Texture& texture);
 // Crée la texture OpenGL à partir de pixels, qui reste en place.

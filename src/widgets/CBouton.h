@@ -2,6 +2,7 @@
 #pragma once
 
 #include "render/SkinBouton.h"
+#include "widgets/AppuiSurvol.h"
 #include "widgets/CObjetGDI.h"
 
 class CBouton : public CObjetGDI
@@ -35,9 +36,10 @@ class CBouton : public CObjetGDI
     void dessine(CObjetGDI* emetteur);
 
   private:
+    AppuiSurvol comportement{*this, appuye, survole};
+
     // Étapes communes aux constructeurs, une fois skin et texte en place.
     void construit(Rect demande);
     void dessineBarre(const int X[4], const int Y[4], int W);
-    void dessineQuatreBords(const int X[4], const int Y[4], int W, int H);
     void dessineLegende(int W, int H);
 };

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "render/SkinCoche.h"
+#include "widgets/AppuiSurvol.h"
 #include "widgets/CObjetGDI.h"
 
 class CCoche : public CObjetGDI
@@ -25,4 +26,7 @@ class CCoche : public CObjetGDI
     void relache(CObjetGDI* emetteur);
     void finSurvol(CObjetGDI* emetteur);
     void dessine(CObjetGDI* emetteur);
+
+  private:
+    AppuiSurvol comportement{*this, appuye, survole};
 };

@@ -6,15 +6,10 @@
 
 namespace
 {
-bool textureValide(int texture)
-{
-    return texture >= 0 && texture < NOMBRE_TEXTURES;
-}
-
 // Le coin bas-droit exclu d'une image entière : sa taille en texels.
 Coord tailleImage(int texture)
 {
-    if (!textureValide(texture))
+    if (!textureDuJeu(texture))
         return MakeCoord(0, 0);
     return MakeCoord(textures[texture].largeur, textures[texture].hauteur);
 }
@@ -43,7 +38,7 @@ void CImage::inscritGestionnaires()
 void CImage::dessine(CObjetGDI* /*emetteur*/)
 {
     // Un indice hors du jeu lirait au-delà de la table : rien n'est dessiné.
-    if (!textureValide(texture))
+    if (!textureDuJeu(texture))
         return;
     if (imageEntiere)
         imageBasDroite = tailleImage(texture);

@@ -1,20 +1,16 @@
 // CProgression : réglage de la valeur à la souris et dessin du cadre et du remplissage.
 #include "widgets/CProgression.h"
 
-#include "containers/CContainer.h"
+#include "render/MorceauSkin.h"
 #include "render/PilesDessin.h"
 #include "render/Primitives.h"
+#include "render/Texture.h"
+#include "widgets/AppuiSurvol.h"
 
 #include <algorithm>
 
 namespace
 {
-// Un indice hors de la table lirait au-delà : la ligne par défaut le remplace.
-int ligneValide(int skin)
-{
-    return skin >= 0 && skin < NOMBRE_SKINS_PROGRESSION ? skin : PROGRESSION_SKIN_DEFAUT;
-}
-
 // Copie à taille naturelle, sautée quand le rectangle de texels est vide (remplissage nul).
 void copie(int texture, Coord position, Coord s1, Coord s2)
 {
@@ -25,7 +21,7 @@ void copie(int texture, Coord position, Coord s1, Coord s2)
 
 CProgression::CProgression(Coord position, int longueur, bool modifiable, int minimum, int valeur,
                            int maximum, int skin)
-    : skin(skinsProgression[ligneValide(skin)]), minimum(minimum), valeur(valeur), maximum(maximum),
+    : skin(skinProgression(skin)), minimum(minimum), valeur(valeur), maximum(maximum),
       modifiable(modifiable)
 {
     setLimites(Rect{position, MakeCoord(position.x + longueur, position.y)});
@@ -85,7 +81,7 @@ void CProgression::regleValeur(CObjetGDI* /*emetteur*/)
     if (!modifiable)
         return;
     // Un appui tenu par le bouton droit ne fait pas glisser la valeur : seul le gauche règle.
-    if (parent && parent->boutonCapture != 0)
+    if (!AppuiSurvol::appuiGauche(*this))
         return;
     const int S = etendueRemplissage();
     // Sur 64 bits : un grand intervalle ne déborde pas avant le bornage.
@@ -117,6 +113,9 @@ void CProgression::dessine(CObjetGDI* /*emetteur*/)
     const int F = longueurRemplie();
     const int xE = xF + F;
 
+    // Sans texture du jeu, rien à copier.
+    if (!textureDuJeu(t))
+        return;
     empileOrigine(limites.hautGauche);
     // Bouts fixes du cadre, puis du remplissage.
     dessineImage(t, MakeCoord(0, 0), MakeCoord(K1.x, K1.y), MakeCoord(L, K2.y + 1));
@@ -125,27 +124,13 @@ void CProgression::dessine(CObjetGDI* /*emetteur*/)
     if (xE >= xD)
         copie(t, MakeCoord(xD, P), MakeCoord(R + 1, Q1.y), MakeCoord(R + 1 + (xE - xD), Q2.y + 1));
 
-    // Une tuile de largeur nulle ou négative ne se répète pas : le milieu est alors étiré.
-    const int T = R - L - 1;
-    if (k.etire || T <= 0) {
-        dessineImageEtiree(t, MakeCoord(gL, 0), MakeCoord(xD, hC), MakeCoord(L + 2, K1.y),
-                           MakeCoord(R - 1, K2.y + 1));
-        if (xE >= gL)
-            dessineImageEtiree(t, MakeCoord(gL, P), MakeCoord(std::min(xE, xD), P + hR),
-                               MakeCoord(L + 2, Q1.y), MakeCoord(R - 1, Q2.y + 1));
-    } else {
-        // Tuiles entières, coupées au bout du cadre puis au bout du remplissage.
-        const int N = (xD - gL) / T + 1;
-        empileDecoupage(MakeCoord(0, 0), MakeCoord(xD, hC));
-        for (int i = 0; i < N; ++i)
-            dessineImage(t, MakeCoord(gL + i * T, 0), MakeCoord(L + 1, K1.y),
-                         MakeCoord(R, K2.y + 1));
-        depileDecoupage();
-        empileDecoupage(MakeCoord(0, 0), MakeCoord(std::min(xE, xD), hC));
-        for (int i = 0; i < N; ++i)
-            dessineImage(t, MakeCoord(gL + i * T, P), MakeCoord(L + 1, Q1.y),
-                         MakeCoord(R, Q2.y + 1));
-        depileDecoupage();
-    }
+    // Le milieu du cadre, puis celui du remplissage, serré ou coupé au bout du remplissage.
+    dessineMorceau(
+        t, {MakeCoord(L + 1, K1.y), MakeCoord(R, K2.y + 1), MakeRect(gL, 0, xD, hC), EN_LARGEUR},
+        k.etire);
+    dessineMorceau(t,
+                   {MakeCoord(L + 1, Q1.y), MakeCoord(R, Q2.y + 1),
+                    MakeRect(gL, P, std::min(xE, xD), P + hR), EN_LARGEUR},
+                   k.etire);
     depileOrigine();
 }

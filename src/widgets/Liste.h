@@ -28,28 +28,10 @@ template <class T> class Liste
     ~Liste() { vide(); }
 
     // Ajoute en queue.
-    void ajoute(T element)
-    {
-        Noeud<T>* n = new Noeud<T>{element, queue, nullptr};
-        if (queue)
-            queue->suivant = n;
-        else
-            tete = n;
-        queue = n;
-        ++nombre;
-    }
+    void ajoute(T element) { insereEntre(element, queue, nullptr); }
 
     // Insère en tête.
-    void insereEnTete(T element)
-    {
-        Noeud<T>* n = new Noeud<T>{element, nullptr, tete};
-        if (tete)
-            tete->precedent = n;
-        else
-            queue = n;
-        tete = n;
-        ++nombre;
-    }
+    void insereEnTete(T element) { insereEntre(element, nullptr, tete); }
 
     // Retire le premier nœud qui porte cet élément ; sans effet s'il n'y en a pas.
     void retire(T element)
@@ -78,6 +60,15 @@ template <class T> class Liste
     }
 
   private:
+    // Un nœud entre deux voisins, dont l'un ou l'autre peut manquer au bout de la liste.
+    void insereEntre(T element, Noeud<T>* precedent, Noeud<T>* suivant)
+    {
+        Noeud<T>* n = new Noeud<T>{element, precedent, suivant};
+        (precedent ? precedent->suivant : tete) = n;
+        (suivant ? suivant->precedent : queue) = n;
+        ++nombre;
+    }
+
     void libereNoeud(Noeud<T>* n)
     {
         if (n->precedent)

@@ -1,6 +1,8 @@
-// Tests de l'affichage, de l'inactivité, du curseur animé, du démarrage et de la fin.
+// Tests de l'affichage, de l'inactivité, du curseur animé, du démarrage et de la fin, par Échap,
+// par signal ou avec un source qui ne peut pas être écrit.
 #include "app/Application.h"
 #include "app/Curseur.h"
+#include "app/FinParSignal.h"
 #include "app/MessageErreur.h"
 #include "app/Plateforme.h"
 #include "containers/CContainer.h"
@@ -8,17 +10,25 @@
 #include "editor/CFenetreMessage.h"
 #include "editor/CFenetrePrincipale.h"
 #include "editor/EtatEditeur.h"
+#include "editor/ExportSource.h"
 #include "render/Texture.h"
+#include "text/Police.h"
 #include "text/StyleTexte.h"
+#include "widgets/CCoche.h"
 
 #include "DossierTemporaire.h"
 #include "EnregistreurGL.h"
 #include "PilesPropres.h"
+#include "TableCas.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
+#include <csignal>
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -151,7 +161,7 @@ TEST_F(Application, ImageDuCurseurSelonLeTempsEtDecoupeAuBordDeLEcran)
     };
     bool d = false;
     racine = new CRacineTemoin(&d);
-    for (const auto& c : cas) {
+    pourChaqueCas(cas, [&](const auto& c) {
         enregistreur::efface();
         tempsEcoule = c.temps;
         racine->souris = MakeCoord(c.souris, 100);
@@ -164,7 +174,7 @@ TEST_F(Application, ImageDuCurseurSelonLeTempsEtDecoupeAuBordDeLEcran)
                   quad(c.souris, 100, c.souris + visible, 150, s1, 0, s1 + visible, 50))
             << "temps " << c.temps << ", x " << c.souris;
         EXPECT_EQ(enregistreur::appelsNommes("glBindTexture").at(0).args.at(1), 9);
-    }
+    });
 }
 
 TEST_F(Application, LeCurseurGardeUneImageValideQuelQueSoitLeTempsEcoule)
@@ -271,7 +281,7 @@ TEST_F(Application, DemarrageSelonLesImagesPresentes)
         bool reussi;
         bool policeTentee;
     } cas[] = {{0, false, false}, {6, false, false}, {7, false, true}, {8, true, true}};
-    for (const auto& c : cas) {
+    pourChaqueCas(cas, [&](const auto& c) {
         DossierTemporaire dossier;
         for (int i = 0; i < c.images; ++i)
             fs::copy_file(std::string(WEXO_DOSSIER_BUILD) + "/Data/" + noms[i] + ".tga",
@@ -303,7 +313,7 @@ TEST_F(Application, DemarrageSelonLesImagesPresentes)
             racine = nullptr;
         }
         pileStyles[0] = STYLE_DE_BASE;
-    }
+    });
     quitterEditeur = nullptr;
 }
 
@@ -318,6 +328,195 @@ TEST_F(Application, QuitteDetruitLArbrePuisLibereLAffichageEtTermineAvecZero)
     journalPlateforme.clear();
     quitte();
     EXPECT_EQ(journalPlateforme, (std::vector<std::string>{"libere#0", "termine 0#0"}));
+}
+
+namespace
+{
+namespace fs = std::filesystem;
+
+std::string lit(const std::string& nom)
+{
+    std::ifstream f(nom, std::ios::binary);
+    std::stringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+// Le vrai arbre de l'éditeur dans un dossier jetable, une case posée sur la fenêtre éditée ;
+// l'aide reste ouverte. Les signaux de fin partent de leur disposition par défaut, les
+// variables d'environnement et dispositions d'avant sont rendues à la fin.
+class SeanceJetable
+{
+  public:
+    DossierTemporaire dossier;
+    std::string attendu; // le source que l'arbre doit écrire
+
+    SeanceJetable()
+    {
+        fs::copy_file(std::string(WEXO_DOSSIER_BUILD) + "/Data/Police0.tga", "Data/Police0.tga");
+        chargePolices();
+        for (int i = 0; i < 3; ++i) {
+            sigaction(SIGNAUX[i], nullptr, &anciennes[i]);
+            std::signal(SIGNAUX[i], SIG_DFL);
+        }
+        const char* tmp = std::getenv("TMPDIR");
+        if (tmp)
+            ancienTmpdir = tmp;
+        avaitTmpdir = tmp != nullptr;
+        fs::create_directory("secours");
+        setenv("TMPDIR", (dossier.chemin() + "/secours").c_str(), 1);
+        construitArbre();
+        fenetrePrincipale->ajouteObjetGDI(new CCoche(MakeCoord(10, 20), true, COCHE_SKIN_DEFAUT));
+        attendu = texteSource(*fenetrePrincipale);
+        quitterEditeur = &quitte;
+        enregistreur::efface();
+    }
+    ~SeanceJetable()
+    {
+        retireFinParSignal();
+        for (int i = 0; i < 3; ++i)
+            sigaction(SIGNAUX[i], &anciennes[i], nullptr);
+        if (avaitTmpdir)
+            setenv("TMPDIR", ancienTmpdir.c_str(), 1);
+        else
+            unsetenv("TMPDIR");
+        quitterEditeur = nullptr;
+        pileStyles[0] = STYLE_DE_BASE;
+    }
+    std::vector<std::string> copies() const
+    {
+        std::vector<std::string> v;
+        for (const auto& e : fs::directory_iterator(dossier.chemin() + "/secours"))
+            v.push_back(e.path().string());
+        return v;
+    }
+    static constexpr int SIGNAUX[3] = {SIGTERM, SIGINT, SIGHUP};
+
+  private:
+    struct sigaction anciennes[3];
+    bool avaitTmpdir = false;
+    std::string ancienTmpdir;
+};
+
+void (*dispositionDe(int numero))(int)
+{
+    struct sigaction action;
+    sigaction(numero, nullptr, &action);
+    return action.sa_handler;
+}
+} // namespace
+
+TEST_F(Application, SignalDeFinNotepuisExecuteAuTourDInactiviteCommeEchap)
+{
+    for (int numero : SeanceJetable::SIGNAUX) {
+        SCOPED_TRACE(nomSignal(numero));
+        SeanceJetable seance;
+        journalPlateforme.clear();
+        installeFinParSignal();
+        EXPECT_NE(dispositionDe(numero), SIG_DFL);
+        raise(numero);
+        // Le gestionnaire n'a fait que noter la demande : rien n'est détruit ni écrit.
+        ASSERT_NE(racine, nullptr);
+        EXPECT_FALSE(fs::exists(NOM_FICHIER_SOURCE));
+        EXPECT_TRUE(journalPlateforme.empty());
+
+        testing::internal::CaptureStderr();
+        inactivite();
+        const std::string erreur = testing::internal::GetCapturedStderr();
+        // La fin d'Échap, sans mise à jour ni image : l'arbre détruit sans un appel OpenGL, le
+        // source écrit, l'affichage rendu et la fin avec 0.
+        EXPECT_EQ(racine, nullptr);
+        EXPECT_EQ(fenetrePrincipale, nullptr);
+        EXPECT_EQ(lit(NOM_FICHIER_SOURCE), seance.attendu);
+        EXPECT_EQ(journalPlateforme, (std::vector<std::string>{"libere#0", "termine 0#0"}));
+        EXPECT_EQ(erreur, std::string(nomSignal(numero)) +
+                              " : la mise en page est \xC3\xA9"
+                              "crite dans " +
+                              seance.dossier.chemin() + "/Fenetre1.cpp\n");
+        // La fin rend la disposition d'avant, et la demande a été consommée.
+        EXPECT_EQ(dispositionDe(numero), SIG_DFL);
+        journalPlateforme.clear();
+        inactivite();
+        EXPECT_EQ(journalPlateforme, std::vector<std::string>{"affiche#0"});
+    }
+}
+
+TEST_F(Application, UnSignalHeriteIgnoreLeReste)
+{
+    SeanceJetable seance;
+    std::signal(SIGINT, SIG_IGN);
+    installeFinParSignal();
+    EXPECT_EQ(dispositionDe(SIGINT), SIG_IGN);
+    raise(SIGINT);
+    journalPlateforme.clear();
+    inactivite();
+    EXPECT_NE(racine, nullptr);
+    EXPECT_EQ(journalPlateforme, std::vector<std::string>{"affiche#0"});
+    EXPECT_EQ(prendSignalDeFin(), 0);
+    // Les autres sont pris ; la fin rend SIGINT ignoré.
+    raise(SIGHUP);
+    testing::internal::CaptureStderr();
+    inactivite();
+    testing::internal::GetCapturedStderr();
+    EXPECT_EQ(racine, nullptr);
+    EXPECT_EQ(lit(NOM_FICHIER_SOURCE), seance.attendu);
+    EXPECT_EQ(dispositionDe(SIGINT), SIG_IGN);
+}
+
+namespace
+{
+// Ce que voyait la boîte au moment de s'ouvrir.
+bool arbreDetruitALaBoite = false;
+std::string copieALaBoite;
+} // namespace
+
+TEST_F(Application, SourceImpossibleAEcrireCopieBoiteHorsDuModeJeuPuisZero)
+{
+    SeanceJetable seance;
+    // Un dossier du nom du fichier : même root ne peut pas l'écrire.
+    fs::create_directory(NOM_FICHIER_SOURCE);
+    plateforme.boiteMessage = [](const char* titre, const char* texte, bool annuler) {
+        arbreDetruitALaBoite = racine == nullptr && fenetrePrincipale == nullptr;
+        copieALaBoite = dernierExport.copie;
+        notePlateforme(std::string("boite ") + titre + "|" + texte +
+                       (annuler ? "|OK+Annuler" : "|OK"));
+    };
+    journalPlateforme.clear();
+    testing::internal::CaptureStderr();
+    quitte();
+    const std::string erreur = testing::internal::GetCapturedStderr();
+
+    const std::vector<std::string> copies = seance.copies();
+    ASSERT_EQ(copies.size(), 1u);
+    const std::string& copie = copies[0];
+    EXPECT_EQ(lit(copie), seance.attendu);
+    EXPECT_EQ(fs::path(copie).extension(), ".cpp");
+    EXPECT_TRUE(fs::is_directory(NOM_FICHIER_SOURCE));
+    // La boîte, après la destruction de l'arbre et la sortie du mode jeu, donne le chemin de la
+    // copie ; la fin avec 0 vient une fois la boîte répondue.
+    const std::string fichier = seance.dossier.chemin() + "/Fenetre1.cpp";
+    const std::string message = fichier +
+                                " n'a pas pu \xC3\xAAtre \xC3\xA9"
+                                "crit (un dossier porte ce nom).\n\nLa mise en page "
+                                "est copi\xC3\xA9"
+                                "e dans :\n" +
+                                copie;
+    EXPECT_EQ(journalPlateforme,
+              (std::vector<std::string>{"libere#0", "boite Erreur !|" + message + "|OK#0",
+                                        "termine 0#0"}));
+    EXPECT_TRUE(arbreDetruitALaBoite);
+    EXPECT_EQ(copieALaBoite, copie);
+    EXPECT_NE(erreur.find("(un dossier porte ce nom) : la mise en page est copi\xC3\xA9"
+                          "e dans " +
+                          copie + "\n"),
+              std::string::npos)
+        << erreur;
+    // Rien d'autre dans le dossier de travail.
+    std::vector<std::string> noms;
+    for (const auto& e : fs::directory_iterator("."))
+        noms.push_back(e.path().filename().string());
+    std::sort(noms.begin(), noms.end());
+    EXPECT_EQ(noms, (std::vector<std::string>{"Data", "Fenetre1.cpp", "secours"}));
 }
 
 TEST_F(Application, BoiteDErreurEnUtf8SurLaSortieDErreurEtALEcran)
@@ -353,6 +552,7 @@ TEST(MessageErreur, Windows1252VersUtf8)
         {"\xA0\xE9\xFF", "\xC2\xA0\xC3\xA9\xC3\xBF"},
         {"\x85\x99", "\xE2\x80\xA6\xE2\x84\xA2"},
     };
-    for (const auto& c : cas)
+    pourChaqueCas(cas, [&](const auto& c) {
         EXPECT_EQ(windows1252VersUtf8(c.entree), c.sortie) << c.entree;
+    });
 }

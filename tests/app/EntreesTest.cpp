@@ -3,6 +3,8 @@
 #include "app/Application.h"
 #include "containers/CContainer.h"
 
+#include "TableCas.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -98,11 +100,11 @@ TEST(Entrees, MiseAJourAvantToucheOuBoutonEtPositionRelativeALaRacine)
          [] { toucheSpecialeAppuyee(103, 0, 0); },
          {"maj@40,20", "speciale 103@40,20"}},
     };
-    for (const CasEntree& c : cas) {
+    pourChaqueCas(cas, [&](const CasEntree& c) {
         temoin.trace.clear();
         c.action();
         EXPECT_EQ(temoin.trace, c.attendu) << c.nom;
-    }
+    });
     racine = ancienne;
 }
 

@@ -7,6 +7,7 @@
 
 #include "EnregistreurGL.h"
 #include "PilesPropres.h"
+#include "TableCas.h"
 #include "Temoins.h"
 
 #include <GL/gl.h>
@@ -142,7 +143,7 @@ TEST_F(DessinConteneur, CadreRepeteCoupeAuBord)
         {1, 7, 3, 3, 1, 7},
         {0, 1, 2, 3, pasX, 1},
     };
-    for (const Cas& k : cas) {
+    pourChaqueCas(cas, [&](const Cas& k) {
         SCOPED_TRACE(k.resteX * 100 + k.resteY);
         enregistreur::efface();
         CContainer c(2);
@@ -175,7 +176,7 @@ TEST_F(DessinConteneur, CadreRepeteCoupeAuBord)
                            20 + haut + (k.carreauxY - 1) * pasY, 10 + gauche, 20 + H - bas}));
         EXPECT_EQ(profondeurOrigines(), 0);
         EXPECT_EQ(profondeurDecoupages(), 0);
-    }
+    });
 }
 
 TEST_F(DessinConteneur, PasDeCarreauNulEtireLeMorceau)
@@ -189,7 +190,7 @@ TEST_F(DessinConteneur, PasDeCarreauNulEtireLeMorceau)
         {{0, 10, 11, 21}, {64, 79, 112, 127}, 4 + 2 + 2 * 3 + 1},
         {{0, 38, 87, 127}, {0, 10, 10, 20}, 4 + 2 * 3 + 2 + 1},
     };
-    for (const Cas& k : cas) {
+    pourChaqueCas(cas, [&](const Cas& k) {
         enregistreur::efface();
         CContainer c(2);
         for (int i = 0; i < 4; ++i) {
@@ -201,7 +202,7 @@ TEST_F(DessinConteneur, PasDeCarreauNulEtireLeMorceau)
         const std::vector<Morceau> m = morceaux();
         EXPECT_EQ(int(m.size()), k.morceauxAttendus) << enregistreur::journal();
         EXPECT_EQ(profondeurDecoupages(), 0);
-    }
+    });
 }
 
 TEST_F(DessinConteneur, EnfantsDansLaZoneClientDeLArriereVersLAvant)

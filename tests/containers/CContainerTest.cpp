@@ -2,6 +2,7 @@
 #include "containers/CContainer.h"
 #include "containers/CFenetre.h"
 
+#include "TableCas.h"
 #include "Temoins.h"
 
 #include <gtest/gtest.h>
@@ -148,8 +149,7 @@ TEST_F(Arbre, RoutageDesBoutons)
          {"E.appuiG", "M.appuiG", "E.clicG", "M.clicG"},
          "M"},
     };
-    for (const Cas& c : cas) {
-        SCOPED_TRACE(c.nom);
+    pourChaqueCas(cas, [&](const Cas& c) {
         TearDown();
         SetUp();
         if (c.modal) {
@@ -167,7 +167,7 @@ TEST_F(Arbre, RoutageDesBoutons)
         EXPECT_EQ(racine->capture, nullptr);
         EXPECT_EQ(F1->capture, nullptr);
         EXPECT_EQ(F2->capture, nullptr);
-    }
+    });
 }
 
 TEST_F(Arbre, SurvolsEtAppuiTenuDehors)
@@ -188,12 +188,12 @@ TEST_F(Arbre, SurvolsEtAppuiTenuDehors)
         {"G-", {"A.appuyeDehors", "F1.appuyeDehors", "A.dehorsG", "F1.dehorsG"}},
         {"U", {}},
     };
-    for (const Cas& c : cas) {
+    pourChaqueCas(cas, [&](const Cas& c) {
         SCOPED_TRACE(c.script);
         journal().clear();
         joue(racine, c.script);
         EXPECT_EQ(journal(), c.attendu);
-    }
+    });
 }
 
 TEST_F(Arbre, SourisDesEnfantsEnCoordonneesClient)
@@ -351,7 +351,7 @@ TEST(Conteneur, SeulLeBoutonDeLAppuiEstTraite)
         {1, false, EVT_CLIC_DROIT, {"K.dessusD"}, false, 1},
         {1, false, EVT_CLIC_GAUCHE, {}, false, 1},
     };
-    for (const Cas& c : cas) {
+    pourChaqueCas(cas, [&](const Cas& c) {
         SCOPED_TRACE(std::string(nomEvenement(c.evenement)) + " bouton " +
                      std::to_string(c.bouton) + (c.tenu ? " tenu" : ""));
         CContainer conteneur(-1);
@@ -369,5 +369,5 @@ TEST(Conteneur, SeulLeBoutonDeLAppuiEstTraite)
         EXPECT_EQ(conteneur.capture, c.tenuApres ? K : nullptr);
         EXPECT_EQ(conteneur.boutonCapture, c.boutonApres);
         journal().clear();
-    }
+    });
 }

@@ -1,6 +1,7 @@
 // Fenêtre : limites ajustées au cadre, plein écran, centrage, déplacement borné et glissement.
 #include "containers/CFenetre.h"
 
+#include "TableCas.h"
 #include "Temoins.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +13,8 @@ using namespace temoins;
 namespace
 {
 const SkinContainer& BEIGE = skinsContainer[CONTAINER_SKIN_BEIGE];
+// La seule ligne aux débords gauche et haut différents.
+const SkinContainer& LIGNE_2 = skinsContainer[2];
 // Taille minimale de la fenêtre beige : ses colonnes et lignes de coins.
 const int MIN_L = (BEIGE.decoupeX[1] - BEIGE.decoupeX[0]) + (BEIGE.decoupeX[3] - BEIGE.decoupeX[2]);
 const int MIN_H = (BEIGE.decoupeY[1] - BEIGE.decoupeY[0]) + (BEIGE.decoupeY[3] - BEIGE.decoupeY[2]);
@@ -30,6 +33,11 @@ TEST(Fenetre, LimitesAjusteesAuCadre)
         {1, PLEIN_ECRAN, MakeRect(0, 0, 1024 + BEIGE.debordDroite, 768 + BEIGE.debordBas), true},
         {1, PLEIN_ECRAN, MakeRect(0, 0, 1030, 777), true},
         {-1, PLEIN_ECRAN, PLEIN_ECRAN, true},
+        {2, PLEIN_ECRAN,
+         MakeRect(-LIGNE_2.debordGauche, -LIGNE_2.debordHaut, 1024 + LIGNE_2.debordDroite,
+                  768 + LIGNE_2.debordBas),
+         true},
+        {2, PLEIN_ECRAN, MakeRect(-31, 0, 1056, 770), true},
         {1, MakeRect(0, 0, 1023, 768), MakeRect(0, 0, 1023, 768), false},
         {1, MakeRect(1, 0, 1025, 768), MakeRect(1, 0, 1025, 768), false},
         {1, MakeRect(100, 100, 110, 110), MakeRect(100, 100, 150, 146), false},
@@ -49,12 +57,12 @@ TEST(Fenetre, LimitesAjusteesAuCadre)
         {1, MakeRect(-1, 0, 1024, 768), MakeRect(-1, 0, 1024, 768), true},
         {1, MakeRect(0, -1, 1024, 768), MakeRect(0, -1, 1024, 768), true},
     };
-    for (const Cas& c : cas) {
+    pourChaqueCas(cas, [&](const Cas& c) {
         CFenetre f(c.skin);
         f.setLimites(c.demande);
         EXPECT_EQ(f.limites, c.range) << c.skin << " " << c.demande.basDroite.x;
         EXPECT_EQ(f.estPleinEcran(), c.pleinEcran) << c.demande.basDroite.x;
-    }
+    });
     // estPleinEcran lit seulement les bords.
     CFenetre f(1);
     f.limites = MakeRect(-6, 0, 1030, 777);
@@ -80,10 +88,10 @@ TEST(Fenetre, ConstructionPleinEcranEtGestionnaires)
                {EVT_SURVOL_APPUYE, 1},
                {EVT_APPUYE_DEHORS, 1},
                {EVT_RELACHE_GAUCHE_DEHORS, 2}};
-    for (const Cas& c : cas) {
+    ASSERT_NO_FATAL_FAILURE(pourChaqueCas(cas, [&](const Cas& c) {
         ASSERT_EQ(f.evenements[c.liste].nombre, c.nombre) << nomEvenement(c.liste);
         EXPECT_EQ(f.evenements[c.liste].queue->element->objet, &f);
-    }
+    }));
     EXPECT_EQ(f.evenements[EVT_APPUI_GAUCHE].queue->element->methode,
               static_cast<MethodeGestionnaire>(&CFenetre::debutDeplacement));
 }
@@ -101,7 +109,7 @@ TEST(Fenetre, CentrageDansLaZoneClientDuParent)
         // Zone client beige de 300 - 20 par 200 - 46.
         {1, MakeRect(0, 0, 300, 200), MakeRect(0, 0, 100, 50), MakeRect(90, 52, 190, 102)},
     };
-    for (const Cas& c : cas) {
+    pourChaqueCas(cas, [&](const Cas& c) {
         CContainer parent(c.skinParent);
         parent.limites = c.parent;
         auto* f = new CFenetre(-1);
@@ -109,7 +117,7 @@ TEST(Fenetre, CentrageDansLaZoneClientDuParent)
         parent.ajouteObjetGDIDerriere(f);
         f->centre();
         EXPECT_EQ(f->limites, c.attendu);
-    }
+    });
     // Une fenêtre plein écran ajoutée à l'écran reste en place, ombre dehors.
     CFenetre racine(-1);
     auto* plein = new CFenetre(CONTAINER_SKIN_BEIGE);
@@ -144,7 +152,7 @@ TEST(Fenetre, DeplacementBorne)
         // Plus large que la zone : le bord gauche, borné en dernier, finit à 0.
         {MakeRect(10, 0, 1100, 100), MakeCoord(0, 0), MakeCoord(-10, 0), MakeRect(0, 0, 1090, 100)},
     };
-    for (const Cas& c : cas) {
+    pourChaqueCas(cas, [&](const Cas& c) {
         CContainer parent(-1);
         parent.limites = PLEIN_ECRAN;
         auto* f = new CFenetre(-1);
@@ -152,7 +160,7 @@ TEST(Fenetre, DeplacementBorne)
         f->setLimites(c.depart);
         EXPECT_EQ(f->deplace(c.d), c.rendu) << c.d.x << "," << c.d.y;
         EXPECT_EQ(f->limites, c.arrivee) << c.d.x << "," << c.d.y;
-    }
+    });
 }
 
 namespace
@@ -221,8 +229,7 @@ TEST_F(Glissement, ParLeCadreAvecSesBornes)
         {"barre de titre, premier pixel dehors", MakeRect(0, 0, 300, 30),
          MONTE_F + "@150,130 G+ @160,140", DEPART, false},
     };
-    for (const Cas& c : cas) {
-        SCOPED_TRACE(c.nom);
+    pourChaqueCas(cas, [&](const Cas& c) {
         TearDown();
         SetUp();
         F->zoneDeplacement = c.zone;
@@ -232,7 +239,7 @@ TEST_F(Glissement, ParLeCadreAvecSesBornes)
         // Glisser garde la taille.
         EXPECT_EQ(F->limites.largeur(), 300);
         EXPECT_EQ(F->limites.hauteur(), 200);
-    }
+    });
 }
 
 TEST_F(Glissement, PleinEcranJamais)

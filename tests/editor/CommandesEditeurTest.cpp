@@ -1,6 +1,7 @@
 // Tests des commandes de l'éditeur : aide et menu au premier plan, +, -, Suppr, Échap et le
 // fichier source écrit en quittant.
 #include "ArbreEditeur.h"
+#include "TableCas.h"
 
 #include "editor/CFenetreMessage.h"
 #include "editor/ExportSource.h"
@@ -66,8 +67,7 @@ TEST_F(ArbreEditeur, MenuDeSelection)
         {"appui dehors, relâché sur une icône", {TOUCHE_ESPACE, 0}, 1, true, 3, true},
         {"autre touche", {TOUCHE_ESPACE, 'a'}, -1, false, 3, true},
     };
-    for (const Cas& c : cas) {
-        SCOPED_TRACE(c.nom);
+    pourChaqueCas(cas, [&](const Cas& c) {
         for (int t : c.touches) {
             if (t)
                 touche(t);
@@ -93,7 +93,7 @@ TEST_F(ArbreEditeur, MenuDeSelection)
             tic();
         }
         EXPECT_TRUE(enfants().empty());
-    }
+    });
 }
 
 TEST_F(ArbreEditeur, PlusMoinsEtSuppr)
@@ -127,14 +127,13 @@ TEST_F(ArbreEditeur, PlusMoinsEtSuppr)
         {"Suppr sans sélection", nullptr, TOUCHE_SUPPR, {c, a, b}},
         {"Entrée ne fait rien", b, TOUCHE_ENTREE, {c, a, b}},
     };
-    for (const Cas& k : cas) {
-        SCOPED_TRACE(k.nom);
+    pourChaqueCas(cas, [&](const Cas& k) {
         objetSelectionne = k.selection;
         touche(k.touche);
         tic();
         EXPECT_EQ(enfants(), k.ordre);
         EXPECT_EQ(objetSelectionne, k.selection);
-    }
+    });
 
     // Avec l'aide devant, les commandes sont coupées.
     objetSelectionne = a;
@@ -242,8 +241,7 @@ TEST_F(ArbreEditeur, CommandesLuesSurLOctetBas)
         {"octet bas de F1 sur une touche : rien", false, TOUCHE_F1, {b, a}},
         {"Suppr et 256", false, TOUCHE_SUPPR + 256, {b}},
     };
-    for (const Cas& c : cas) {
-        SCOPED_TRACE(c.nom);
+    pourChaqueCas(cas, [&](const Cas& c) {
         objetSelectionne = a; // détruit seulement par la dernière ligne
         if (c.speciale)
             fenetre->toucheSpeciale(c.code);
@@ -251,7 +249,7 @@ TEST_F(ArbreEditeur, CommandesLuesSurLOctetBas)
             fenetre->toucheClavier(c.code);
         tic();
         EXPECT_EQ(enfants(), c.ordre);
-    }
+    });
     EXPECT_EQ(objetSelectionne, nullptr);
 
     // Espace ouvre le menu, qui lit lui aussi l'octet bas ; Échap le ferme sans quitter.
@@ -283,7 +281,7 @@ TEST_F(ArbreEditeur, GestionnairesDeLaFenetreEditeeApresCeuxDuConteneurEtDeLaFen
          {m(&CContainer::relacheGaucheDehors), m(&CFenetre::finDeplacement),
           m(&CFenetrePrincipale::relacheDehorsEdition)}},
     };
-    for (const Cas& c : cas) {
+    pourChaqueCas(cas, [&](const Cas& c) {
         SCOPED_TRACE(c.liste);
         M obtenu;
         for (Noeud<Gestionnaire*>* n = fenetre->evenements[c.liste].tete; n; n = n->suivant) {
@@ -291,5 +289,5 @@ TEST_F(ArbreEditeur, GestionnairesDeLaFenetreEditeeApresCeuxDuConteneurEtDeLaFen
             obtenu.push_back(n->element->methode);
         }
         EXPECT_TRUE(obtenu == c.attendu) << obtenu.size() << " gestionnaires";
-    }
+    });
 }

@@ -1,7 +1,9 @@
 // Tests de l'édition à la souris : création, déplacement, redimensionnement, bord de la fenêtre
 // et dessin de la sélection, par les rappels de l'application sur l'arbre réel.
 #include "ArbreEditeur.h"
+#include "TableCas.h"
 
+#include "editor/ExportSource.h"
 #include "render/SkinBouton.h"
 #include "widgets/CBouton.h"
 #include "widgets/CCoche.h"
@@ -87,7 +89,7 @@ TEST_F(EditionSouris, CreationDeChaqueGenreDansChaqueSens)
         {TYPE_BOUTON, {520, 400}, {250, 130}, "CBouton", MakeRect(243, 100, 513, 195)},
         {TYPE_PROGRESSION, {130, 100}, {100, 140}, "CProgression", MakeRect(123, 70, 175, 107)},
     };
-    for (const Cas& c : cas) {
+    ASSERT_NO_FATAL_FAILURE(pourChaqueCas(cas, [&](const Cas& c) {
         SCOPED_TRACE(std::string(c.genre) + " " + decrit(Rect{c.a, c.b}));
         choisit(c.type);
         const size_t avant = enfants().size();
@@ -103,7 +105,7 @@ TEST_F(EditionSouris, CreationDeChaqueGenreDansChaqueSens)
         for (int e = 0; e < EVT_DESSIN; ++e)
             EXPECT_EQ(nouveau->evenements[e].nombre, 0) << "liste " << e;
         EXPECT_GT(nouveau->evenements[EVT_DESSIN].nombre, 0);
-    }
+    }));
 
     // Les valeurs de départ de chaque genre, lues sur les derniers objets posés.
     std::vector<CObjetGDI*> v = enfants();
@@ -142,7 +144,7 @@ TEST_F(EditionSouris, GlissementsDeDixEtOnzePixels)
         {{100, 100}, {111, 111}, true, MakeRect(93, 70, 104, 81)},
         {{100, 100}, {89, 89}, true, MakeRect(82, 59, 93, 70)},
     };
-    for (const Cas& c : cas) {
+    pourChaqueCas(cas, [&](const Cas& c) {
         SCOPED_TRACE(decrit(Rect{c.a, c.b}));
         if (fenetre->typeAAjouter != TYPE_TEXTE)
             choisit(TYPE_TEXTE);
@@ -157,7 +159,7 @@ TEST_F(EditionSouris, GlissementsDeDixEtOnzePixels)
             EXPECT_EQ(fenetre->typeAAjouter, TYPE_TEXTE);
             EXPECT_EQ(objetSelectionne, nullptr);
         }
-    }
+    });
     // En mode sélection, un glissement dans le vide ne crée rien.
     const size_t avant = enfants().size();
     glisse({400, 400}, {600, 600});
@@ -211,9 +213,31 @@ TEST_F(EditionSouris, DeplacementEtRedimensionnement)
         {"3 dehors à droite", {210, 170}, {260, 170}, {1, 0}, MakeRect(100, 100, 253, 180), true},
         {"4 dehors en bas", {150, 214}, {150, 250}, {0, 1}, MakeRect(100, 100, 200, 220), true},
         {"5 dehors à droite", {212, 170}, {260, 170}, {0, 0}, depart, false},
+        // Les quatre bords à 5 pixels pile : dedans, l'objet se déplace ; dehors, la sélection
+        // se perd.
+        {"à 5 du bord droit : déplacement",
+         {202, 170},
+         {215, 174},
+         {0, 0},
+         MakeRect(113, 104, 213, 184),
+         true},
+        {"à 5 du bord haut : déplacement",
+         {150, 135},
+         {163, 142},
+         {0, 0},
+         MakeRect(113, 107, 213, 187),
+         true},
+        {"à 5 du bord bas : déplacement",
+         {150, 205},
+         {141, 199},
+         {0, 0},
+         MakeRect(91, 94, 191, 174),
+         true},
+        {"5 dehors à gauche", {102, 170}, {60, 170}, {0, 0}, depart, false},
+        {"5 dehors en haut", {150, 125}, {150, 100}, {0, 0}, depart, false},
+        {"5 dehors en bas", {150, 215}, {150, 260}, {0, 0}, depart, false},
     };
-    for (const Cas& c : cas) {
-        SCOPED_TRACE(c.nom);
+    pourChaqueCas(cas, [&](const Cas& c) {
         CObjetGDI* image = poseImage(depart);
         va(c.appui);
         appuie();
@@ -230,7 +254,7 @@ TEST_F(EditionSouris, DeplacementEtRedimensionnement)
         EXPECT_TRUE(fenetre->estPleinEcran());
         objetSelectionne = image;
         touche(TOUCHE_SUPPR);
-    }
+    });
     EXPECT_TRUE(enfants().empty());
 }
 
@@ -275,14 +299,32 @@ TEST_F(EditionSouris, BordDeLaFenetre)
         // Jamais plus petite que son cadre.
         {{795, 395}, {3, 3}, {1, 1}, MakeRect(0, 0, 50, 46)},
     };
-    for (const Cas& c : cas) {
+    pourChaqueCas(cas, [&](const Cas& c) {
         va(c.appui);
         appuie();
         EXPECT_EQ(poignee, c.poignee);
         va(c.arrivee);
         relache();
         EXPECT_EQ(decrit(fenetre->limites), decrit(c.attendu));
-    }
+    });
+}
+
+TEST_F(EditionSouris, BordDroitSeulDepuisLePleinEcranBorneAussiLeBas)
+{
+    // Plein écran, le bas est à 768 + 9 : tirer le seul bord droit le ramène aussi à l'écran.
+    ASSERT_EQ(decrit(fenetre->limites), decrit(MakeRect(0, 0, 1030, 777)));
+    va(1015, 300);
+    appuie();
+    ASSERT_EQ(objetSelectionne, fenetre);
+    ASSERT_EQ(poignee, MakeCoord(1, 0));
+    va(799, 300);
+    relache();
+    EXPECT_EQ(decrit(fenetre->limites), decrit(MakeRect(0, 0, 800, 768)));
+    touche(TOUCHE_ECHAP);
+    ASSERT_EQ(nombreFins, 1);
+    const std::vector<std::string> lignes = lignesFichier(NOM_FICHIER_SOURCE);
+    ASSERT_GE(lignes.size(), 4u);
+    EXPECT_EQ(lignes[3], "\tsetLimites(MakeRect(0,0,800,768)) ;");
 }
 
 TEST_F(EditionSouris, DessinDeLaSelectionEtDeLElastique)
@@ -390,8 +432,7 @@ TEST_F(EditionSouris, RelacheSousUnMenuOuUneAideOuvertsPendantLeGlissement)
         {"aide, création", false, TYPE_IMAGE},
         {"menu, élastique", true, TYPE_SELECTION},
     };
-    for (const Cas& c : cas) {
-        SCOPED_TRACE(c.nom);
+    pourChaqueCas(cas, [&](const Cas& c) {
         if (c.type != TYPE_SELECTION)
             choisit(c.type);
         va(100, 100);
@@ -421,5 +462,5 @@ TEST_F(EditionSouris, RelacheSousUnMenuOuUneAideOuvertsPendantLeGlissement)
         EXPECT_TRUE(enfants().empty());
         EXPECT_EQ(objetSelectionne, nullptr);
         fenetre->typeAAjouter = TYPE_SELECTION;
-    }
+    });
 }

@@ -1,16 +1,25 @@
-// Tests de l'export : lignes du source généré et écriture du fichier par renommage.
+// Tests de l'export : lignes du source généré, écriture du fichier par renommage, sauvegarde de
+// l'ancien fichier et copie de secours.
 #include "editor/ExportSource.h"
 #include "editor/EtatEditeur.h"
+#include "widgets/CCoche.h"
 
 #include "DossierTemporaire.h"
+#include "TableCas.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <stdexcept>
+#include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -68,8 +77,7 @@ TEST(ExportSource, LignesParGenre)
          "PROGRESSION_SKIN_DEFAUT)) ;\n"},
         {finSource(), "}\n"},
     };
-    for (const Cas& c : cas)
-        EXPECT_EQ(c.obtenu, c.attendu);
+    pourChaqueCas(cas, [&](const Cas& c) { EXPECT_EQ(c.obtenu, c.attendu); });
 }
 
 TEST(ExportSource, TextesEcritsTelsQuelsEtSansLimite)
@@ -83,65 +91,304 @@ TEST(ExportSource, TextesEcritsTelsQuelsEtSansLimite)
               "\tajouteObjetGDI(new CTexte(MakeRect(0,0,1,1), \"\")) ;\n");
 }
 
+TEST(ExportSource, LaCaseSEcritParSonCoinHautGauche)
+{
+    // 32 x 32 : le coin bas-droit (645,142) se lirait autrement que le coin haut-gauche.
+    for (bool cochee : {false, true}) {
+        CCoche coche(MakeCoord(613, 110), cochee, COCHE_SKIN_DEFAUT);
+        ASSERT_EQ(coche.limites, MakeRect(613, 110, 645, 142));
+        EXPECT_EQ(ligneObjet(&coche),
+                  std::string("\tajouteObjetGDI(new CCoche(MakeCoord(613,110), ") +
+                      (cochee ? "true" : "false") + ", COCHE_SKIN_DEFAUT)) ;\n");
+    }
+}
+
 TEST(ExportSource, EcritureParRenommage)
 {
     DossierTemporaire dossier;
     const std::string contenu = enteteSource(true, PLEIN_ECRAN) + finSource();
+    ResultatExport r;
 
     // Fichier neuf, puis remplacement d'un ancien plus long : il ne reste rien de l'ancien.
-    EXPECT_TRUE(ecritFichierSource(NOM_FICHIER_SOURCE, "ancien contenu bien plus long\n"));
-    EXPECT_TRUE(ecritFichierSource(NOM_FICHIER_SOURCE, contenu));
+    EXPECT_TRUE(ecritFichierSource(NOM_FICHIER_SOURCE, "ancien contenu bien plus long\n", r));
+    EXPECT_TRUE(ecritFichierSource(NOM_FICHIER_SOURCE, contenu, r));
     EXPECT_EQ(lit(NOM_FICHIER_SOURCE), contenu);
-    EXPECT_EQ(contenuDossier(), (std::vector<std::string>{"Data", "Fenetre1.cpp"}));
+    EXPECT_EQ(contenuDossier(),
+              (std::vector<std::string>{"Data", "Fenetre1.cpp", "Fenetre1.cpp~"}));
 
-    // Les droits d'un fichier remplacé sont gardés.
+    // Les droits d'un fichier remplacé sont gardés, par lui comme par sa sauvegarde.
     chmod(NOM_FICHIER_SOURCE, 0640);
-    EXPECT_TRUE(ecritFichierSource(NOM_FICHIER_SOURCE, "x"));
+    EXPECT_TRUE(ecritFichierSource(NOM_FICHIER_SOURCE, "x", r));
     struct stat etat;
     ASSERT_EQ(stat(NOM_FICHIER_SOURCE, &etat), 0);
+    EXPECT_EQ(etat.st_mode & 07777, 0640u);
+    ASSERT_EQ(stat("Fenetre1.cpp~", &etat), 0);
     EXPECT_EQ(etat.st_mode & 07777, 0640u);
 
     // Un lien reste un lien : sa cible reçoit le nouveau contenu.
     fs::rename(NOM_FICHIER_SOURCE, "cible.cpp");
     fs::create_symlink("cible.cpp", NOM_FICHIER_SOURCE);
-    EXPECT_TRUE(ecritFichierSource(NOM_FICHIER_SOURCE, contenu));
+    EXPECT_TRUE(ecritFichierSource(NOM_FICHIER_SOURCE, contenu, r));
     EXPECT_TRUE(fs::is_symlink(NOM_FICHIER_SOURCE));
     EXPECT_EQ(lit("cible.cpp"), contenu);
-    EXPECT_EQ(contenuDossier(), (std::vector<std::string>{"Data", "Fenetre1.cpp", "cible.cpp"}));
+    EXPECT_EQ(lit("Fenetre1.cpp~"), "x");
+    EXPECT_EQ(contenuDossier(),
+              (std::vector<std::string>{"Data", "Fenetre1.cpp", "Fenetre1.cpp~", "cible.cpp"}));
 }
 
-TEST(ExportSource, EchecsDitsSurLaSortieDErreur)
+namespace
 {
-    struct Cas {
+// Les copies de secours vont dans secours/, à côté du fichier visé, le temps d'un test.
+class DossierDeSecours
+{
+  public:
+    DossierDeSecours(const char* dossierTemporaire = "secours")
+    {
+        const char* avant = std::getenv("TMPDIR");
+        aviaitTmpdir = avant != nullptr;
+        if (avant)
+            ancien = avant;
+        fs::create_directory("secours");
+        chemin = fs::absolute("secours").string();
+        setenv("TMPDIR", dossierTemporaire, 1);
+    }
+    ~DossierDeSecours()
+    {
+        if (aviaitTmpdir)
+            setenv("TMPDIR", ancien.c_str(), 1);
+        else
+            unsetenv("TMPDIR");
+    }
+    std::vector<std::string> copies() const
+    {
+        std::vector<std::string> v;
+        for (const auto& e : fs::directory_iterator(chemin))
+            v.push_back(e.path().string());
+        return v;
+    }
+    std::string chemin;
+
+  private:
+    bool aviaitTmpdir = false;
+    std::string ancien;
+};
+} // namespace
+
+TEST(ExportSource, SauvegardeDeLAncienFichierSelonSonContenu)
+{
+    const std::string nouveau = enteteSource(false, MakeRect(0, 0, 1024, 500)) + finSource();
+    const std::string ancien =
+        enteteSource(true, PLEIN_ECRAN) + "\tmodifi\xC3\xA9 \xC3\xA0 la main\n}\n";
+    const struct {
         const char* nom;
-        bool dossier; // un dossier porte le nom du fichier
-        bool protege; // un fichier en lecture seule porte le nom
+        const char* fichierAvant;    // contenu de Fenetre1.cpp, nul : absent
+        const char* sauvegardeAvant; // contenu de Fenetre1.cpp~, nul : absent
+        ResultatExport::Etat etat;
+        bool sauvegarde;
+        const char* sauvegardeApres;
     } cas[] = {
-        {"dossier", true, false},
-        {"lecture seule", false, true},
+        {"pas d'ancien fichier", nullptr, nullptr, ResultatExport::ECRIT, false, nullptr},
+        {"ancien différent", ancien.c_str(), nullptr, ResultatExport::ECRIT, true, ancien.c_str()},
+        {"ancien différent, sauvegarde plus ancienne remplacée", ancien.c_str(), "vieux",
+         ResultatExport::ECRIT, true, ancien.c_str()},
+        {"ancien identique", nouveau.c_str(), "vieux", ResultatExport::INCHANGE, false, "vieux"},
     };
-    for (const Cas& c : cas) {
+    for (const auto& c : cas) {
         SCOPED_TRACE(c.nom);
         DossierTemporaire dossier;
-        if (c.dossier)
-            fs::create_directory(NOM_FICHIER_SOURCE);
-        if (c.protege) {
-            std::ofstream(NOM_FICHIER_SOURCE) << "garde-moi";
-            chmod(NOM_FICHIER_SOURCE, 0444);
-        }
-        auto avant = contenuDossier();
+        DossierDeSecours secours;
+        if (c.fichierAvant)
+            std::ofstream(NOM_FICHIER_SOURCE, std::ios::binary) << c.fichierAvant;
+        if (c.sauvegardeAvant)
+            std::ofstream("Fenetre1.cpp~", std::ios::binary) << c.sauvegardeAvant;
+        struct stat avant = {};
+        stat(NOM_FICHIER_SOURCE, &avant);
+
         testing::internal::CaptureStderr();
-        EXPECT_FALSE(ecritFichierSource(NOM_FICHIER_SOURCE, "nouveau"));
-        std::string erreur = testing::internal::GetCapturedStderr();
-        EXPECT_NE(erreur.find("Fenetre1.cpp n'a pas pu \xC3\xAAtre \xC3\xA9"
-                              "crit"),
-                  std::string::npos)
-            << erreur;
+        const ResultatExport r = exporteTexte(NOM_FICHIER_SOURCE, nouveau);
+        const std::string erreur = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(r.etat, c.etat);
+        EXPECT_EQ(r.sauvegarde, c.sauvegarde);
+        EXPECT_EQ(r.fichier, dossier.chemin() + "/Fenetre1.cpp");
+        EXPECT_EQ(lit(NOM_FICHIER_SOURCE), nouveau);
+        EXPECT_EQ(fs::exists("Fenetre1.cpp~"), c.sauvegardeApres != nullptr);
+        if (c.sauvegardeApres) {
+            EXPECT_EQ(lit("Fenetre1.cpp~"), c.sauvegardeApres);
+        }
+        // La sortie d'erreur dit la sauvegarde, et rien d'autre.
+        EXPECT_EQ(erreur, c.sauvegarde ? dossier.chemin() +
+                                             "/Fenetre1.cpp : l'ancien contenu est "
+                                             "gard\xC3\xA9 dans " +
+                                             dossier.chemin() + "/Fenetre1.cpp~\n"
+                                       : "");
+        if (c.etat == ResultatExport::INCHANGE) {
+            struct stat apres = {};
+            stat(NOM_FICHIER_SOURCE, &apres);
+            EXPECT_EQ(apres.st_ino, avant.st_ino) << "le fichier identique n'est pas récrit";
+        }
+        EXPECT_TRUE(secours.copies().empty());
+    }
+}
+
+TEST(ExportSource, CopieDeSecoursQuandLeFichierNePeutPasEtreEcrit)
+{
+    const std::string texte =
+        enteteSource(true, PLEIN_ECRAN) + ligneCoche(MakeCoord(10, 20), false) + finSource();
+    const struct {
+        const char* nom;
+        const char* raison; // début attendu de la raison
+        void (*prepare)();
+    } cas[] = {
+        {"dossier du même nom", "un dossier porte ce nom",
+         [] { fs::create_directory(NOM_FICHIER_SOURCE); }},
+        {"fichier en lecture seule", "fichier en lecture seule",
+         [] {
+             std::ofstream(NOM_FICHIER_SOURCE) << "garde-moi";
+             chmod(NOM_FICHIER_SOURCE, 0444);
+         }},
+        {"sauvegarde impossible",
+         "l'ancien contenu ne peut pas \xC3\xAAtre gard\xC3\xA9 dans "
+         "Fenetre1.cpp~ : un dossier porte ce nom",
+         [] {
+             std::ofstream(NOM_FICHIER_SOURCE) << "garde-moi";
+             fs::create_directory("Fenetre1.cpp~");
+         }},
+    };
+    for (const auto& c : cas) {
+        SCOPED_TRACE(c.nom);
+        DossierTemporaire dossier;
+        DossierDeSecours secours;
+        c.prepare();
+        const auto avant = contenuDossier();
+        testing::internal::CaptureStderr();
+        const ResultatExport r = exporteTexte(NOM_FICHIER_SOURCE, texte);
+        const std::string erreur = testing::internal::GetCapturedStderr();
+
+        EXPECT_EQ(r.etat, ResultatExport::COPIE);
+        EXPECT_TRUE(r.aEchoue());
+        EXPECT_EQ(r.raison.rfind(c.raison, 0), 0u) << r.raison;
+        // Rien n'a changé dans le dossier de travail : ni demi-fichier, ni temporaire.
         EXPECT_EQ(contenuDossier(), avant);
-        if (c.protege) {
+        if (fs::is_regular_file(NOM_FICHIER_SOURCE)) {
             EXPECT_EQ(lit(NOM_FICHIER_SOURCE), "garde-moi");
         }
+        // Une seule copie, au nom unique finissant par .cpp, dans le dossier temporaire.
+        const std::vector<std::string> copies = secours.copies();
+        ASSERT_EQ(copies.size(), 1u);
+        EXPECT_EQ(r.copie, copies[0]);
+        const std::string nomCopie = fs::path(r.copie).filename().string();
+        EXPECT_EQ(nomCopie.rfind("Fenetre1-", 0), 0u) << nomCopie;
+        EXPECT_EQ(fs::path(r.copie).extension(), ".cpp");
+        EXPECT_EQ(lit(r.copie), texte);
+        // La sortie d'erreur et la boîte disent le fichier manqué, la raison et la copie.
+        const std::string fichier = dossier.chemin() + "/Fenetre1.cpp";
+        EXPECT_EQ(erreur, fichier +
+                              " n'a pas pu \xC3\xAAtre \xC3\xA9"
+                              "crit (" +
+                              r.raison +
+                              ") : la mise en page est copi\xC3\xA9"
+                              "e dans " +
+                              r.copie + "\n");
+        EXPECT_EQ(messageExportManque(r), fichier +
+                                              " n'a pas pu \xC3\xAAtre \xC3\xA9"
+                                              "crit (" +
+                                              r.raison +
+                                              ").\n\nLa mise en page est copi\xC3\xA9"
+                                              "e dans :\n" +
+                                              r.copie);
     }
+
+    // Un dossier temporaire inutilisable : la copie va dans /tmp.
+    DossierTemporaire dossier;
+    DossierDeSecours secours("/dossier/absent");
+    fs::create_directory(NOM_FICHIER_SOURCE);
+    testing::internal::CaptureStderr();
+    const ResultatExport r = exporteTexte(NOM_FICHIER_SOURCE, texte);
+    testing::internal::GetCapturedStderr();
+    ASSERT_EQ(r.etat, ResultatExport::COPIE);
+    EXPECT_EQ(fs::path(r.copie).parent_path(), "/tmp");
+    EXPECT_EQ(lit(r.copie), texte);
+    fs::remove(r.copie);
+}
+
+namespace
+{
+// La sortie d'erreur lue par un tube, qu'une limite de taille des fichiers n'atteint pas.
+class SortieDErreurParTube
+{
+  public:
+    SortieDErreurParTube()
+    {
+        if (pipe(tube) != 0)
+            throw std::runtime_error("pipe");
+        std::fflush(stderr);
+        ancienne = dup(2);
+        dup2(tube[1], 2);
+    }
+    std::string termine()
+    {
+        std::fflush(stderr);
+        dup2(ancienne, 2);
+        close(ancienne);
+        close(tube[1]);
+        std::string lu;
+        char tampon[4096];
+        for (ssize_t n; (n = read(tube[0], tampon, sizeof tampon)) > 0;)
+            lu.append(tampon, size_t(n));
+        close(tube[0]);
+        return lu;
+    }
+
+  private:
+    int tube[2];
+    int ancienne;
+};
+} // namespace
+
+TEST(ExportSource, SansCopiePossibleLaMiseEnPageVaSurLaSortieDErreur)
+{
+    // Disque plein pour tous : aucun fichier ne peut dépasser 16 octets.
+    DossierTemporaire dossier;
+    DossierDeSecours secours;
+    const std::string texte = enteteSource(true, PLEIN_ECRAN) + finSource();
+    ASSERT_GT(texte.size(), 16u);
+    struct rlimit limite, ancienneLimite;
+    getrlimit(RLIMIT_FSIZE, &ancienneLimite);
+    limite = ancienneLimite;
+    limite.rlim_cur = 16;
+    void (*ancienSignal)(int) = std::signal(SIGXFSZ, SIG_IGN);
+    setrlimit(RLIMIT_FSIZE, &limite);
+    SortieDErreurParTube tube;
+    const ResultatExport r = exporteTexte(NOM_FICHIER_SOURCE, texte);
+    const std::string erreur = tube.termine();
+    setrlimit(RLIMIT_FSIZE, &ancienneLimite);
+    std::signal(SIGXFSZ, ancienSignal);
+
+    EXPECT_EQ(r.etat, ResultatExport::SUR_ERREUR);
+    EXPECT_EQ(r.copie, "");
+    EXPECT_NE(r.raison, "");
+    // Le texte entier, entre l'explication et la marque de fin.
+    const std::string fichier = dossier.chemin() + "/Fenetre1.cpp";
+    EXPECT_EQ(erreur.rfind(fichier +
+                               " n'a pas pu \xC3\xAAtre \xC3\xA9"
+                               "crit (" +
+                               r.raison + "), ni copi\xC3\xA9 dans le dossier temporaire (",
+                           0),
+              0u)
+        << erreur;
+    const std::string fin = " : voici la mise en page.\n" + texte + "(fin de la mise en page)\n";
+    ASSERT_GE(erreur.size(), fin.size());
+    EXPECT_EQ(erreur.substr(erreur.size() - fin.size()), fin);
+    EXPECT_EQ(contenuDossier(), (std::vector<std::string>{"Data", "secours"}));
+    EXPECT_TRUE(secours.copies().empty());
+    EXPECT_EQ(messageExportManque(r),
+              fichier +
+                  " n'a pas pu \xC3\xAAtre \xC3\xA9"
+                  "crit (" +
+                  r.raison +
+                  "), ni copi\xC3\xA9 dans le dossier temporaire.\n\nLa mise en page est "
+                  "\xC3\xA9"
+                  "crite sur la sortie d'erreur.");
 }
 
 TEST(EtatEditeur, TexteDAideEnWindows1252)

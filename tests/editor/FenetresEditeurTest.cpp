@@ -1,6 +1,7 @@
 // Tests des fenêtres de l'éditeur hors édition : fenêtre de message, fenêtre de fond et dessin
 // du menu de sélection.
 #include "ArbreEditeur.h"
+#include "TableCas.h"
 
 #include "editor/CFenetreMessage.h"
 #include "render/SkinContainer.h"
@@ -81,7 +82,7 @@ TEST_F(ArbreEditeur, TouchesDuMessage)
         {true, TOUCHE_ENTREE + 256, {"appui", "clic"}, {}, true}, // seul l'octet bas compte
         {true, TOUCHE_F1, {}, {}, false},
     };
-    for (const Cas& c : cas) {
+    pourChaqueCas(cas, [&](const Cas& c) {
         SCOPED_TRACE(c.touche);
         CFenetreMessage f("Texte", c.deuxBoutons, CONTAINER_SKIN_BEIGE);
         std::vector<std::string> valider, annuler;
@@ -93,7 +94,7 @@ TEST_F(ArbreEditeur, TouchesDuMessage)
         EXPECT_EQ(valider, c.valider);
         EXPECT_EQ(annuler, c.annuler);
         EXPECT_EQ(f.aDetruire, c.ferme);
-    }
+    });
 }
 
 TEST_F(ArbreEditeur, ClicSurLeBoutonDeLAide)
@@ -179,6 +180,13 @@ TEST_F(ArbreEditeur, FondDesIconesDuMenu)
     for (int k = 0; k < NOMBRE_TYPES_OBJETS; ++k)
         verifie(&attendus[k], k);
 
+    // Survolée, l'icône du mode courant prend les couleurs du survol ; l'icône 1 redevient
+    // sombre.
+    va(centreIcone(TYPE_COCHE));
+    tic();
+    verifie(&attendus[1], TYPE_COCHE);
+    verifie(&attendus[0], 1);
+
     // Tenue enfoncée, l'icône 5 n'est plus survolée : son carré sombre suit l'icône de (3,2).
     va(centreIcone(5));
     appuie();
@@ -210,8 +218,7 @@ TEST_F(ArbreEditeur, LAideGlisseParSonTexteEtPasParSonBouton)
          false},
         {"sur le cadre", marges() + aide->limites.hautGauche + MakeCoord(3, 3), true},
     };
-    for (const Cas& c : cas) {
-        SCOPED_TRACE(c.nom);
+    pourChaqueCas(cas, [&](const Cas& c) {
         const Coord avant = aide->limites.hautGauche;
         va(c.appui);
         appuie();
@@ -232,7 +239,7 @@ TEST_F(ArbreEditeur, LAideGlisseParSonTexteEtPasParSonBouton)
         ASSERT_EQ(enfants().front(), aide);
         EXPECT_EQ(objetSelectionne, nullptr);
         EXPECT_FALSE(boutonEnfonce);
-    }
+    });
 }
 
 TEST_F(ArbreEditeur, ConstructionDuMenu)

@@ -5,7 +5,7 @@
 #include "render/Texture.h"
 #include "text/Police.h"
 
-#include "DossierJetable.h"
+#include "DossierTemporaire.h"
 #include "EnregistreurGL.h"
 #include "PiloteEditeur.h"
 
@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
+#include <optional>
 #include <sstream>
 #include <string>
 
@@ -44,21 +45,19 @@ std::string lisFichier(const char* nom)
     s << f.rdbuf();
     return s.str();
 }
+
+// Les images et le source exporté vivent dans un dossier jetable, effacé à la sortie normale.
+std::optional<DossierTemporaire> dossier;
 } // namespace
 
 // Les vraies images, chargées une fois : seul l'arbre est refait à chaque entrée.
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
-    dossierJetable::absolutiseArguments(argc, argv);
-    dossierJetable::entre("wexo-fuzz-editeur");
-    std::vector<std::string> fichiers = {"Fenetre1.cpp"};
-    for (const char* image : IMAGES) {
-        const std::string nom = std::string("Data/") + image + ".tga";
-        copie(std::string(WEXO_DOSSIER_DATA) + "/" + image + ".tga", nom);
-        fichiers.push_back(nom);
-    }
-    static std::vector<std::string> aEffacer = fichiers;
-    std::atexit([] { dossierJetable::efface(aEffacer); });
+    DossierTemporaire::absolutiseArguments(argc, argv);
+    dossier.emplace("wexo-fuzz-editeur");
+    for (const char* image : IMAGES)
+        copie(std::string(WEXO_DOSSIER_DATA) + "/" + image + ".tga",
+              std::string("Data/") + image + ".tga");
     exige(chargeTextures() && chargePolices(), "chargement des images");
     enregistreur::efface();
     return 0;

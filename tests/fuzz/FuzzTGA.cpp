@@ -3,7 +3,7 @@
 #include "render/Texture.h"
 #include "text/Police.h"
 
-#include "DossierJetable.h"
+#include "DossierTemporaire.h"
 #include "EnregistreurGL.h"
 
 #include <fcntl.h>
@@ -14,6 +14,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,10 @@ int descripteurLibre()
 
 int descripteurInitial = -1;
 
+// Les images sont lues dans Data/ sous le dossier courant : un dossier jetable, effacé à la
+// sortie normale.
+std::optional<DossierTemporaire> dossier;
+
 void ecrit(const char* chemin, const uint8_t* octets, size_t taille)
 {
     std::FILE* f = std::fopen(chemin, "wb");
@@ -52,12 +57,10 @@ bool puissanceDeDeux(int v)
 }
 } // namespace
 
-// Les images sont lues dans Data/ sous le dossier courant : un dossier jetable.
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
-    dossierJetable::absolutiseArguments(argc, argv);
-    dossierJetable::entre("wexo-fuzz-tga");
-    std::atexit([] { dossierJetable::efface({"Data/Essai.tga", "Data/Police0.tga"}); });
+    DossierTemporaire::absolutiseArguments(argc, argv);
+    dossier.emplace("wexo-fuzz-tga");
     descripteurInitial = descripteurLibre();
     return 0;
 }

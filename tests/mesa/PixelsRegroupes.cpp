@@ -1,6 +1,6 @@
 // Pixels regroupés : chaque image des scènes du banc, dessinée par Mesa hors écran en lots puis
 // par le chemin de référence (chaque primitive seule), doit avoir exactement les mêmes pixels.
-#include "ContexteHorsEcran.h"
+#include "CaptureEGL.h"
 #include "Scenes.h"
 
 #include "Wexo.h"

@@ -2,6 +2,8 @@
 #include "render/Coord.h"
 #include "render/PilesDessin.h"
 
+#include "TableCas.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -36,10 +38,10 @@ TEST(Coord, ArithmetiqueParMoitieSur16Bits)
         {{-32768, 32767}, {-1, 1}, {32767, -32768}, {-32767, 32766}},
         {{100, -50}, {-20, 30}, {80, -20}, {120, -80}},
     };
-    for (const Cas& c : cas) {
+    pourChaqueCas(cas, [&](const Cas& c) {
         EXPECT_EQ(c.a + c.b, c.somme) << c.a.x << "," << c.a.y;
         EXPECT_EQ(c.a - c.b, c.difference) << c.a.x << "," << c.a.y;
-    }
+    });
 }
 
 TEST(Rect, TailleEtAppartenanceSemiOuverte)
@@ -52,8 +54,8 @@ TEST(Rect, TailleEtAppartenanceSemiOuverte)
         bool dedans;
     } cas[] = {{{10, 20}, true},  {{109, 69}, true}, {{110, 20}, false},
                {{10, 70}, false}, {{9, 20}, false},  {{50, 19}, false}};
-    for (const Cas& c : cas)
-        EXPECT_EQ(r.contient(c.p), c.dedans) << c.p.x << "," << c.p.y;
+    pourChaqueCas(
+        cas, [&](const Cas& c) { EXPECT_EQ(r.contient(c.p), c.dedans) << c.p.x << "," << c.p.y; });
     EXPECT_FALSE(R(5, 5, 5, 10).contient({5, 6}));
     EXPECT_TRUE(R(5, 5, 5, 10).estVide());
     EXPECT_EQ(R(1, 2, 3, 4) + MakeCoord(10, 20), R(11, 22, 13, 24));

@@ -6,6 +6,7 @@
 
 #include "EnregistreurGL.h"
 #include "PilesPropres.h"
+#include "TableCas.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
@@ -111,13 +112,13 @@ TEST_F(Primitives, CopieEtireeDecoupeeEnProportion)
          {30, 40},
          blit(12, 256, 128, 10, 20, 30, 40, 5, 6, 15, 26)},
     };
-    for (Cas& c : cas) {
+    pourChaqueCas(cas, [&](const Cas& c) {
         enregistreur::efface();
         empileDecoupage(c.decoupage.hautGauche, c.decoupage.basDroite);
         dessineImageEtiree(&c == &cas[3] ? 1 : 0, c.d1, c.d2, c.s1, c.s2);
         depileDecoupage();
         EXPECT_EQ(journal(), c.attendu) << c.nom;
-    }
+    });
 }
 
 TEST_F(Primitives, RienNEstEnvoyeHorsDuDecoupage)

@@ -5,6 +5,8 @@
 #include "render/SkinProgression.h"
 #include "text/StyleTexte.h"
 
+#include "TableCas.h"
+
 #include <gtest/gtest.h>
 
 TEST(Skins, LignesDesConteneurs)
@@ -23,7 +25,7 @@ TEST(Skins, LignesDesConteneurs)
         {2, 2, {24, 105, 90, 255}, {34, 4, 36, 6}, {31, 0, 32, 2}, false},
         {3, -1, {255, 255, 255, 255}, {0, 0, 0, 0}, {0, 0, 0, 0}, true},
     };
-    for (const Cas& c : cas) {
+    pourChaqueCas(cas, [&](const Cas& c) {
         const SkinContainer& s = skinContainer(c.indice);
         EXPECT_EQ(s.texture, c.texture) << c.indice;
         EXPECT_EQ(s.couleurTexte, c.texte) << c.indice;
@@ -34,7 +36,7 @@ TEST(Skins, LignesDesConteneurs)
             EXPECT_EQ(marges[i], c.marges[i]) << c.indice;
             EXPECT_EQ(debords[i], c.debords[i]) << c.indice;
         }
-    }
+    });
     EXPECT_EQ(skinsContainer[1].decoupeX[1], 86);
     EXPECT_EQ(skinsContainer[1].decoupeY[2], 44);
     EXPECT_EQ(skinsContainer[2].decoupeY[0], 64);

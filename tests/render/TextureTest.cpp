@@ -3,6 +3,7 @@
 
 #include "DossierTemporaire.h"
 #include "EnregistreurGL.h"
+#include "TableCas.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
@@ -82,7 +83,7 @@ TEST(Texture, PaquetsAuxLimites)
          Octets{0x81, 0, 0, 255, 0x02, 0, 255, 0, 255, 0, 0, 1, 2, 3},
          {255, 0, 0, 3, 2, 1}},
     };
-    for (const Cas& c : cas) {
+    pourChaqueCas(cas, [&](const Cas& c) {
         dossier.ecrit(c.nom, enteteTGA(c.largeur, 1, 24) + c.paquets);
         Lecture l = lis(c.nom);
         ASSERT_TRUE(l.ok) << c.nom;
@@ -93,7 +94,7 @@ TEST(Texture, PaquetsAuxLimites)
         Octets bords(l.pixels.begin(), l.pixels.begin() + 3);
         bords = bords + Octets(l.pixels.end() - 3, l.pixels.end());
         EXPECT_EQ(bords, c.attendu) << c.nom;
-    }
+    });
 }
 
 TEST(Texture, TrenteDeuxBitsGardeLAlpha)
@@ -155,8 +156,7 @@ TEST(Texture, FichiersRefuses)
         dossier.ecrit(c.nom, c.contenu);
     // Chaque refus ferme son fichier : le nombre de descripteurs ouverts ne bouge pas.
     const size_t descripteurs = descripteursOuverts();
-    for (const Cas& c : cas)
-        EXPECT_EQ(lis(c.nom).ok, c.accepte) << c.nom;
+    pourChaqueCas(cas, [&](const Cas& c) { EXPECT_EQ(lis(c.nom).ok, c.accepte) << c.nom; });
     EXPECT_FALSE(lis("absent").ok);
     EXPECT_EQ(descripteursOuverts(), descripteurs);
 }
@@ -168,7 +168,7 @@ TEST(Texture, TailleDeTextureEtPlacementDesLignes)
         int largeur, hauteur, largeurTexture, hauteurTexture;
     } cas[] = {{1, 1, 8, 8},     {8, 9, 8, 16},      {256, 256, 256, 256},
                {257, 3, 512, 8}, {2048, 1, 2048, 8}, {100, 1025, 128, 2048}};
-    for (const Cas& c : cas) {
+    pourChaqueCas(cas, [&](const Cas& c) {
         // Chaque ligne du fichier porte son numéro dans le rouge.
         Octets pixels;
         for (int y = 0; y < c.hauteur; ++y)
@@ -204,7 +204,7 @@ TEST(Texture, TailleDeTextureEtPlacementDesLignes)
                 ASSERT_EQ(Octets(p, p + 4), attendu) << "texel " << x << "," << y;
             }
         }
-    }
+    });
     // Le filtre de réduction est linéaire, rien d'autre n'est réglé.
     const auto parametres = enregistreur::appelsNommes("glTexParameteri");
     ASSERT_EQ(parametres.size(), 1u);

@@ -1,8 +1,9 @@
-// Dossier de travail jetable et fabrication de fichiers TGA pour les tests.
+// Dossier de travail jetable, arguments de libFuzzer rendus absolus, fabrication de fichiers TGA.
 #include "DossierTemporaire.h"
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <stdexcept>
@@ -10,12 +11,17 @@
 
 namespace fs = std::filesystem;
 
-DossierTemporaire::DossierTemporaire()
+DossierTemporaire::DossierTemporaire(const std::string& prefixe)
 {
-    char modele[] = "/tmp/wexo-test-XXXXXX";
-    if (!mkdtemp(modele))
+    // En mémoire, les cibles de fuzzing qui réécrivent un fichier à chaque essai vont plus vite.
+    std::string enMemoire = "/dev/shm/" + prefixe + "-XXXXXX";
+    std::string surDisque = "/tmp/" + prefixe + "-XXXXXX";
+    const char* cree = mkdtemp(&enMemoire[0]);
+    if (!cree)
+        cree = mkdtemp(&surDisque[0]);
+    if (!cree)
         throw std::runtime_error("mkdtemp");
-    dossier = modele;
+    dossier = cree;
     fs::create_directory(fs::path(dossier) / "Data");
     origine = fs::current_path().string();
     fs::current_path(dossier);
@@ -32,6 +38,34 @@ void DossierTemporaire::ecrit(const std::string& nom, const std::vector<uint8_t>
 {
     std::ofstream f(fs::path(dossier) / "Data" / (nom + ".tga"), std::ios::binary);
     f.write(reinterpret_cast<const char*>(octets.data()), std::streamsize(octets.size()));
+}
+
+void DossierTemporaire::absolutiseArguments(int* argc, char*** argv)
+{
+    const std::string ici = fs::current_path().string() + "/";
+    static std::vector<std::string> arguments;
+    bool prefixeDonne = false;
+    for (int i = 0; i < *argc; ++i) {
+        std::string a = (*argv)[i];
+        if (i > 0 && !a.empty() && a[0] != '-' && a[0] != '/')
+            a = ici + a;
+        for (const char* option : {"-artifact_prefix=", "-exact_artifact_path=", "-dict="}) {
+            const size_t n = std::strlen(option);
+            if (a.compare(0, n, option) == 0 && a.size() > n && a[n] != '/')
+                a = option + ici + a.substr(n);
+        }
+        prefixeDonne = prefixeDonne || a.compare(0, 17, "-artifact_prefix=") == 0;
+        arguments.push_back(a);
+    }
+    if (!prefixeDonne)
+        arguments.push_back("-artifact_prefix=" + ici);
+    // libFuzzer garde les pointeurs : les chaînes vivent jusqu'à la fin du processus.
+    static std::vector<char*> pointeurs;
+    for (std::string& a : arguments)
+        pointeurs.push_back(&a[0]);
+    pointeurs.push_back(nullptr);
+    *argc = int(arguments.size());
+    *argv = pointeurs.data();
 }
 
 std::vector<uint8_t> enteteTGA(int largeur, int hauteur, int bits)

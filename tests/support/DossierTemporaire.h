@@ -1,16 +1,17 @@
-// Dossier de travail jetable avec son sous-dossier Data, et écriture de petits fichiers TGA.
+// Dossier de travail jetable avec son sous-dossier Data, pour les tests comme pour les cibles de
+// fuzzing, et écriture de petits fichiers TGA.
 #pragma once
 
 #include <cstdint>
 #include <string>
 #include <vector>
 
-// Crée un dossier temporaire contenant Data/, s'y place, et revient au dossier
-// d'origine en l'effaçant à la destruction.
+// Crée un dossier temporaire contenant Data/ (en mémoire dans /dev/shm quand c'est possible,
+// sinon dans /tmp), s'y place, et revient au dossier d'origine en l'effaçant à la destruction.
 class DossierTemporaire
 {
   public:
-    DossierTemporaire();
+    explicit DossierTemporaire(const std::string& prefixe = "wexo-test");
     ~DossierTemporaire();
     DossierTemporaire(const DossierTemporaire&) = delete;
     DossierTemporaire& operator=(const DossierTemporaire&) = delete;
@@ -18,6 +19,12 @@ class DossierTemporaire
     // Écrit Data/<nom>.tga avec ces octets exacts.
     void ecrit(const std::string& nom, const std::vector<uint8_t>& octets) const;
     const std::string& chemin() const { return dossier; }
+
+    // Rend absolus les chemins relatifs d'une ligne de commande de libFuzzer (corpus, artefacts,
+    // dictionnaire), pour qu'ils restent valables une fois dans le dossier ; à appeler avant de
+    // le créer. Sans préfixe d'artefacts donné, les cas fautifs vont dans le dossier de
+    // lancement.
+    static void absolutiseArguments(int* argc, char*** argv);
 
   private:
     std::string dossier;

@@ -4,6 +4,7 @@
 
 #include "DossierTemporaire.h"
 #include "EnregistreurGL.h"
+#include "TableCas.h"
 
 #include <gtest/gtest.h>
 
@@ -115,7 +116,7 @@ TEST_F(MesureGlyphes, BandesLuesSelonLaHauteurEtArretAuCode255)
         // Sans alpha, tout est encre : un seul glyphe jusqu'au bord.
         {5, 40, 24, 2, 34, MakeRect(0, 18, 5, 35)},
     };
-    for (const Cas& c : cas) {
+    pourChaqueCas(cas, [&](const Cas& c) {
         ImagePolice image(c.largeur, c.hauteur, c.bits);
         if (c.bits == 32)
             for (int x = 0; x < c.largeur; x += 2)
@@ -126,7 +127,7 @@ TEST_F(MesureGlyphes, BandesLuesSelonLaHauteurEtArretAuCode255)
             << c.largeur << "x" << c.hauteur;
         for (int code = 0; code < 33; ++code)
             EXPECT_EQ(polices[0].glyphes[code], Rect{}) << code;
-    }
+    });
 }
 
 TEST_F(MesureGlyphes, ChargePolicesLitPolice0EtRemetLeStyleDeBase)

@@ -2,6 +2,8 @@
 // styles.
 #include "text/StyleTexte.h"
 
+#include "TableCas.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -128,7 +130,7 @@ TEST_F(Balises, UnElementDepuisLeStyleDeBase)
              s.couleur = {255, 255, 255, 255};
          }},
     };
-    for (const Cas& c : cas) {
+    pourChaqueCas(cas, [&](const Cas& c) {
         SetUp();
         const char* fin = lisElement(c.texte);
         StyleTexte attendu = pileStyles[0];
@@ -137,7 +139,7 @@ TEST_F(Balises, UnElementDepuisLeStyleDeBase)
         EXPECT_EQ(profondeurStyle, c.profondeur) << c.texte;
         EXPECT_TRUE(memeStyle(styleCourant(), attendu))
             << c.texte << " : " << decrit(styleCourant()) << " au lieu de " << decrit(attendu);
-    }
+    });
 }
 
 TEST_F(Balises, ImbricationEtFermetures)
@@ -166,7 +168,7 @@ TEST_F(Balises, ImbricationEtFermetures)
              s.italique = true;
          }},
     };
-    for (const Cas& c : cas) {
+    pourChaqueCas(cas, [&](const Cas& c) {
         SetUp();
         litTout(c.texte);
         // La base a pu recevoir une demande de retour à la ligne : on part d'une base propre.
@@ -176,7 +178,7 @@ TEST_F(Balises, ImbricationEtFermetures)
         EXPECT_EQ(profondeurStyle, c.profondeur) << c.texte;
         EXPECT_TRUE(memeStyle(styleCourant(), attendu))
             << c.texte << " : " << decrit(styleCourant()) << " au lieu de " << decrit(attendu);
-    }
+    });
 }
 
 TEST_F(Balises, LaPileNeSortJamaisDeSesCinquanteEntrees)

@@ -9,6 +9,7 @@
 
 #include "EnregistreurGL.h"
 #include "PilesPropres.h"
+#include "TableCas.h"
 
 #include <GL/gl.h>
 #include <gtest/gtest.h>
@@ -179,7 +180,7 @@ TEST_F(Texte, QuadsEtCoordonneesDeTextureDesGlyphes)
                             Textes{"glTranslated(1, 0, 0)"} + quadA(0, 6, 6, -17) +
                             Textes{"glDisable(3553)", "glTranslated(8, 0, 0)"}},
     };
-    for (const Cas& c : cas) {
+    pourChaqueCas(cas, [&](const Cas& c) {
         SetUp();
         // Rectangle relatif à l'origine : la ligne commence en (15, 27).
         empileOrigine(MakeCoord(5, 7));
@@ -188,7 +189,7 @@ TEST_F(Texte, QuadsEtCoordonneesDeTextureDesGlyphes)
         Textes attendu =
             Textes{"glTranslated(15, 741, 0)"} + c.attendu + Textes{"glLoadIdentity()"};
         EXPECT_EQ(enregistreur::textes(), attendu) << c.texte << "\n" << enregistreur::journal();
-    }
+    });
 }
 
 TEST_F(Texte, LignesCoupeesAligneesEtArretees)
@@ -237,7 +238,7 @@ TEST_F(Texte, LignesCoupeesAligneesEtArretees)
         // Un indice de police inconnu dessine avec la seule police.
         {"<police='5'>a<police='-1'>b", MakeRect(0, 0, 100, 50), {{0, 0, "ab"}}},
     };
-    for (const Cas& c : cas) {
+    pourChaqueCas(cas, [&](const Cas& c) {
         SetUp();
         afficheTexte(c.rect.hautGauche, c.rect.basDroite, "%s", c.texte);
         Rendu r;
@@ -247,7 +248,7 @@ TEST_F(Texte, LignesCoupeesAligneesEtArretees)
             EXPECT_EQ(r.lignes[i].x, c.lignes[i].x) << c.texte << " ligne " << i;
             EXPECT_EQ(r.lignes[i].glyphes, c.lignes[i].glyphes) << c.texte << " ligne " << i;
         }
-    }
+    });
 }
 
 TEST_F(Texte, DecoupageCourant)
@@ -266,7 +267,7 @@ TEST_F(Texte, DecoupageCourant)
         // La plume a dépassé le bord : même un glyphe étroit qui suit reste sauté.
         {"abcWi", MakeRect(0, 0, 30, 768), {"abc"}},
     };
-    for (const Cas& c : cas) {
+    pourChaqueCas(cas, [&](const Cas& c) {
         SetUp();
         empileDecoupage(c.decoupage.hautGauche, c.decoupage.basDroite);
         afficheTexte(MakeCoord(0, 0), MakeCoord(500, 500), "%s", c.texte);
@@ -276,7 +277,7 @@ TEST_F(Texte, DecoupageCourant)
         for (const LigneDessinee& l : r.lignes)
             lignes.push_back(l.glyphes);
         EXPECT_EQ(lignes, c.lignes) << c.texte << "\n" << enregistreur::journal();
-    }
+    });
     // Les sauts avancent la plume de la largeur du glyphe plus 2.
     SetUp();
     empileDecoupage(MakeCoord(0, 0), MakeCoord(10, 768));
@@ -403,12 +404,12 @@ TEST_F(Texte, MesureTexte)
     };
     // L'origine courante n'y est pour rien.
     empileOrigine(MakeCoord(100, 100));
-    for (const Cas& c : cas) {
+    pourChaqueCas(cas, [&](const Cas& c) {
         Rect r = mesureTexte(c.position, c.texte);
         EXPECT_EQ(r, c.attendu) << c.texte << " : (" << r.basDroite.x << ", " << r.basDroite.y
                                 << ")";
         EXPECT_EQ(profondeurStyle, 0) << c.texte;
-    }
+    });
     EXPECT_TRUE(enregistreur::appels().empty());
 }
 

@@ -1,5 +1,6 @@
 // Tests des images générées : format des fichiers, tailles, et ce que chaque région doit porter.
 #include "CImageDonnees.h"
+#include "TableCas.h"
 
 #include <gtest/gtest.h>
 
@@ -25,7 +26,7 @@ TEST(Donnees, ChaqueImageSeLitAvecSaTaille)
                        {"Containers", 128, 128, false}, {"Curseurs", 200, 50, true},
                        {"Coches", 32, 64, false},       {"Progressions", 128, 64, false},
                        {"Moi", 256, 256, false},        {"Police0", 256, 128, false}};
-    for (const Cas& c : cas) {
+    pourChaqueCas(cas, [&](const Cas& c) {
         CImageDonnees image(c.nom);
         ASSERT_TRUE(image.lue()) << c.nom;
         EXPECT_EQ(image.bits(), 32) << c.nom;
@@ -36,7 +37,7 @@ TEST(Donnees, ChaqueImageSeLitAvecSaTaille)
             EXPECT_EQ(image.largeur(), c.largeur) << c.nom;
             EXPECT_EQ(image.hauteur(), c.hauteur) << c.nom;
         }
-    }
+    });
 }
 
 // En-tête exact, paquets qui ne franchissent jamais une fin de ligne, rien après le dernier.
@@ -112,7 +113,7 @@ TEST(Donnees, PiecesRepeteesEtEtireesSansCouture)
         {"Boutons", true, 160, 163, 0, 192, "barre : bout gauche contre le milieu étiré"},
         {"Boutons", true, 170, 173, 0, 192, "barre : milieu étiré contre le bout droit"},
     };
-    for (const Cas& c : cas) {
+    pourChaqueCas(cas, [&](const Cas& c) {
         CImageDonnees image(c.nom);
         ASSERT_TRUE(image.lue()) << c.nom;
         int pire = 0;
@@ -122,7 +123,7 @@ TEST(Donnees, PiecesRepeteesEtEtireesSansCouture)
             pire = std::max(pire, ecart(p, q));
         }
         EXPECT_LE(pire, 6) << c.quoi;
-    }
+    });
 }
 
 // Les pièces étirées doivent être uniformes dans le sens de l'étirement.
@@ -140,7 +141,7 @@ TEST(Donnees, PiecesEtireesUniformes)
         {"Containers", 64, 29, 128, 43, false}, // fenêtre : colonnes et centre
         {"Boutons", 163, 0, 171, 192, true},    // barre : milieu, normal et survolé
     };
-    for (const Cas& c : cas) {
+    pourChaqueCas(cas, [&](const Cas& c) {
         CImageDonnees image(c.nom);
         ASSERT_TRUE(image.lue());
         int pire = 0;
@@ -149,7 +150,7 @@ TEST(Donnees, PiecesEtireesUniformes)
                 pire = std::max(pire, ecart(image.at(x, y),
                                             c.enLargeur ? image.at(c.x1, y) : image.at(x, c.y1)));
         EXPECT_LE(pire, 2) << c.nom << " (" << c.x1 << "," << c.y1 << ")";
-    }
+    });
 }
 
 double luminance(double r, double g, double b)
@@ -196,13 +197,13 @@ TEST(Donnees, TextesLisiblesSurLeurFond)
         {&containers, {255, 255, 255, 255}, 15, 15, 49, 49, "texte du menu"},
         {&containers, {24, 105, 90, 255}, 39, 80, 87, 112, "texte du cadre pavé"},
     };
-    for (const Cas& c : cas) {
+    pourChaqueCas(cas, [&](const Cas& c) {
         double pire = 100;
         for (int y = c.y1; y < c.y2; ++y)
             for (int x = c.x1; x < c.x2; ++x)
                 pire = std::min(pire, contraste(c.texte, c.image->at(x, y), client));
         EXPECT_GE(pire, 4.5) << c.quoi;
-    }
+    });
 }
 
 // Icônes, coche et curseur se posent sur autre chose : transparents autour, opaques au milieu.
@@ -219,7 +220,7 @@ TEST(Donnees, ImagesDetoureesTransparentesAutour)
     cas.push_back({"Coches", 0, 32, 32, 13, 53});
     for (int i = 0; i < 4; ++i)
         cas.push_back({"Curseurs", 50 * i, 0, 50, 50 * i + 4, 10});
-    for (const Cas& c : cas) {
+    pourChaqueCas(cas, [&](const Cas& c) {
         CImageDonnees image(c.nom);
         ASSERT_TRUE(image.lue());
         int bord = 0;
@@ -229,7 +230,7 @@ TEST(Donnees, ImagesDetoureesTransparentesAutour)
         EXPECT_EQ(bord, 0) << c.nom << " (" << c.x << "," << c.y << ") : bords droit et bas";
         EXPECT_EQ(image.at(c.x + c.cote - 1, c.y).a, 0) << c.nom;
         EXPECT_GE(image.at(c.cx, c.cy).a, 250) << c.nom << " (" << c.x << "," << c.y << ")";
-    }
+    });
 }
 
 // Le point chaud est le pixel haut-gauche : la pointe de la flèche, et elle seule, y est.

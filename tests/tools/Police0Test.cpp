@@ -1,10 +1,15 @@
 // Tests de l'image de police générée : une plage par code, aux largeurs prévues par le générateur.
 #include "CImageDonnees.h"
+#include "TableCas.h"
 #include "text/Police.h"
+#include "text/StyleTexte.h"
+#include "text/Texte.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -46,6 +51,7 @@ std::vector<Plage> balaie(const CImageDonnees& image)
 struct Prevu {
     int code, x, y, largeur;
     bool vide;
+    int avance; // avance de la police TrueType
 };
 
 std::vector<Prevu> tablePrevue()
@@ -54,7 +60,7 @@ std::vector<Prevu> tablePrevue()
     std::vector<Prevu> t;
     Prevu p;
     int vide;
-    while (f >> p.code >> p.x >> p.y >> p.largeur >> vide) {
+    while (f >> p.code >> p.x >> p.y >> p.largeur >> vide >> p.avance) {
         p.vide = vide != 0;
         t.push_back(p);
     }
@@ -77,13 +83,19 @@ TEST(Police0, UnePlageParCodeAuxLargeursPrevues)
     }
 }
 
-// La mesure de la bibliothèque trouve les mêmes rectangles que la table du générateur.
-TEST(Police0, MesureeParLaBibliothequeCommePrevu)
+// Police0 mesurée par la bibliothèque, comme au chargement.
+void mesurePolice0()
 {
     Texture t{"Police0", nullptr, 0, 0, 0, 0, 0, 0};
     ASSERT_TRUE(litTGA(t));
     mesureGlyphes(0, t);
     liberePixels(t);
+}
+
+// La mesure de la bibliothèque trouve les mêmes rectangles que la table du générateur.
+TEST(Police0, MesureeParLaBibliothequeCommePrevu)
+{
+    ASSERT_NO_FATAL_FAILURE(mesurePolice0());
     for (const Prevu& p : tablePrevue()) {
         const Rect& r = polices[0].glyphes[p.code];
         EXPECT_EQ(r.hautGauche.x, p.x) << "code " << p.code;
@@ -91,6 +103,39 @@ TEST(Police0, MesureeParLaBibliothequeCommePrevu)
         EXPECT_EQ(r.basDroite.x - r.hautGauche.x, p.largeur) << "code " << p.code;
         EXPECT_EQ(r.basDroite.y, p.y + 17) << "code " << p.code;
     }
+}
+
+// Une lettre seule, mesurée par la mise en page (largeur du glyphe plus l'écart qui le suit),
+// avance comme dans la police TrueType : à 0,3 pixel près en moyenne, à 1 pixel près au pire.
+TEST(Police0, LettresAuPasDeLaPolice)
+{
+    ASSERT_NO_FATAL_FAILURE(mesurePolice0());
+    remetStyleDeBase();
+    std::vector<Prevu> table = tablePrevue();
+    ASSERT_EQ(table.size(), 223u);
+    std::string lettres;
+    for (char c = 'a'; c <= 'z'; ++c)
+        lettres += {c, char(c - 'a' + 'A')};
+    int sommeEcarts = 0, sommeAbsolue = 0, sommeAvances = 0, pire = 0;
+    char lettrePire = 0;
+    for (char c : lettres) {
+        const char texte[] = {c, 0};
+        const int avance = table[size_t(c - PREMIER_CODE_GLYPHE)].avance;
+        const int ecart = mesureTexte(MakeCoord(0, 0), texte).basDroite.x - avance;
+        EXPECT_LE(std::abs(ecart), 1) << c << " : avance " << avance;
+        sommeEcarts += ecart;
+        sommeAbsolue += std::abs(ecart);
+        sommeAvances += avance;
+        if (std::abs(ecart) > std::abs(pire) || lettrePire == 0) {
+            pire = ecart;
+            lettrePire = c;
+        }
+    }
+    const double n = double(lettres.size());
+    std::printf("Police0, a-z A-Z : avance moyenne de la police %.2f px, mesuree - police : "
+                "%+.2f px en moyenne, %.2f px en valeur absolue, pire %c (%+d px)\n",
+                sommeAvances / n, sommeEcarts / n, sommeAbsolue / n, lettrePire, pire);
+    EXPECT_LE(sommeAbsolue / n, 0.3);
 }
 
 // Les codes sans dessin n'ont d'encre que sur la ligne cachée ; tous les autres se voient.
@@ -160,7 +205,7 @@ TEST(Police0, AccentsEtJambagesEntiers)
                        {0xD4, 'O', true},  {0x8A, 'S', true},  {0x9F, 'Y', true},
                        {0xE9, 'e', true},  {0xEA, 'e', true},  {0xFC, 'u', true},
                        {0xC7, 'C', false}, {0xE7, 'c', false}, {'g', 'a', false}};
-    for (const Cas& c : cas) {
+    pourChaqueCas(cas, [&](const Cas& c) {
         int h1, b1, h2, b2;
         lignes(c.accentue, h1, b1);
         lignes(c.simple, h2, b2);
@@ -170,7 +215,7 @@ TEST(Police0, AccentsEtJambagesEntiers)
         } else {
             EXPECT_GT(b1, b2 + 1) << "code " << c.accentue;
         }
-    }
+    });
 }
 
 } // namespace

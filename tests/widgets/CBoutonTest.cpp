@@ -9,6 +9,7 @@
 #include "DessinEnregistre.h"
 #include "EnregistreurGL.h"
 #include "PilesPropres.h"
+#include "TableCas.h"
 
 #include <gtest/gtest.h>
 
@@ -86,11 +87,11 @@ TEST_F(Bouton, TailleSelonLHabillage)
     struct Cas {
         int largeurDemandee, largeurObtenue;
     } cas[] = {{100, 157}, {156, 157}, {157, 157}, {158, 158}, {300, 300}, {-5, 157}};
-    for (const Cas& c : cas) {
+    pourChaqueCas(cas, [&](const Cas& c) {
         CBouton b(MakeRect(10, 20, 10 + c.largeurDemandee, 500), "x", BOUTON_SKIN_ROND_VARIABLE);
         EXPECT_EQ(b.limites, MakeRect(10, 20, 10 + c.largeurObtenue, 20 + hauteur))
             << c.largeurDemandee;
-    }
+    });
     // La forme à deux arguments se taille comme la forme à légende, sans légende.
     CBouton sansLegende(MakeRect(10, 20, 110, 40), BOUTON_SKIN_ROND_VARIABLE);
     EXPECT_EQ(sansLegende.limites, MakeRect(10, 20, 167, 115));
@@ -250,7 +251,7 @@ TEST_F(Bouton, BarreRepeteeCoupeeAuDecoupage)
         {157, 1, 9},   // la largeur minimale : une tuile coupée à 9
         {299, 16, 1},
     };
-    for (const Cas& c : cas) {
+    pourChaqueCas(cas, [&](const Cas& c) {
         CBouton b(MakeRect(0, 0, c.largeur, 1), nullptr, BOUTON_SKIN_ROND_VARIABLE);
         b.skin = s;
         const DessinEnregistre d = dessine(b);
@@ -262,7 +263,7 @@ TEST_F(Bouton, BarreRepeteeCoupeeAuDecoupage)
                 << c.largeur << " tuile " << i;
         }
         EXPECT_EQ(d.pieces.back().ecran.basDroite.x, c.largeur - droite) << c.largeur;
-    }
+    });
 }
 
 TEST_F(Bouton, CadreSansCoins)
@@ -368,7 +369,7 @@ TEST_F(Bouton, LegendeEnCouleurDeLAspectPuisRendue)
                {false, true, s.couleurTexteSurvol, {0, 0}},
                {true, true, s.couleurTexteAppui, s.enfoncement},
                {true, false, s.couleurTexteAppui, s.enfoncement}};
-    for (const Cas& c : cas) {
+    pourChaqueCas(cas, [&](const Cas& c) {
         styleCourant().couleur = avant;
         b.appuye = c.appuye;
         b.survole = c.survole;
@@ -384,7 +385,7 @@ TEST_F(Bouton, LegendeEnCouleurDeLAspectPuisRendue)
         EXPECT_EQ(d.glyphes[0].x, 10 + s.margeTexteHautGauche.x + c.decalage.x);
         EXPECT_EQ(styleCourant().couleur, avant) << c.appuye << c.survole;
         EXPECT_EQ(profondeurStyle, 0);
-    }
+    });
 }
 
 TEST_F(Bouton, PasDeLegendeSansZoneOuSansTexte)

@@ -8,6 +8,7 @@
 #include "EnregistreurGL.h"
 #include "MorceauxGL.h"
 #include "PilesPropres.h"
+#include "TableCas.h"
 
 #include <gtest/gtest.h>
 
@@ -74,14 +75,14 @@ TEST_F(Image, EchelleDecoupageEtDeplacement)
          MakeRect(0, 0, 20, 30),
          {ID, 0, 0, 10, 15, 100, 50, 120, 80}},
     };
-    for (const Cas& c : cas) {
+    pourChaqueCas(cas, [&](const Cas& c) {
         CImage image(TEXTURE_MOI, c.limites, c.source);
         EXPECT_EQ(image.limites, c.limites) << c.nom;
         empileOrigine(MakeCoord(100, 50));
         empileDecoupage(c.decoupage.hautGauche, c.decoupage.basDroite);
         EXPECT_EQ(dessine(image), std::vector<MorceauGL>{c.attendu}) << c.nom;
         videPilesDessin();
-    }
+    });
 
     // setLimites déplace l'image sans toucher à la source ni à la texture.
     CImage image(TEXTURE_MOI, MakeRect(10, 20, 50, 50), MakeRect(8, 4, 48, 34));

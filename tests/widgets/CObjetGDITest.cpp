@@ -2,6 +2,8 @@
 #include "widgets/CObjetGDI.h"
 #include "containers/CContainer.h"
 
+#include "TableCas.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -121,12 +123,12 @@ TEST(ObjetGDI, TestDeLaSouris)
         {MakeRect(-30000, 0, 30000, 10), {0, 0}, false},
     };
     CObjetGDI o;
-    for (const Cas& c : cas) {
+    pourChaqueCas(cas, [&](const Cas& c) {
         o.setLimites(c.limites);
         o.souris = c.souris;
         EXPECT_EQ(o.contientSouris(), c.dedans) << c.limites.largeur() << "x" << c.limites.hauteur()
                                                 << " @" << c.souris.x << "," << c.souris.y;
-    }
+    });
 }
 
 TEST(ObjetGDI, DesactiveEvenementsGardeLeDessin)

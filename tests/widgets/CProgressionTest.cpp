@@ -10,6 +10,7 @@
 #include "EnregistreurGL.h"
 #include "MorceauxGL.h"
 #include "PilesPropres.h"
+#include "TableCas.h"
 
 #include <gtest/gtest.h>
 
@@ -75,10 +76,13 @@ TEST_F(Progression, RectangleAjusteALHabillage)
     EXPECT_EQ(b->limites, MakeRect(10, 20, 10 + minimale + 1, 20 + hauteur));
     auto large = barre(200, true, 0, 50, 100);
     EXPECT_EQ(large->limites, MakeRect(30, 40, 230, 77));
-    // Un indice hors de la table prend la ligne par défaut au lieu de lire au-delà.
-    CProgression horsTable(MakeCoord(0, 0), 100, true, 0, 0, 10, 7);
-    EXPECT_EQ(horsTable.skin.finGauche, K.finGauche);
-    EXPECT_EQ(horsTable.limites, MakeRect(0, 0, 100, 37));
+    // Un indice hors de la table prend la ligne vide, comme les autres genres : sans hauteur,
+    // elle n'est jamais sous la souris, et rien n'est dessiné.
+    CProgression horsTable(MakeCoord(0, 0), 100, true, 0, 5, 10, NOMBRE_SKINS_PROGRESSION);
+    EXPECT_EQ(horsTable.skin.texture, -1);
+    EXPECT_EQ(horsTable.limites, MakeRect(0, 0, 100, 0));
+    declenche(horsTable.evenements[EVT_DESSIN], &horsTable);
+    EXPECT_TRUE(enregistreur::appels().empty()) << enregistreur::journal();
 }
 
 TEST_F(Progression, ValeurTireeDeLAbscisse)
@@ -113,11 +117,11 @@ TEST_F(Progression, ValeurTireeDeLAbscisse)
         {-2147483647 - 1, 2147483647, 194, 2147483647},
         {-2147483647 - 1, 2147483647, 7, -2147483647 - 1},
     };
-    for (const Cas& c : cas) {
+    pourChaqueCas(cas, [&](const Cas& c) {
         auto b = barre(200, true, c.mini, c.mini, c.maxi);
         tire(*b, EVT_APPUI_GAUCHE, c.x);
         EXPECT_EQ(b->valeur, c.attendu) << c.mini << ".." << c.maxi << " x " << c.x;
-    }
+    });
 }
 
 TEST_F(Progression, GlissementEtChangementValeur)

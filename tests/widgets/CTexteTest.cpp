@@ -9,6 +9,7 @@
 
 #include "EnregistreurGL.h"
 #include "PilesPropres.h"
+#include "TableCas.h"
 
 #include <gtest/gtest.h>
 
@@ -79,12 +80,12 @@ TEST_F(ZoneTexte, RectangleFixeOuAjuste)
         {"Ab<br>Wxyz", MakeRect(20, 31, 52, 69)},
         {"", MakeRect(20, 31, 20, 31)},
     };
-    for (const Cas& c : cas) {
+    pourChaqueCas(cas, [&](const Cas& c) {
         CTexte ajuste(MakeCoord(20, 31), c.texte);
         EXPECT_EQ(ajuste.limites, c.attendu) << c.texte;
         EXPECT_EQ(ajuste.limites, mesureTexte(MakeCoord(20, 31), c.texte)) << c.texte;
         EXPECT_EQ(profondeurStyle, 0) << c.texte;
-    }
+    });
 
     // Chaque zone dessine son texte dans son propre rectangle : la fixe coupe le sien.
     EXPECT_EQ(dessine(fixe), reference(fixe.limites, longTexte));

@@ -1,22 +1,24 @@
 #!/usr/bin/env bash
-# Une image de Data manque : le mode jeu a été pris, l'éditeur le quitte, la boîte d'erreur OK
-# s'ouvre seule à l'écran ; Entrée, puis dans un second lancement un clic sur OK, la ferme et
-# l'éditeur rend 0.
+# Une image de Data manque : le mode jeu a été pris, l'éditeur le quitte, la boîte d'erreur au
+# seul bouton OK s'ouvre seule à l'écran ; Entrée, un clic sur OK ou Échap, chacun dans son
+# lancement, la ferme et l'éditeur rend 0.
 source "$(dirname "$0")/commun.sh"
 
 serveur xorg
 rm "$TRAVAIL/Data/Coches.tga"
-for facon in entree clic; do
+for facon in entree "clic 1" echap; do
     lance_editeur
     boite=$(attend_fenetre "Erreur !")
     sleep 0.5
-    capture "boite-$facon"
+    capture "boite-${facon// /-}"
+    verifie_boutons "$boite" 1
     # Le mode jeu est quitté : sa fenêtre plein écran n'est plus là pour couvrir l'écran.
     [ -z "$(fenetre FREEGLUT)" ] || echec "la fenêtre du mode jeu reste derrière la boîte"
     # La boîte est au premier plan : elle vient avant toute autre fenêtre dans la pile.
     premiere=$(xwininfo -root -tree | awk '/^ +0x/ { print $1; exit }')
     [ "$premiere" = "$boite" ] || echec "la boîte n'est pas au premier plan"
-    repond "$boite" "$facon"
+    # shellcheck disable=SC2086
+    repond "$boite" $facon
     attend_fin
     [ "$CODE_EDITEUR" = 0 ] || echec "code de sortie $CODE_EDITEUR au lieu de 0 ($facon)"
     verifie_message_erreur

@@ -1,17 +1,20 @@
 #!/usr/bin/env bash
-# Sur un affichage sans mode jeu (Xvfb), la boîte d'erreur OK/Annuler s'ouvre ; Entrée, puis
-# dans un second lancement Échap, la ferme et l'éditeur rend 0 sans avoir ouvert sa fenêtre.
+# Sur un affichage sans mode jeu (Xvfb), la boîte d'erreur s'ouvre avec ses deux boutons, OK et
+# Annuler ; Entrée, Échap ou un clic sur Annuler, chacun dans son lancement, la ferme et
+# l'éditeur rend 0 sans avoir ouvert sa fenêtre.
 source "$(dirname "$0")/commun.sh"
 
 serveur xvfb
-for facon in entree echap; do
+for facon in entree echap "clic 2"; do
     lance_editeur
     boite=$(attend_fenetre "Erreur !")
     sleep 0.5
-    capture "boite-$facon"
+    capture "boite-${facon// /-}"
+    verifie_boutons "$boite" 2
     [ -z "$(fenetre FREEGLUT)" ] || echec "une fenêtre GLUT a été ouverte"
     kill -0 "$PID_EDITEUR" 2>/dev/null || echec "l'éditeur n'attend pas la réponse"
-    repond "$boite" "$facon"
+    # shellcheck disable=SC2086
+    repond "$boite" $facon
     attend_fin
     [ "$CODE_EDITEUR" = 0 ] || echec "code de sortie $CODE_EDITEUR au lieu de 0 ($facon)"
     verifie_message_erreur

@@ -49,9 +49,10 @@ serveur() {
     export DISPLAY=$SERVEUR_X_AFFICHAGE
 }
 
-# Lance l'éditeur dans le dossier de travail, sortie d'erreur dans editeur.log.
+# Lance l'éditeur dans le dossier de travail, sortie d'erreur dans editeur.log ; les arguments
+# éventuels préfixent la commande (env ...).
 lance_editeur() {
-    (cd "$TRAVAIL" && exec "$EDITEUR") 2>"$TRAVAIL/editeur.log" &
+    (cd "$TRAVAIL" && exec "$@" "$EDITEUR") 2>"$TRAVAIL/editeur.log" &
     PID_EDITEUR=$!
 }
 
@@ -93,6 +94,11 @@ attend_fin() {
     echec "l'éditeur ne s'est pas terminé"
 }
 
+# Vrai si editeur.log contient cette ligne exacte.
+journal_dit() {
+    grep -qxF "$1" "$TRAVAIL/editeur.log"
+}
+
 # La boîte d'erreur : même texte sur la sortie d'erreur, en UTF-8.
 verifie_message_erreur() {
     local attendu
@@ -102,9 +108,53 @@ verifie_message_erreur() {
         echec "texte de la boîte différent sur la sortie d'erreur"
 }
 
+# Pose x, y, l et h : coin à l'écran, largeur et hauteur de la fenêtre BOITE.
+geometrie() {
+    eval "$(xwininfo -id "$1" | awk '/Absolute upper-left X/ { print "x=" $4 }
+        /Absolute upper-left Y/ { print "y=" $4 } /Width:/ { print "l=" $2 }
+        /Height:/ { print "h=" $2 }')"
+}
+
+# Les boutons de la boîte BOITE, de gauche à droite, une ligne "x y" par bouton : son centre à
+# l'écran. Lus sur une capture de la boîte : dans sa moitié basse, sous le texte, une colonne
+# appartient à un bouton dès qu'un de ses pixels diffère du fond, pris au coin gauche.
+boutons_boite() {
+    local x y l h
+    geometrie "$1"
+    import -window "$1" "$TRAVAIL/boite.png"
+    convert "$TRAVAIL/boite.png" -crop "${l}x$((h / 2))+0+$((h / 2))" +repage txt:- |
+        awk -v x0="$x" -v y0="$((y + h / 2))" '
+        NR > 1 {
+            split($1, p, /[,:]/)
+            if (p[1] == 0 && p[2] == 0) fond = $3
+            if ($3 != fond) {
+                bouton[p[1]] = 1
+                if (haut == "" || p[2] < haut) haut = p[2]
+                if (p[2] > bas) bas = p[2]
+            }
+            if (p[1] > dernier) dernier = p[1]
+        }
+        END {
+            for (i = 0; i <= dernier + 1; i++) {
+                if (bouton[i] && !dans) { debut = i; dans = 1 }
+                else if (!bouton[i] && dans) {
+                    print x0 + int((debut + i - 1) / 2), y0 + int((haut + bas) / 2)
+                    dans = 0
+                }
+            }
+        }'
+}
+
+# Vérifie que la boîte BOITE a N boutons et pose BOUTONS, leurs centres "x y" un par ligne.
+verifie_boutons() {
+    BOUTONS=$(boutons_boite "$1")
+    [ "$(echo "$BOUTONS" | grep -c .)" = "$2" ] ||
+        echec "la boîte a $(echo "$BOUTONS" | grep -c .) boutons au lieu de $2 : $BOUTONS"
+}
+
 # Répond à la boîte BOITE : "entree" ou "echap" une fois le clavier donné à la boîte (ce que
-# ferait un gestionnaire de fenêtres), ou "clic" au milieu du bas de la boîte, sur le bouton OK
-# quand il est seul.
+# ferait un gestionnaire de fenêtres), ou "clic N" au centre de son N-ième bouton depuis la
+# gauche, tel que verifie_boutons l'a trouvé.
 repond() {
     local boite=$1 facon=$2
     case "$facon" in
@@ -113,11 +163,11 @@ repond() {
         xdotool key "$([ "$facon" = entree ] && echo Return || echo Escape)"
         ;;
     clic)
-        local x y l h
-        eval "$(xwininfo -id "$boite" | awk '/Absolute upper-left X/ { print "x=" $4 }
-            /Absolute upper-left Y/ { print "y=" $4 } /Width:/ { print "l=" $2 }
-            /Height:/ { print "h=" $2 }')"
-        xdotool mousemove $((x + l / 2)) $((y + h - 28)) click 1
+        local centre
+        centre=$(echo "$BOUTONS" | sed -n "${3}p")
+        [ -n "$centre" ] || echec "pas de bouton $3"
+        # shellcheck disable=SC2086
+        xdotool mousemove $centre click 1
         ;;
     esac
 }

@@ -1,0 +1,108 @@
+// Pose des morceaux d'habillage : étirement, ou répétition coupée au bord de la destination.
+#include "render/MorceauSkin.h"
+
+#include "render/PilesDessin.h"
+#include "render/Primitives.h"
+
+#include <algorithm>
+
+namespace
+{
+// Le pas d'une tuile dans un sens : sa taille si le morceau s'allonge dans ce sens, sinon 0.
+int pasX(const MorceauSkin& m)
+{
+    return m.sens & EN_LARGEUR ? m.tuileBasDroite.x - m.tuileHautGauche.x : 0;
+}
+int pasY(const MorceauSkin& m)
+{
+    return m.sens & EN_HAUTEUR ? m.tuileBasDroite.y - m.tuileHautGauche.y : 0;
+}
+
+// Assez de tuiles pour couvrir l'étendue, aucune qui commence à son bord ; une seule dans un
+// sens où le morceau ne s'allonge pas.
+int nombreTuiles(int etendue, int pas)
+{
+    if (etendue <= 0)
+        return 0;
+    return pas > 0 ? (etendue + pas - 1) / pas : 1;
+}
+
+// Largeur et hauteur sur int : les coins d'une destination peuvent être à plus de 32767 l'un de
+// l'autre.
+int largeur(const Rect& r)
+{
+    return int(r.basDroite.x) - r.hautGauche.x;
+}
+int hauteur(const Rect& r)
+{
+    return int(r.basDroite.y) - r.hautGauche.y;
+}
+
+bool repetable(const MorceauSkin& m)
+{
+    return (!(m.sens & EN_LARGEUR) || pasX(m) > 0) && (!(m.sens & EN_HAUTEUR) || pasY(m) > 0);
+}
+
+void etire(int texture, const MorceauSkin& m)
+{
+    if (m.destination.estVide())
+        return;
+    const Coord retrait = MakeCoord(m.sens & EN_LARGEUR ? 1 : 0, m.sens & EN_HAUTEUR ? 1 : 0);
+    dessineImageEtiree(texture, m.destination.hautGauche, m.destination.basDroite,
+                       m.tuileHautGauche + retrait, m.tuileBasDroite - retrait);
+}
+} // namespace
+
+void dessineMorceaux(int texture, const MorceauSkin* morceaux, int nombre, bool etireTout)
+{
+    const MorceauSkin* fin = morceaux + nombre;
+    if (etireTout || !std::all_of(morceaux, fin, repetable)) {
+        for (const MorceauSkin* m = morceaux; m != fin; ++m)
+            etire(texture, *m);
+        return;
+    }
+    int colonnes = 0, rangees = 0;
+    for (const MorceauSkin* m = morceaux; m != fin; ++m) {
+        colonnes = std::max(colonnes, nombreTuiles(largeur(m->destination), pasX(*m)));
+        rangees = std::max(rangees, nombreTuiles(hauteur(m->destination), pasY(*m)));
+    }
+    for (int j = 0; j < rangees; ++j)
+        for (int i = 0; i < colonnes; ++i)
+            for (const MorceauSkin* m = morceaux; m != fin; ++m) {
+                const Rect& d = m->destination;
+                if (i >= nombreTuiles(largeur(d), pasX(*m)) ||
+                    j >= nombreTuiles(hauteur(d), pasY(*m)))
+                    continue;
+                // Compté en int : la dernière tuile d'une très large destination dépasserait
+                // 32767 avant d'être coupée.
+                empileDecoupage(d.hautGauche, d.basDroite);
+                dessineImage(
+                    texture,
+                    MakeCoord(d.hautGauche.x + i * pasX(*m), d.hautGauche.y + j * pasY(*m)),
+                    m->tuileHautGauche, m->tuileBasDroite);
+                depileDecoupage();
+            }
+}
+
+void dessineBordsEtCentre(int texture, const int x[4], const int y[4], int W, int H, bool etire)
+{
+    const int gauche = x[1] - x[0], droite = W - (x[3] - x[2]);
+    const int haut = y[1] - y[0], bas = H - (y[3] - y[2]);
+    const MorceauSkin hautEtBas[2] = {
+        {MakeCoord(x[1] + 1, y[0]), MakeCoord(x[2], y[1]), MakeRect(gauche, 0, droite, haut),
+         EN_LARGEUR},
+        {MakeCoord(x[1] + 1, y[2] + 1), MakeCoord(x[2], y[3] + 1), MakeRect(gauche, bas, droite, H),
+         EN_LARGEUR},
+    };
+    const MorceauSkin cotes[2] = {
+        {MakeCoord(x[0], y[1] + 1), MakeCoord(x[1], y[2]), MakeRect(0, haut, gauche, bas),
+         EN_HAUTEUR},
+        {MakeCoord(x[2] + 1, y[1] + 1), MakeCoord(x[3] + 1, y[2]), MakeRect(droite, haut, W, bas),
+         EN_HAUTEUR},
+    };
+    const MorceauSkin centre = {MakeCoord(x[1] + 1, y[1] + 1), MakeCoord(x[2], y[2]),
+                                MakeRect(gauche, haut, droite, bas), EN_LARGEUR_ET_HAUTEUR};
+    dessineMorceaux(texture, hautEtBas, 2, etire);
+    dessineMorceaux(texture, cotes, 2, etire);
+    dessineMorceau(texture, centre, etire);
+}

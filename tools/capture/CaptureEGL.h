@@ -1,0 +1,11 @@
+// CaptureEGL : contexte OpenGL hors écran par Mesa (EGL, sans affichage) et écriture en PNG
+// d'un rectangle de l'écran, pour les aperçus de la documentation.
+#pragma once
+
+#include "render/Coord.h"
+
+// Contexte OpenGL de compatibilité sur une surface hors écran de la taille de l'écran.
+bool ouvreContexte();
+
+// Écrit le rectangle r de l'écran (y vers le bas) en PNG RGB.
+bool ecritPNG(const char* chemin, Rect r);
