@@ -73,6 +73,7 @@ awk -v instructions="$instructions" -v part_programme="$part_programme" '
         n[$2] = $4; images[$2] = $6; appels[$2] = $8; boite[$2] = $10; plancher[$2] = $12
         pixels[$2] = $14; minimal[$2] = $16; pixels_min[$2] = $18
         emis_boite[$2] = $20; emis_plancher[$2] = $22; emis_min[$2] = $24; lots[$2] = $28
+        en_ordre[$2] = $30; lots_ordre[$2] = $32; pixels_ordre[$2] = $34; emis_ordre[$2] = $36
     }
     f == "images.txt" && $1 == "rss_max_ko" { rss[$4] = $2 }
     f == "images.txt" && $1 == "demarre_ms" { demarre = $2; premiere = $4 }
@@ -93,13 +94,22 @@ awk -v instructions="$instructions" -v part_programme="$part_programme" '
             printf "| %s | %d | %.2f | %.2f | %+.1f %% | %.2f (%d) | %.2f× |\n", nom, appels[s], boite[s], plancher[s], surcout(boite[s], plancher[s]), minimal[s], lots[s], boite[s] / minimal[s]
             if (pixels[s] != 0) printf "ATTENTION : le rejeu brut de la scène %s diffère de %d pixels\n", s, pixels[s]
             if (pixels_min[s] != 0) printf "ATTENTION : le moindre travail de la scène %s diffère de %d pixels\n", s, pixels_min[s]
+            if (pixels_ordre[s] != 0) printf "ATTENTION : le moindre travail dans l'\''ordre de la scène %s diffère de %d pixels\n", s, pixels_ordre[s]
         }
-        printf "\n| scène | émission des appels, boîte à outils (ms/image) | rejeu brut | moindre travail |\n"
-        printf "|---|---:|---:|---:|\n"
+        printf "\nSans réordonner (lots consécutifs de même état seulement, ce que permet le mode immédiat) :\n\n"
+        printf "| scène | moindre travail dans l'\''ordre (ms/image, lots) | boîte à outils ÷ ce plancher |\n"
+        printf "|---|---:|---:|\n"
         for (i = 1; i <= 4; ++i) {
             s = ordre[i]
             nom = s == "aide" ? "éditeur au démarrage (aide ouverte)" : "fenêtre éditée, N = " s " objets"
-            printf "| %s | %.2f | %.2f | %.2f |\n", nom, emis_boite[s], emis_plancher[s], emis_min[s]
+            printf "| %s | %.2f (%d) | %.2f× |\n", nom, en_ordre[s], lots_ordre[s], boite[s] / en_ordre[s]
+        }
+        printf "\n| scène | émission des appels, boîte à outils (ms/image) | rejeu brut | moindre travail | moindre travail dans l'\''ordre |\n"
+        printf "|---|---:|---:|---:|---:|\n"
+        for (i = 1; i <= 4; ++i) {
+            s = ordre[i]
+            nom = s == "aide" ? "éditeur au démarrage (aide ouverte)" : "fenêtre éditée, N = " s " objets"
+            printf "| %s | %.2f | %.2f | %.2f | %.2f |\n", nom, emis_boite[s], emis_plancher[s], emis_min[s], emis_ordre[s]
         }
         printf "\n| mesure | valeur |\n|---|---:|\n"
         printf "| démarrage de l'\''éditeur jusqu'\''à sa première image (médiane de %d lancements) | %.1f ms |\n", nd, mediane(d, nd)

@@ -1,6 +1,7 @@
 // BancGL : mesure, avec le vrai OpenGL, le temps d'une image de chaque scène, celui du même
-// flux d'appels rejoué brut et celui du moindre travail qui trace les mêmes pixels, en alternant
-// les trois pour qu'ils subissent le même bruit.
+// flux d'appels rejoué brut et celui du moindre travail qui trace les mêmes pixels (réordonné
+// par texture, et dans l'ordre du flux), en alternant les quatre pour qu'ils subissent le même
+// bruit.
 #include "PlancherMinimal.h"
 #include "Rejeu.h"
 #include "Scenes.h"
@@ -114,38 +115,44 @@ template <class Rejeu> long pixelsDifferents(const Rejeu& flux)
 bool mesure(const std::string& dossier, const std::string& scene, int objets)
 {
     CFluxGL flux;
-    CPlancherMinimal minimal;
+    CPlancherMinimal minimal, enOrdre;
     std::string erreur;
     if (!flux.lit(dossier + "/flux_" + scene + ".txt", nomsTextures(), erreur) ||
-        !minimal.construit(flux, erreur)) {
+        !minimal.construit(flux, erreur) || !enOrdre.construit(flux, erreur, false)) {
         std::fprintf(stderr, "%s\n", erreur.c_str());
         return false;
     }
     const long differents = pixelsDifferents(flux);
     const long differentsMinimal = pixelsDifferents(minimal);
+    const long differentsEnOrdre = pixelsDifferents(enOrdre);
     auto boite = [] { imageEditeur(); };
     auto brut = [&] { rejoueImage(flux); };
     auto moindre = [&] { rejoueImage(minimal); };
+    auto ordre = [&] { rejoueImage(enOrdre); };
     for (int i = 0; i < IMAGES_CHAUFFE; ++i) {
         chronometre(boite);
         chronometre(brut);
         chronometre(moindre);
+        chronometre(ordre);
     }
-    Temps tBoite, tBrut, tMoindre;
+    Temps tBoite, tBrut, tMoindre, tOrdre;
     for (int tour = 0, n = tours(); tour < n; ++tour) {
         glutMainLoopEvent();
         // Une image de chaque sorte à tour de rôle, l'ordre tournant à chaque image.
         for (int i = 0; i < IMAGES_PAR_TOUR; ++i) {
-            for (int k = 0; k < 3; ++k) {
-                switch ((tour + i + k) % 3) {
+            for (int k = 0; k < 4; ++k) {
+                switch ((tour + i + k) % 4) {
                 case 0:
                     chronometre(boite, &tBoite);
                     break;
                 case 1:
                     chronometre(brut, &tBrut);
                     break;
-                default:
+                case 2:
                     chronometre(moindre, &tMoindre);
+                    break;
+                default:
+                    chronometre(ordre, &tOrdre);
                     break;
                 }
             }
@@ -154,11 +161,13 @@ bool mesure(const std::string& dossier, const std::string& scene, int objets)
     std::printf("scene %s objets %d images %zu appels %zu boite_ms %.4f plancher_ms %.4f "
                 "pixels_differents %ld minimal_ms %.4f pixels_differents_minimal %ld "
                 "emission_boite_ms %.4f emission_plancher_ms %.4f emission_minimal_ms %.4f "
-                "dessins %zu lots %zu\n",
+                "dessins %zu lots %zu en_ordre_ms %.4f lots_en_ordre %zu "
+                "pixels_differents_en_ordre %ld emission_en_ordre_ms %.4f\n",
                 scene.c_str(), objets, tBoite.image.size(), flux.taille(), mediane(tBoite.image),
                 mediane(tBrut.image), differents, mediane(tMoindre.image), differentsMinimal,
                 mediane(tBoite.emission), mediane(tBrut.emission), mediane(tMoindre.emission),
-                minimal.dessins(), minimal.lots());
+                minimal.dessins(), minimal.lots(), mediane(tOrdre.image), enOrdre.lots(),
+                differentsEnOrdre, mediane(tOrdre.emission));
     struct rusage usage;
     getrusage(RUSAGE_SELF, &usage);
     std::printf("rss_max_ko %ld apres %s\n", usage.ru_maxrss, scene.c_str());

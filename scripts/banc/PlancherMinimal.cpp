@@ -54,7 +54,7 @@ struct Groupe {
 };
 } // namespace
 
-bool CPlancherMinimal::construit(const CFluxGL& flux, std::string& erreur)
+bool CPlancherMinimal::construit(const CFluxGL& flux, std::string& erreur, bool reordonne)
 {
     std::vector<Dessin> dessins;
     // L'état qu'OpenGL aurait au fil du flux. La translation du repère est accumulée en
@@ -210,8 +210,8 @@ bool CPlancherMinimal::construit(const CFluxGL& flux, std::string& erreur)
     // leur ordre.
     std::vector<Groupe> groupes;
     for (const Dessin& d : dessins) {
-        size_t depuis = 0;
-        for (size_t g = groupes.size(); g-- > 0 && depuis == 0;)
+        size_t depuis = reordonne || groupes.empty() ? 0 : groupes.size() - 1;
+        for (size_t g = groupes.size(); reordonne && g-- > 0 && depuis == 0;)
             for (const Dessin* m : groupes[g].membres)
                 if (recouvre(*m, d)) {
                     depuis = g;

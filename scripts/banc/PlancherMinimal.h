@@ -16,7 +16,9 @@ class CPlancherMinimal
 {
   public:
     // Faux, avec la raison dans erreur, sur un appel que ce rebâtissage ne sait pas suivre.
-    bool construit(const CFluxGL& flux, std::string& erreur);
+    // Sans reordonne, les dessins gardent leur ordre : seuls les dessins consécutifs de même
+    // état sont regroupés, ce que peut faire un dessin en mode immédiat.
+    bool construit(const CFluxGL& flux, std::string& erreur, bool reordonne = true);
     // Trace l'image ; laisse le texturage coupé, comme la boîte à outils en fin d'image.
     void rejoue() const;
     size_t dessins() const { return nombreDessins; }
