@@ -1,27 +1,35 @@
-# Installation de la boîte à outils : en-têtes rangés comme dans src, libwexo.a, fichiers du
-# paquet CMake (find_package(wexo) donne wexo::wexo) et, s'il est construit, l'éditeur et Data.
+# Installation de la boîte à outils : en-têtes sous include/wexo, libwexo.a, paquet CMake
+# (find_package(wexo) donne wexo::wexo et wexo_fenetre_generee), wexo.pc pour pkg-config et,
+# s'il est construit, l'éditeur avec ses images dans share/wexo/Data.
 include(CMakePackageConfigHelpers)
 
-# Les en-têtes gardent leur place relative à Wexo.h, dont les inclusions partent de src.
-install(FILES ${CMAKE_SOURCE_DIR}/src/Wexo.h DESTINATION include)
-install(DIRECTORY ${CMAKE_SOURCE_DIR}/src/render ${CMAKE_SOURCE_DIR}/src/text
-                  ${CMAKE_SOURCE_DIR}/src/widgets ${CMAKE_SOURCE_DIR}/src/containers
-        DESTINATION include
-        FILES_MATCHING PATTERN "*.h")
+# L'arbre de src tel quel sous include/wexo : les inclusions des en-têtes s'y résolvent.
+install(FILES ${CMAKE_SOURCE_DIR}/src/Wexo.h ${CMAKE_SOURCE_DIR}/src/Fenetre1.h
+        DESTINATION include/wexo)
+foreach(dossier ${WEXO_DOSSIERS_ENTETES})
+    install(DIRECTORY ${CMAKE_SOURCE_DIR}/src/${dossier} DESTINATION include/wexo
+            FILES_MATCHING PATTERN "*.h")
+endforeach()
 
 install(TARGETS wexo EXPORT wexoCibles ARCHIVE DESTINATION lib)
 install(EXPORT wexoCibles NAMESPACE wexo:: FILE wexoCibles.cmake DESTINATION lib/cmake/wexo)
 configure_package_config_file(${CMAKE_SOURCE_DIR}/cmake/wexoConfig.cmake.in
     ${CMAKE_BINARY_DIR}/paquet/wexoConfig.cmake INSTALL_DESTINATION lib/cmake/wexo)
 write_basic_package_version_file(${CMAKE_BINARY_DIR}/paquet/wexoConfigVersion.cmake
-    VERSION 0.8 COMPATIBILITY SameMajorVersion)
+    VERSION ${PROJECT_VERSION} COMPATIBILITY SameMajorVersion)
 install(FILES ${CMAKE_BINARY_DIR}/paquet/wexoConfig.cmake
               ${CMAKE_BINARY_DIR}/paquet/wexoConfigVersion.cmake
+              ${CMAKE_SOURCE_DIR}/cmake/wexoFenetreGeneree.cmake
         DESTINATION lib/cmake/wexo)
 
-# L'éditeur lit "Data/<nom>.tga" depuis son dossier de travail : Data est posé à côté de lui,
-# et on le lance depuis bin.
+# Instrumentée, la bibliothèque demande les mêmes bibliothèques d'exécution à l'édition de liens.
+string(JOIN " " WEXO_PC_SANITISEURS ${WEXO_OPTIONS_SANITISEURS})
+configure_file(${CMAKE_SOURCE_DIR}/cmake/wexo.pc.in ${CMAKE_BINARY_DIR}/paquet/wexo.pc @ONLY)
+install(FILES ${CMAKE_BINARY_DIR}/paquet/wexo.pc DESTINATION lib/pkgconfig)
+
+# Les images vont dans share/wexo/Data, où l'éditeur les trouve depuis bin/ quand son dossier de
+# travail n'a pas de dossier Data : on peut le lancer depuis un dossier de projet.
+install(DIRECTORY ${CMAKE_BINARY_DIR}/Data DESTINATION share/wexo)
 if(TARGET editeur)
     install(TARGETS editeur RUNTIME DESTINATION bin)
-    install(DIRECTORY ${CMAKE_BINARY_DIR}/Data DESTINATION bin)
 endif()

@@ -1,6 +1,6 @@
 // Programme d'exemple d'un utilisateur de la boîte à outils : ouvre en mode jeu la fenêtre
 // CFenetre1 dessinée dans l'éditeur, la laisse déplacer à la souris, et quitte sur Échap.
-#include "CFenetre1.h"
+#include <wexo/Fenetre1.h>
 
 #include <GL/freeglut.h>
 
@@ -73,9 +73,9 @@ int main(int argc, char** argv)
     glutEnterGameMode();
     glutSetCursor(GLUT_CURSOR_LEFT_ARROW);
     prepareEtatGL();
-    // Les images sont lues dans "Data/" du dossier de travail.
+    // Les images de "Data/" du dossier de travail, à défaut celles installées.
+    choisitDossierImages(WEXO_IMAGES);
     if (!chargeTextures() || !chargePolices()) {
-        std::fputs("Impossible de charger les images de Data/\n", stderr);
         glutLeaveGameMode();
         return 1;
     }

@@ -5,6 +5,7 @@
 #include "containers/CFenetre.h"
 #include "render/Coord.h"
 #include "render/Couleur.h"
+#include "render/DossierImages.h"
 #include "render/PilesDessin.h"
 #include "render/Primitives.h"
 #include "render/SkinBouton.h"

@@ -10,6 +10,7 @@
 #include "editor/CFenetrePrincipale.h"
 #include "editor/EtatEditeur.h"
 #include "editor/ExportSource.h"
+#include "render/DossierImages.h"
 #include "render/Primitives.h"
 #include "render/Texture.h"
 #include "text/Police.h"
@@ -70,6 +71,7 @@ bool demarre()
 {
     tempsEcoule = 0;
     tempsDepart = plateforme.temps();
+    choisitDossierImages();
     if (!initialiseOpenGL() || !chargePolices())
         return false;
     // La commande Échap de l'éditeur finit le programme par ici.

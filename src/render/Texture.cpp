@@ -1,6 +1,7 @@
 // Lecture des TGA compressés, envoi des textures à OpenGL et chargement du jeu de textures.
 #include "render/Texture.h"
 
+#include "render/DossierImages.h"
 #include "render/Primitives.h"
 
 #include <GL/gl.h>
@@ -53,9 +54,7 @@ void liberePixels(Texture& texture)
 bool litTGA(Texture& texture)
 {
     texture.pixels = nullptr;
-    char chemin[512];
-    std::snprintf(chemin, sizeof chemin, "Data/%s.tga", texture.nom ? texture.nom : "");
-    std::FILE* f = std::fopen(chemin, "rb");
+    std::FILE* f = std::fopen(cheminImage(texture.nom).c_str(), "rb");
     if (!f)
         return false;
 
@@ -145,8 +144,10 @@ bool chargeTextures()
     for (int i = 0; i < NOMBRE_TEXTURES; ++i) {
         textures[i].nom = NOMS_TEXTURES[i];
         textures[i].pixels = nullptr;
-        if (!litTGA(textures[i]))
+        if (!litTGA(textures[i])) {
+            signaleImageIllisible(textures[i].nom);
             return false;
+        }
         creeTexture(textures[i]);
         liberePixels(textures[i]);
     }

@@ -5,7 +5,7 @@
 #include <cstdint>
 
 struct Texture {
-    const char* nom;      // nom de l'image, lue dans "Data/<nom>.tga" ; non possédé
+    const char* nom;      // nom de l'image, lue dans "<dossierImages()>/<nom>.tga" ; non possédé
     uint8_t* pixels;      // image décodée (R, G, B[, A]), lignes dans l'ordre du fichier
     int16_t bitsParPixel; // 24 ou 32
     int16_t largeur;      // taille de l'image en pixels
@@ -23,7 +23,10 @@ enum {
     TEXTURE_COCHES = 4,
     TEXTURE_PROGRESSIONS = 5,
     TEXTURE_MOI = 6,
-    NOMBRE_TEXTURES = 7
+    NOMBRE_TEXTURES = 7,
+    // Le préfixe que l'éditeur écrit pour les images : le source généré se compile tel quel et
+    // montre l'image par défaut.
+    BMP_ = TEXTURE_MOI
 };
 
 // Le plus grand côté qu'une texture puisse avoir.

@@ -1,6 +1,7 @@
 // Chargement de la police et découpage de son image en glyphes, bande par bande.
 #include "text/Police.h"
 
+#include "render/DossierImages.h"
 #include "text/StyleTexte.h"
 
 Police polices[NOMBRE_POLICES];
@@ -68,8 +69,10 @@ bool chargePolices()
     remetStyleDeBase();
     Texture image{};
     image.nom = "Police0";
-    if (!litTGA(image))
+    if (!litTGA(image)) {
+        signaleImageIllisible(image.nom);
         return false;
+    }
     creeTexture(image);
     mesureGlyphes(0, image);
     liberePixels(image);

@@ -1,9 +1,9 @@
 # Aller-retour : une séance d'édition écrit "Fenetre1.cpp" et les appels OpenGL de sa fenêtre ;
-# le fichier, BMP_ complété comme le ferait son lecteur, est compilé contre le paquet installé
-# et la fenêtre qu'il construit doit envoyer exactement les mêmes appels.
+# le fichier, tel quel, est compilé contre le paquet installé et la fenêtre qu'il construit doit
+# envoyer exactement les mêmes appels (ses images sur l'image par défaut, que BMP_ désigne).
 set(travail ${DOSSIER_BUILD}/essai_installation/aller_retour)
 file(REMOVE_RECURSE ${travail})
-file(MAKE_DIRECTORY ${travail}/complete)
+file(MAKE_DIRECTORY ${travail})
 file(COPY ${DOSSIER_BUILD}/Data DESTINATION ${travail})
 
 execute_process(COMMAND ${EDITION} ${travail}/editeur.txt WORKING_DIRECTORY ${travail}
@@ -21,14 +21,11 @@ foreach(motif "setLimites\\(MakeRect\\(" "new CTexte\\(" "new CBouton\\(" "new C
         message(FATAL_ERROR "Fenetre1.cpp sans ${motif}")
     endif()
 endforeach()
-# Le lecteur complète le préfixe en la constante de son image.
-string(REPLACE "BMP_)" "BMP_MOI)" source "${source}")
-file(WRITE ${travail}/complete/Fenetre1.cpp "${source}")
 
 set(SOURCES ${SOURCE}/tests/installation/reconstruction)
 set(BUILD ${travail}/construction)
-set(OPTIONS -DFENETRE1=${travail}/complete/Fenetre1.cpp -DEXEMPLE=${SOURCE}/examples
-            -DENREGISTREUR=${SOURCE}/tests/support)
+set(FENETRE1 ${travail}/Fenetre1.cpp)
+set(OPTIONS -DENREGISTREUR=${SOURCE}/tests/support)
 set(PROGRAMME essai)
 set(ARGUMENTS ${travail}/editeur.txt)
 set(DOSSIER_TRAVAIL ${travail})

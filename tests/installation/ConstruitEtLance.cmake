@@ -1,5 +1,11 @@
 # Configure et construit, à neuf, le projet SOURCES contre le seul paquet installé dans PREFIXE,
 # puis, si PROGRAMME est donné, le lance avec ARGUMENTS depuis DOSSIER_TRAVAIL (par défaut BUILD).
+# FENETRE1 et VERSION_ATTENDUE, s'ils sont donnés, passent au projet.
+foreach(variable FENETRE1 VERSION_ATTENDUE)
+    if(DEFINED ${variable})
+        list(APPEND OPTIONS -D${variable}=${${variable}})
+    endif()
+endforeach()
 file(REMOVE_RECURSE ${BUILD})
 execute_process(COMMAND ${CMAKE_COMMAND} -S ${SOURCES} -B ${BUILD}
         -DCMAKE_PREFIX_PATH=${PREFIXE} -DCMAKE_CXX_COMPILER=${COMPILATEUR}

@@ -1,5 +1,5 @@
 # Installe le dossier de construction DOSSIER_BUILD dans PREFIXE, vidé d'abord, et vérifie
-# que chaque pièce du paquet est à sa place.
+# que chaque pièce du paquet est à sa place et porte la version VERSION.
 file(REMOVE_RECURSE ${PREFIXE})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${DOSSIER_BUILD} --prefix ${PREFIXE}
     RESULT_VARIABLE resultat OUTPUT_QUIET)
@@ -7,14 +7,15 @@ if(NOT resultat EQUAL 0)
     message(FATAL_ERROR "cmake --install a échoué (${resultat})")
 endif()
 
-set(attendus include/Wexo.h include/containers/CContainer.h include/render/Coord.h
-    include/text/Texte.h include/widgets/CObjetGDI.h lib/libwexo.a
+set(attendus include/wexo/Wexo.h include/wexo/Fenetre1.h include/wexo/containers/CContainer.h
+    include/wexo/render/Coord.h include/wexo/render/DossierImages.h include/wexo/text/Texte.h
+    include/wexo/widgets/CObjetGDI.h lib/libwexo.a lib/pkgconfig/wexo.pc
     lib/cmake/wexo/wexoConfig.cmake lib/cmake/wexo/wexoConfigVersion.cmake
-    lib/cmake/wexo/wexoCibles.cmake)
+    lib/cmake/wexo/wexoCibles.cmake lib/cmake/wexo/wexoFenetreGeneree.cmake)
+foreach(nom Boutons ObjetGDIs Containers Curseurs Coches Progressions Moi Police0)
+    list(APPEND attendus share/wexo/Data/${nom}.tga)
+endforeach()
 if(AVEC_EDITEUR)
-    foreach(nom Boutons ObjetGDIs Containers Curseurs Coches Progressions Moi Police0)
-        list(APPEND attendus bin/Data/${nom}.tga)
-    endforeach()
     list(APPEND attendus bin/editeur)
 endif()
 foreach(f ${attendus})
@@ -22,14 +23,33 @@ foreach(f ${attendus})
         message(FATAL_ERROR "absent du paquet installé : ${f}")
     endif()
 endforeach()
+# Rien d'autre qu'include/wexo dans include, plus d'images à côté de l'éditeur.
+file(GLOB dans_include RELATIVE ${PREFIXE}/include ${PREFIXE}/include/*)
+if(NOT dans_include STREQUAL "wexo")
+    message(FATAL_ERROR "include/ contient ${dans_include} au lieu du seul dossier wexo")
+endif()
+if(EXISTS ${PREFIXE}/bin/Data)
+    message(FATAL_ERROR "bin/Data installé")
+endif()
 
-# Toute inclusion entre guillemets d'un en-tête installé doit se résoudre dans include.
+# La version du projet, seule source, reprise par le paquet CMake et par wexo.pc.
+file(STRINGS ${PREFIXE}/lib/cmake/wexo/wexoConfigVersion.cmake version_cmake
+     REGEX "set\\(PACKAGE_VERSION \"")
+list(GET version_cmake 0 version_cmake)
+file(STRINGS ${PREFIXE}/lib/pkgconfig/wexo.pc version_pc REGEX "^Version: ")
+if(NOT version_cmake STREQUAL "set(PACKAGE_VERSION \"${VERSION}\")" OR
+   NOT version_pc STREQUAL "Version: ${VERSION}")
+    message(FATAL_ERROR "version ${VERSION} attendue : ${version_cmake} / ${version_pc}")
+endif()
+
+# Toute inclusion entre guillemets d'un en-tête installé doit se résoudre dans include/wexo,
+# que le paquet donne comme dossier d'inclusion.
 file(GLOB_RECURSE entetes ${PREFIXE}/include/*.h)
 foreach(e ${entetes})
     file(STRINGS ${e} lignes REGEX "^#include \"")
     foreach(l ${lignes})
         string(REGEX REPLACE "^#include \"([^\"]+)\".*" "\\1" inclus "${l}")
-        if(NOT EXISTS ${PREFIXE}/include/${inclus})
+        if(NOT EXISTS ${PREFIXE}/include/wexo/${inclus})
             message(FATAL_ERROR "${e} inclut ${inclus}, qui n'est pas installé")
         endif()
     endforeach()

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Une image de Data manque : le mode jeu a été pris, l'éditeur le quitte, la boîte d'erreur au
 # seul bouton OK s'ouvre seule à l'écran ; Entrée, un clic sur OK ou Échap, chacun dans son
-# lancement, la ferme et l'éditeur rend 0.
+# lancement, la ferme et l'éditeur rend 0. Les images installées ne la remplacent pas, et la
+# sortie d'erreur nomme le fichier et le dossier.
 source "$(dirname "$0")/commun.sh"
 
 serveur xorg
@@ -22,5 +23,10 @@ for facon in entree "clic 1" echap; do
     attend_fin
     [ "$CODE_EDITEUR" = 0 ] || echec "code de sortie $CODE_EDITEUR au lieu de 0 ($facon)"
     verifie_message_erreur
+    for attendu in "Wexo : image absente : Data/Coches.tga" \
+        "dossier des images : Data, dossier de travail $TRAVAIL"; do
+        grep -qxF -e "$attendu" -e "  $attendu" "$TRAVAIL/editeur.log" ||
+            echec "sortie d'erreur sans « $attendu »"
+    done
     echo "boîte OK fermée après le mode jeu ($facon), code 0"
 done

@@ -1,9 +1,12 @@
-// Programme d'essai du paquet installé : n'inclut que Wexo.h et lie wexo::wexo.
-#include "Wexo.h"
+// Programme d'essai du paquet installé : <wexo/Wexo.h>, wexo::wexo, et la fenêtre d'un
+// "Fenetre1.cpp" intouché ajoutée par wexo_fenetre_generee.
+#include <wexo/Fenetre1.h>
+#include <wexo/Wexo.h>
 
 #include <GL/glu.h>
 
 #include <cstdio>
+#include <string_view>
 
 int main()
 {
@@ -18,8 +21,26 @@ int main()
 
     // GLU doit être lié aussi : prendre l'adresse d'une fonction suffit, sans contexte.
     void (*volatile projection)(GLdouble, GLdouble, GLdouble, GLdouble) = &gluOrtho2D;
-    if (!possede || !projection) {
-        std::puts("le paquet installé ne se comporte pas comme la boîte à outils");
+
+    // La fenêtre générée : tous ses objets, et ses images sur la texture par défaut, "Moi".
+    CFenetre* fond = new CFenetre(-1);
+    CFenetre1* fenetre = new CFenetre1;
+    fond->ajouteObjetGDI(fenetre);
+    int images = 0;
+    bool imagesParDefaut = true;
+    for (Noeud<CObjetGDI*>* n = fenetre->enfants.tete; n; n = n->suivant) {
+        if (CImage* image = dynamic_cast<CImage*>(n->element)) {
+            ++images;
+            imagesParDefaut = imagesParDefaut && image->texture == TEXTURE_MOI;
+        }
+    }
+    const int objets = fenetre->enfants.nombre;
+    delete fond;
+
+    constexpr std::string_view nom = "paquet installé"; // C++17, que le paquet doit apporter
+    if (!possede || !projection || objets != OBJETS_ATTENDUS || images == 0 || !imagesParDefaut) {
+        std::printf("%s : %d objets sur %d, %d images, par défaut : %d\n", nom.data(), objets,
+                    OBJETS_ATTENDUS, images, imagesParDefaut);
         return 1;
     }
     return 0;

@@ -1,6 +1,7 @@
 // Redessine la fenêtre que construit le code généré et compare ses appels OpenGL, ligne à ligne,
 // à ceux de la fenêtre éditée, une fois la fenêtre ramenée à la place de celle de l'éditeur.
-#include "CFenetre1.h"
+#include <wexo/Fenetre1.h>
+
 #include "EnregistreurGL.h"
 
 #include <cstdio>

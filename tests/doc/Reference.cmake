@@ -1,0 +1,35 @@
+# Produit la référence dans SORTIE avec le Doxyfile du projet ; échoue si Doxygen échoue ou
+# avertit, ou si un en-tête installé n'a pas sa page.
+file(REMOVE_RECURSE ${SORTIE})
+file(MAKE_DIRECTORY ${SORTIE})
+file(WRITE ${SORTIE}/Doxyfile "@INCLUDE = ${DOXYFILE}\nOUTPUT_DIRECTORY = ${SORTIE}\n"
+                              "WARN_LOGFILE = ${SORTIE}/avertissements.txt\n")
+execute_process(COMMAND ${DOXYGEN} ${SORTIE}/Doxyfile WORKING_DIRECTORY ${SOURCE}
+    RESULT_VARIABLE resultat)
+set(avertissements "")
+if(EXISTS ${SORTIE}/avertissements.txt)
+    file(READ ${SORTIE}/avertissements.txt avertissements)
+endif()
+if(NOT resultat EQUAL 0 OR NOT avertissements STREQUAL "")
+    message(FATAL_ERROR "Doxygen (${resultat}) :\n${avertissements}")
+endif()
+
+# Une page par en-tête installé : Doxygen nomme celle de "render/Coord.h" Coord_8h.html.
+set(entetes Wexo.h Fenetre1.h)
+foreach(dossier ${DOSSIERS})
+    file(GLOB noms RELATIVE ${SOURCE}/src ${SOURCE}/src/${dossier}/*.h)
+    list(APPEND entetes ${noms})
+endforeach()
+list(LENGTH entetes nombre)
+if(nombre LESS 20)
+    message(FATAL_ERROR "seulement ${nombre} en-têtes trouvés : ${entetes}")
+endif()
+foreach(entete ${entetes})
+    get_filename_component(page "${entete}" NAME)
+    string(REPLACE "_" "__" page "${page}")
+    string(REPLACE "." "_8" page "${page}")
+    if(NOT EXISTS ${SORTIE}/html/${page}.html)
+        message(FATAL_ERROR "pas de page pour ${entete} (${page}.html)")
+    endif()
+endforeach()
+message(STATUS "${nombre} en-têtes décrits, aucun avertissement")
