@@ -82,10 +82,14 @@ bool demarre()
 
 void affichage()
 {
+    fermeLotGL();
     glClear(GL_COLOR_BUFFER_BIT);
     if (racine && racine->visible)
         declenche(racine->evenements[EVT_DESSIN], racine);
+    // Le curseur, puis l'échange des tampons, chacun après un lot fermé.
+    fermeLotGL();
     dessineCurseur();
+    fermeLotGL();
     plateforme.echangeTampons();
 }
 
