@@ -1,5 +1,8 @@
-// BancGL : mesure, avec le vrai OpenGL, le temps d'une image de chaque scène et celui du même
-// flux d'appels rejoué brut, en alternant les deux pour qu'ils subissent le même bruit.
+// BancGL : mesure, avec le vrai OpenGL, le temps d'une image de chaque scène, celui du même
+// flux d'appels rejoué brut et celui du moindre travail qui trace les mêmes pixels (réordonné
+// par texture, et dans l'ordre du flux), en alternant les quatre pour qu'ils subissent le même
+// bruit.
+#include "PlancherMinimal.h"
 #include "Rejeu.h"
 #include "Scenes.h"
 
@@ -12,14 +15,24 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
 namespace
 {
 const int IMAGES_CHAUFFE = 10;
-const int TOURS = 8;
-const int IMAGES_PAR_TOUR = 25; // 8 x 25 = 200 images mesurées de chaque sorte
+const int IMAGES_PAR_TOUR = 25; // 12 x 25 = 300 images mesurées de chaque sorte
+
+// BANC_TOURS réduit la mesure pendant la mise au point du banc.
+int tours()
+{
+    const char* v = std::getenv("BANC_TOURS");
+    return v && std::atoi(v) > 0 ? std::atoi(v) : 12;
+}
+
+// Instant où l'image courante a fini d'émettre ses appels, pris à l'échange des tampons.
+double finEmission = 0;
 
 double maintenantMs()
 {
@@ -34,19 +47,35 @@ double mediane(std::vector<double> v)
     return v.size() % 2 ? v[m] : (v[m - 1] + v[m]) / 2;
 }
 
+void echangeChronometre()
+{
+    finEmission = maintenantMs();
+    glutSwapBuffers();
+}
+
+struct Temps {
+    std::vector<double> image;    // jusqu'à l'image tracée (glFinish)
+    std::vector<double> emission; // jusqu'à l'échange des tampons : le processeur seul
+};
+
 // Une image terminée : glFinish attend que le rendu logiciel ait vraiment tout tracé.
-template <class F> double chronometre(F image)
+template <class F> double chronometre(F image, Temps* temps = nullptr)
 {
     double debut = maintenantMs();
     image();
     glFinish();
-    return maintenantMs() - debut;
+    const double fin = maintenantMs();
+    if (temps) {
+        temps->image.push_back(fin - debut);
+        temps->emission.push_back(finEmission - debut);
+    }
+    return fin - debut;
 }
 
-void rejoueImage(const CFluxGL& flux)
+template <class Rejeu> void rejoueImage(const Rejeu& flux)
 {
     flux.rejoue();
-    glutSwapBuffers();
+    echangeChronometre();
 }
 
 // L'horloge reste à zéro : le curseur montre toujours l'image 0, comme dans le flux enregistré.
@@ -67,8 +96,8 @@ std::vector<unsigned char> pixelsAffiches()
     return pixels;
 }
 
-// Le rejeu doit tracer exactement l'image de la boîte à outils, sinon le plancher ne vaut rien.
-long pixelsDifferents(const CFluxGL& flux)
+// Un rejeu doit tracer exactement l'image de la boîte à outils, sinon son plancher ne vaut rien.
+template <class Rejeu> long pixelsDifferents(const Rejeu& flux)
 {
     imageEditeur();
     glFinish();
@@ -79,40 +108,66 @@ long pixelsDifferents(const CFluxGL& flux)
     long differents = 0;
     for (size_t i = 0; i < boite.size(); i += 4)
         differents += boite[i] != plancher[i] || boite[i + 1] != plancher[i + 1] ||
-                      boite[i + 2] != plancher[i + 2];
+                      boite[i + 2] != plancher[i + 2] || boite[i + 3] != plancher[i + 3];
     return differents;
 }
+
 bool mesure(const std::string& dossier, const std::string& scene, int objets)
 {
     CFluxGL flux;
+    CPlancherMinimal minimal, enOrdre;
     std::string erreur;
-    if (!flux.lit(dossier + "/flux_" + scene + ".txt", nomsTextures(), erreur)) {
+    if (!flux.lit(dossier + "/flux_" + scene + ".txt", nomsTextures(), erreur) ||
+        !minimal.construit(flux, erreur) || !enOrdre.construit(flux, erreur, false)) {
         std::fprintf(stderr, "%s\n", erreur.c_str());
         return false;
     }
     const long differents = pixelsDifferents(flux);
+    const long differentsMinimal = pixelsDifferents(minimal);
+    const long differentsEnOrdre = pixelsDifferents(enOrdre);
+    auto boite = [] { imageEditeur(); };
+    auto brut = [&] { rejoueImage(flux); };
+    auto moindre = [&] { rejoueImage(minimal); };
+    auto ordre = [&] { rejoueImage(enOrdre); };
     for (int i = 0; i < IMAGES_CHAUFFE; ++i) {
-        chronometre(imageEditeur);
-        chronometre([&] { rejoueImage(flux); });
+        chronometre(boite);
+        chronometre(brut);
+        chronometre(moindre);
+        chronometre(ordre);
     }
-    std::vector<double> boite, plancher;
-    for (int tour = 0; tour < TOURS; ++tour) {
+    Temps tBoite, tBrut, tMoindre, tOrdre;
+    for (int tour = 0, n = tours(); tour < n; ++tour) {
         glutMainLoopEvent();
-        // Une image de chaque sorte à tour de rôle, l'ordre changeant à chaque tour.
+        // Une image de chaque sorte à tour de rôle, l'ordre tournant à chaque image.
         for (int i = 0; i < IMAGES_PAR_TOUR; ++i) {
-            if ((tour + i) % 2) {
-                boite.push_back(chronometre(imageEditeur));
-                plancher.push_back(chronometre([&] { rejoueImage(flux); }));
-            } else {
-                plancher.push_back(chronometre([&] { rejoueImage(flux); }));
-                boite.push_back(chronometre(imageEditeur));
+            for (int k = 0; k < 4; ++k) {
+                switch ((tour + i + k) % 4) {
+                case 0:
+                    chronometre(boite, &tBoite);
+                    break;
+                case 1:
+                    chronometre(brut, &tBrut);
+                    break;
+                case 2:
+                    chronometre(moindre, &tMoindre);
+                    break;
+                default:
+                    chronometre(ordre, &tOrdre);
+                    break;
+                }
             }
         }
     }
     std::printf("scene %s objets %d images %zu appels %zu boite_ms %.4f plancher_ms %.4f "
-                "pixels_differents %ld\n",
-                scene.c_str(), objets, boite.size(), flux.taille(), mediane(boite),
-                mediane(plancher), differents);
+                "pixels_differents %ld minimal_ms %.4f pixels_differents_minimal %ld "
+                "emission_boite_ms %.4f emission_plancher_ms %.4f emission_minimal_ms %.4f "
+                "dessins %zu lots %zu en_ordre_ms %.4f lots_en_ordre %zu "
+                "pixels_differents_en_ordre %ld emission_en_ordre_ms %.4f\n",
+                scene.c_str(), objets, tBoite.image.size(), flux.taille(), mediane(tBoite.image),
+                mediane(tBrut.image), differents, mediane(tMoindre.image), differentsMinimal,
+                mediane(tBoite.emission), mediane(tBrut.emission), mediane(tMoindre.emission),
+                minimal.dessins(), minimal.lots(), mediane(tOrdre.image), enOrdre.lots(),
+                differentsEnOrdre, mediane(tOrdre.emission));
     struct rusage usage;
     getrusage(RUSAGE_SELF, &usage);
     std::printf("rss_max_ko %ld apres %s\n", usage.ru_maxrss, scene.c_str());
@@ -143,7 +198,7 @@ int main(int argc, char** argv)
     glutMainLoopEvent();
     plateforme.temps = tempsNul;
     plateforme.demandeAffichage = rien;
-    plateforme.echangeTampons = glutSwapBuffers;
+    plateforme.echangeTampons = echangeChronometre;
     std::printf("rendu %s\n", reinterpret_cast<const char*>(glGetString(GL_RENDERER)));
 
     // La part de la boîte à outils et de l'éditeur dans le démarrage : images, police, arbre,

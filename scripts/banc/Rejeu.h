@@ -7,6 +7,35 @@
 #include <string>
 #include <vector>
 
+// Les appels que sait relire le banc.
+enum CodeGL : uint8_t {
+    ACTIVE,
+    DESACTIVE,
+    DEBUT,
+    FIN,
+    SOMMET_I,
+    SOMMET_D,
+    SOMMET_F,
+    COORD_TEXTURE,
+    COULEUR_F,
+    COULEUR_UB,
+    COULEUR_UBV,
+    LARGEUR_LIGNE,
+    POINTILLE,
+    RECTANGLE,
+    LIE_TEXTURE,
+    PARAMETRE_TEXTURE,
+    TRANSLATION_D,
+    TRANSLATION_F,
+    IDENTITE,
+    MATRICE,
+    EMPILE_MATRICE,
+    DEPILE_MATRICE,
+    MELANGE,
+    COULEUR_EFFACEMENT,
+    EFFACE
+};
+
 struct OperationGL {
     uint8_t code;
     double args[4];
@@ -23,6 +52,7 @@ class CFluxGL
     // Envoie tous les appels à OpenGL, dans l'ordre.
     void rejoue() const;
     size_t taille() const { return operations.size(); }
+    const std::vector<OperationGL>& liste() const { return operations; }
 
   private:
     std::vector<OperationGL> operations;

@@ -60,10 +60,14 @@ bool prepareDemarrage(const char* dernierRecours)
 
 void affichage()
 {
+    fermeLotGL();
     glClear(GL_COLOR_BUFFER_BIT);
     if (racine && racine->visible)
         declenche(racine->evenements[EVT_DESSIN], racine);
+    // Le curseur, puis l'échange des tampons, chacun après un lot fermé.
+    fermeLotGL();
     dessineCurseur();
+    fermeLotGL();
     plateforme.echangeTampons();
 }
 

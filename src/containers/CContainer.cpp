@@ -259,4 +259,7 @@ void CContainer::dessine(CObjetGDI* /*emetteur*/)
     depileDecoupage();
     depileOrigine();
     depileOrigine();
+    // La racine finit l'image de l'arbre : le programme qui l'affiche peut échanger les tampons.
+    if (!parent)
+        fermeLotGL();
 }

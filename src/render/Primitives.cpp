@@ -1,6 +1,7 @@
 // Copies de texels découpées au rectangle courant et primitives de couleur unie.
 #include "render/Primitives.h"
 
+#include "render/LotGL.h"
 #include "render/PilesDessin.h"
 #include "render/Texture.h"
 
@@ -56,6 +57,7 @@ void coupeAxe(int16_t& d1, int16_t& d2, int16_t& s1, int16_t& s2, int16_t c1, in
 
 void prepareTrait(Couleur couleur, float epaisseur, uint16_t motif, int facteur)
 {
+    sansTexture();
     glLineWidth(epaisseur);
     glLineStipple(facteur, motif);
     glColor4ubv(&couleur.r);
@@ -64,6 +66,7 @@ void prepareTrait(Couleur couleur, float epaisseur, uint16_t motif, int facteur)
 
 void prepareEtatGL()
 {
+    oublieEtatGL();
     glMatrixMode(GL_PROJECTION);
     glLoadIdentity();
     gluOrtho2D(0, LARGEUR_ECRAN, 0, HAUTEUR_ECRAN);
@@ -90,10 +93,16 @@ void dessineImageEtiree(int texture, Coord hautGauche, Coord basDroite, Coord so
     coupeAxe(d1.y, d2.y, s1.y, s2.y, c.hautGauche.y, c.basDroite.y);
 
     const Texture& t = textures[texture];
-    glEnable(GL_TEXTURE_2D);
-    glColor4f(1, 1, 1, 1);
-    glBindTexture(GL_TEXTURE_2D, t.identifiant);
-    glBegin(GL_QUADS);
+    const bool regroupe = regroupementGL();
+    if (regroupe) {
+        quadsTextures(t.identifiant);
+        glColor4f(1, 1, 1, 1);
+    } else {
+        glEnable(GL_TEXTURE_2D);
+        glColor4f(1, 1, 1, 1);
+        glBindTexture(GL_TEXTURE_2D, t.identifiant);
+        glBegin(GL_QUADS);
+    }
     coordonneeTexture(t, s1.x, s1.y);
     sommet(d1.x, d1.y);
     coordonneeTexture(t, s2.x, s1.y);
@@ -102,8 +111,10 @@ void dessineImageEtiree(int texture, Coord hautGauche, Coord basDroite, Coord so
     sommet(d2.x, d2.y);
     coordonneeTexture(t, s1.x, s2.y);
     sommet(d1.x, d2.y);
-    glEnd();
-    glDisable(GL_TEXTURE_2D);
+    if (!regroupe) {
+        glEnd();
+        glDisable(GL_TEXTURE_2D);
+    }
 }
 
 void dessineImage(int texture, Coord position, Coord sourceHautGauche, Coord sourceBasDroite)
@@ -167,6 +178,7 @@ void remplitRectangle(Coord hautGauche, Coord basDroite, Couleur couleur)
         d1.y = c.hautGauche.y;
     if (d2.y > c.basDroite.y)
         d2.y = c.basDroite.y;
+    sansTexture();
     glColor4ubv(&couleur.r);
     glRecti(d1.x, HAUTEUR_ECRAN - d1.y, d2.x, HAUTEUR_ECRAN - d2.y);
 }

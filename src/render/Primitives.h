@@ -10,6 +10,13 @@
 // l'état que les primitives supposent, posé une fois après la création du contexte.
 void prepareEtatGL();
 
+// Les primitives regroupent leurs quads et ne coupent le texturage que lorsqu'un dessin le
+// demande. Avant tout appel OpenGL direct (dans un gestionnaire de dessin, avant l'échange des
+// tampons), fermeLotGL termine le lot ouvert et rend l'état d'origine : texturage coupé, aucune
+// paire glBegin/glEnd ouverte ; la texture liée peut alors être changée librement. Le conteneur
+// racine l'appelle à la fin de son dessin.
+void fermeLotGL();
+
 // Toutes travaillent en coordonnées locales sous l'origine et le découpage courants.
 
 // Copie le rectangle de texels source (coin bas-droit exclu) étiré sur la destination.

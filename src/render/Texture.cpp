@@ -2,6 +2,7 @@
 #include "render/Texture.h"
 
 #include "render/DossierImages.h"
+#include "render/Primitives.h"
 
 #include <GL/gl.h>
 
@@ -127,6 +128,8 @@ void creeTexture(Texture& texture)
         std::memcpy(&tampon[(decalage + r) * ligneTexture], texture.pixels + r * ligneImage,
                     ligneImage);
 
+    // La création lie la nouvelle texture : le lot en cours est fermé et sa liaison oubliée.
+    fermeLotGL();
     GLuint nom = 0;
     glGenTextures(1, &nom);
     texture.identifiant = nom;

@@ -1,6 +1,7 @@
 // Découpage en lignes, alignement et dessin glyphe par glyphe du texte balisé.
 #include "text/Texte.h"
 
+#include "render/LotGL.h"
 #include "render/PilesDessin.h"
 #include "text/Police.h"
 #include "text/StyleTexte.h"
@@ -9,6 +10,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cmath>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
@@ -94,38 +96,128 @@ void termineTexte()
     pileStyles[0].retourLigne = false;
 }
 
-// Le repère est déjà translaté jusqu'à la plume : l'origine courante n'est pas
-// ajoutée, d'où des appels OpenGL directs plutôt que dessineLigne.
-void traitDecoration(int x1, int x2, int y)
+// Au-delà, une somme d'entiers n'est plus exacte dans les flottants d'OpenGL : le repère
+// translaté garde alors son propre arrondi.
+const double LIMITE_EXACTE = double(1 << 22);
+
+bool exact(double v)
+{
+    return v == std::floor(v) && std::fabs(v) < LIMITE_EXACTE;
+}
+
+// La plume d'une ligne. Tant qu'elle est sur un pixel entier, les glyphes sont envoyés en
+// sommets absolus, sans translation ; dès qu'une avance fractionnaire l'en écarte (taille autre
+// que 16), le repère est translaté jusqu'à elle et suit chaque avance comme OpenGL l'a toujours
+// fait, pour que son arithmétique flottante trace les mêmes pixels.
+struct Plume {
+    double x;
+    long long haut; // y d'OpenGL du haut de la ligne
+    bool translate;
+
+    Plume(long long x0, long long hautLigne)
+        : x(double(x0)), haut(HAUTEUR_ECRAN - hautLigne),
+          translate(!regroupementGL() || !exact(double(x0)) || !exact(double(haut)))
+    {
+        if (translate) {
+            fermeLot();
+            glTranslated(x, double(haut), 0);
+        }
+    }
+
+    // Passe au repère translaté, qui vaut exactement la plume entière.
+    void translation()
+    {
+        if (translate)
+            return;
+        fermeLot();
+        glTranslated(x, double(haut), 0);
+        translate = true;
+    }
+
+    // Assure que des sommets décalés de v depuis la plume restent exacts en absolu.
+    void loge(double v)
+    {
+        if (!exact(std::trunc(v)))
+            translation();
+    }
+
+    void avance(double d)
+    {
+        if (!translate && !exact(x + d))
+            translation();
+        if (translate) {
+            fermeLot();
+            glTranslated(d, 0, 0);
+        }
+        x += d;
+    }
+
+    // Le sommet (vx, vy) du repère de la plume, absolu tant qu'elle est entière.
+    void sommet(int vx, int vy) const
+    {
+        if (translate)
+            glVertex2i(vx, vy);
+        else
+            glVertex2i(int(x) + vx, int(haut) + vy);
+    }
+
+    void termine() const
+    {
+        if (translate) {
+            fermeLot();
+            glLoadIdentity();
+        }
+    }
+};
+
+void traitDecoration(const Plume& p, int x1, int x2, int y)
 {
     glLineWidth(1.0f);
     glLineStipple(1, 0xFFFF);
     glBegin(GL_LINE_LOOP);
-    glVertex2i(x1, y);
-    glVertex2i(x2, y);
+    p.sommet(x1, y);
+    p.sommet(x2, y);
     glEnd();
 }
 
-void quadGlyphe(const Rect& g, double pente, double qw, double qh)
+void quadGlyphe(const Plume& p, const Rect& g, double pente, double qw, double qh)
 {
     const float s1 = float(g.hautGauche.x / double(LARGEUR_IMAGE_POLICE));
     const float s2 = float(g.basDroite.x / double(LARGEUR_IMAGE_POLICE));
     const float t1 = float(1.0 - g.hautGauche.y / double(HAUTEUR_IMAGE_POLICE));
     const float t2 = float(1.0 - g.basDroite.y / double(HAUTEUR_IMAGE_POLICE));
-    glBegin(GL_QUADS);
+    const bool regroupe = regroupementGL();
+    if (!regroupe)
+        glBegin(GL_QUADS);
     glTexCoord2f(s1, t1);
-    glVertex2i(tronque(pente), 0);
+    p.sommet(tronque(pente), 0);
     glTexCoord2f(s2, t1);
-    glVertex2i(tronque(pente + qw), 0);
+    p.sommet(tronque(pente + qw), 0);
     glTexCoord2f(s2, t2);
-    glVertex2i(tronque(qw), tronque(qh));
+    p.sommet(tronque(qw), tronque(qh));
     glTexCoord2f(s1, t2);
-    glVertex2i(0, tronque(qh));
-    glEnd();
+    p.sommet(0, tronque(qh));
+    if (!regroupe)
+        glEnd();
 }
 
-// Dessine c au point courant du repère, haut de ligne en y = 0, puis avance.
-void dessineCaractere(unsigned char c, double& plume)
+// Un glyphe au point de la plume, couleur donnée juste avant lui.
+void glyphe(Plume& p, const Police& police, const StyleTexte& s, const Rect& g, double pente,
+            double qw, double qh)
+{
+    p.loge(pente);
+    p.loge(qw);
+    p.loge(pente + qw);
+    p.loge(qh);
+    if (regroupementGL()) {
+        quadsTextures(police.nomTexture);
+        glColor4ubv(&s.couleur.r);
+    }
+    quadGlyphe(p, g, pente, qw, qh);
+}
+
+// Dessine c au point de la plume, haut de ligne en y = 0 de son repère, puis avance.
+void dessineCaractere(unsigned char c, Plume& plume)
 {
     const StyleTexte& s = styleCourant();
     const Police& police = policeDuStyle(s.police);
@@ -134,40 +226,47 @@ void dessineCaractere(unsigned char c, double& plume)
     const double qw = largeurGlyphe(g) * e;
     const double qh = (g.hautGauche.y - g.basDroite.y) * e;
     const double pente = s.italique ? PENTE_ITALIQUE * e : 0.0;
+    const bool regroupe = regroupementGL();
 
     // Seul le bord droit du découpage est testé ; la plume avance quand même.
-    if (pente + qw + plume > decoupageCourant().basDroite.x) {
-        glTranslated(qw + ECART_GLYPHES, 0, 0);
-        plume += qw + ECART_GLYPHES;
+    if (pente + qw + plume.x > decoupageCourant().basDroite.x) {
+        plume.avance(qw + ECART_GLYPHES);
         return;
     }
 
-    glColor4ubv(&s.couleur.r);
     const int gras = s.gras ? 1 : 0;
     const int finTrait = tronque(gras + qw + 1);
+    if (regroupe && (s.souligne || s.barre)) {
+        sansTexture();
+        plume.loge(-2);
+        plume.loge(finTrait);
+        plume.loge(-(double(s.taille) + 1));
+    }
+    if (!regroupe || s.souligne || s.barre)
+        glColor4ubv(&s.couleur.r);
     if (s.souligne)
-        traitDecoration(-2, finTrait, tronque(-(double(s.taille) + 1)));
+        traitDecoration(plume, -2, finTrait, tronque(-(double(s.taille) + 1)));
     if (s.barre)
-        traitDecoration(-2, finTrait, tronque(-(double(s.taille / 2) + 1)));
+        traitDecoration(plume, -2, finTrait, tronque(-(double(s.taille / 2) + 1)));
 
     if (c == ' ') {
-        glTranslated(AVANCE_ESPACE * e, 0, 0);
-        plume += AVANCE_ESPACE * e;
+        plume.avance(AVANCE_ESPACE * e);
         return;
     }
 
-    glEnable(GL_TEXTURE_2D);
-    glBindTexture(GL_TEXTURE_2D, police.nomTexture);
-    quadGlyphe(g, pente, qw, qh);
+    if (!regroupe) {
+        glEnable(GL_TEXTURE_2D);
+        glBindTexture(GL_TEXTURE_2D, police.nomTexture);
+    }
+    glyphe(plume, police, s, g, pente, qw, qh);
     if (s.gras) {
         // Le gras est le même glyphe redessiné un pixel plus loin.
-        glTranslated(1, 0, 0);
-        plume += 1;
-        quadGlyphe(g, pente, qw, qh);
+        plume.avance(1);
+        glyphe(plume, police, s, g, pente, qw, qh);
     }
-    glDisable(GL_TEXTURE_2D);
-    glTranslated(qw + ECART_GLYPHES, 0, 0);
-    plume += qw + ECART_GLYPHES;
+    if (!regroupe)
+        glDisable(GL_TEXTURE_2D);
+    plume.avance(qw + ECART_GLYPHES);
 }
 
 // Où finit une ligne, mesurée sans rien dessiner.
@@ -253,8 +352,7 @@ void disposeTexte(Coord hautGauche, Coord basDroite, const char* texte)
             x = (droite - ligne.largeur + gauche) / 2;
         else if (styleCourant().alignement & ALIGNEMENT_DROITE)
             x = droite - ligne.largeur;
-        glTranslated(double(x), double(HAUTEUR_ECRAN - hautLigne), 0);
-        double plume = double(x);
+        Plume plume(x, hautLigne);
         while (p < ligne.fin) {
             if (*p == '<') {
                 p = lisElement(p);
@@ -263,7 +361,7 @@ void disposeTexte(Coord hautGauche, Coord basDroite, const char* texte)
                 ++p;
             }
         }
-        glLoadIdentity();
+        plume.termine();
 
         const long long avance = pasDeLigne(ligne.hauteur);
         hautLigne += avance;

@@ -112,20 +112,22 @@ class Application : public ::testing::Test
         videPilesDessin();
     }
 
-    // Les appels du dernier quadrilatère texturé, de glBegin à glEnd.
+    // Le dernier quadrilatère dessiné, en appels d'un quad seul, quel que soit le lot où il a
+    // été envoyé.
     static std::vector<std::string> dernierQuad()
     {
-        const std::vector<std::string> t = enregistreur::textes();
-        size_t debut = t.size();
-        for (size_t i = 0; i < t.size(); ++i)
-            if (t[i] == "glBegin(" + std::to_string(GL_QUADS) + ")")
-                debut = i;
-        if (debut == t.size())
-            return {};
-        std::vector<std::string> r;
-        for (size_t i = debut + 1; i < t.size() && t[i] != "glEnd()"; ++i)
-            r.push_back(t[i]);
-        return r;
+        const std::vector<MorceauDessine> m = enregistreur::morceaux();
+        for (auto q = m.rbegin(); q != m.rend(); ++q) {
+            if (q->mode != GL_QUADS)
+                continue;
+            std::vector<std::string> r;
+            for (const SommetDessine& v : q->sommets) {
+                r.push_back(AppelGL{"glTexCoord2f", {v.s, v.t}}.texte());
+                r.push_back(AppelGL{"glVertex2i", {v.x, v.y}}.texte());
+            }
+            return r;
+        }
+        return {};
     }
     // Le quadrilatère attendu : texels [s1, s2) de la texture 256 x 64 sur l'écran [x1, x2).
     static std::vector<std::string> quad(int x1, int y1, int x2, int y2, int s1, int t1, int s2,

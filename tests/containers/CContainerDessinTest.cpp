@@ -10,6 +10,7 @@
 #include "TableCas.h"
 #include "Temoins.h"
 
+#include <GL/gl.h>
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -42,23 +43,15 @@ std::ostream& operator<<(std::ostream& o, const Morceau& m)
 std::vector<Morceau> morceaux()
 {
     std::vector<Morceau> r;
-    std::vector<double> tc, v;
-    for (const AppelGL& a : enregistreur::appels()) {
-        if (a.nom == "glBegin") {
-            tc.clear();
-            v.clear();
-        } else if (a.nom == "glTexCoord2f") {
-            tc.push_back(a.args[0]);
-            tc.push_back(a.args[1]);
-        } else if (a.nom == "glVertex2i") {
-            v.push_back(a.args[0]);
-            v.push_back(a.args[1]);
-        } else if (a.nom == "glEnd" && tc.size() == 8 && v.size() == 8) {
-            auto s = [](double u) { return int(std::lround(u * TAILLE)); };
-            auto t = [](double u) { return int(std::lround((1.0 - u) * TAILLE)); };
-            r.push_back({s(tc[0]), t(tc[1]), s(tc[4]), t(tc[5]), int(v[0]), 768 - int(v[1]),
-                         int(v[4]), 768 - int(v[5])});
-        }
+    for (const MorceauDessine& m : enregistreur::morceaux()) {
+        if (m.mode != GL_QUADS)
+            continue;
+        const SommetDessine& a = m.sommets[0];
+        const SommetDessine& b = m.sommets[2];
+        auto s = [](double u) { return int(std::lround(u * TAILLE)); };
+        auto t = [](double u) { return int(std::lround((1.0 - u) * TAILLE)); };
+        r.push_back(
+            {s(a.s), t(a.t), s(b.s), t(b.t), int(a.x), 768 - int(a.y), int(b.x), 768 - int(b.y)});
     }
     return r;
 }

@@ -1,6 +1,8 @@
 // Cible libFuzzer du texte balisé : lecture élément par élément, mise en page dessinée dans
 // l'enregistreur OpenGL et mesure, sur des textes quelconques précédés de quelques réglages.
+#include "render/LotGL.h"
 #include "render/PilesDessin.h"
+#include "render/Primitives.h"
 #include "text/Police.h"
 #include "text/StyleTexte.h"
 #include "text/Texte.h"
@@ -25,7 +27,7 @@ void exige(bool condition, const char* quoi)
 
 // Les réglages en tête de l'entrée ; une entrée plus courte garde les valeurs par défaut.
 struct Reglages {
-    uint8_t options = 0; // bits : origine, découpage, printf, couleur de base
+    uint8_t options = 0; // bits : origine, découpage, printf, couleur de base, référence
     int16_t boite[4] = {0, 0, LARGEUR_ECRAN, HAUTEUR_ECRAN};
     int16_t decoupage[4] = {0, 0, LARGEUR_ECRAN, HAUTEUR_ECRAN};
     int16_t origine[2] = {0, 0};
@@ -74,7 +76,8 @@ void parcourtElements(const char* texte)
 }
 
 // Ce que tout texte rend : pile à 0, aucun retour en attente, matrice remise à l'identité,
-// paires glBegin/glEnd et nombre de lignes borné par la longueur du texte.
+// paires glBegin/glEnd sans appel interdit entre elles et nombre de lignes borné par la longueur
+// du texte.
 void verifieRendu(size_t longueur)
 {
     exige(profondeurStyle == 0 && niveauxHorsPile == 0, "pile des styles rendue");
@@ -82,6 +85,10 @@ void verifieRendu(size_t longueur)
     bool identite = true, dansBegin = false;
     size_t lignes = 0;
     for (const AppelGL& a : enregistreur::appels()) {
+        if (dansBegin)
+            exige(a.nom == "glEnd" || a.nom == "glVertex2i" || a.nom == "glTexCoord2f" ||
+                      a.nom == "glColor4ubv",
+                  "appel interdit entre glBegin et glEnd");
         if (a.nom == "glTranslated")
             identite = false;
         else if (a.nom == "glLoadIdentity")
@@ -121,11 +128,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* octets, size_t taille)
     const Coord basDroite = MakeCoord(r.boite[2], r.boite[3]);
 
     enregistreur::efface();
+    regroupementGL(!(r.options & 16));
     if (r.options & 4)
         afficheTexte(hautGauche, basDroite, "%s", texte.c_str());
     else
         afficheTexteLitteral(hautGauche, basDroite, texte.c_str());
+    // La fin d'image ferme le dernier lot de glyphes.
+    fermeLotGL();
     verifieRendu(std::strlen(texte.c_str()));
+    regroupementGL(true);
     exige(profondeurOrigines() == origines && profondeurDecoupages() == decoupages,
           "piles de dessin rendues");
     if (r.options & 8)

@@ -1,5 +1,6 @@
 // Tests des six primitives : sommets, coordonnées de texture, couleurs et décisions de découpage.
 #include "render/Primitives.h"
+#include "render/LotGL.h"
 #include "render/PilesDessin.h"
 #include "render/Texture.h"
 
@@ -25,9 +26,15 @@ class Primitives : public ::testing::Test
         // Une texture de 64 x 64 texels et une de 256 x 128.
         textures[0] = Texture{"a", nullptr, 32, 50, 50, 64, 64, 11};
         textures[1] = Texture{"b", nullptr, 32, 200, 100, 256, 128, 12};
+        // Chaque primitive seule, entourée de son état : le flux de référence, appel par appel.
+        regroupementGL(false);
         enregistreur::efface();
     }
-    void TearDown() override { videPilesDessin(); }
+    void TearDown() override
+    {
+        regroupementGL(true);
+        videPilesDessin();
+    }
     static Textes journal() { return enregistreur::textes(); }
 };
 

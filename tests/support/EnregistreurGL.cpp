@@ -1,11 +1,14 @@
 // Définitions enregistreuses des points d'entrée OpenGL et GLU qu'appelle la boîte à outils.
 #include "EnregistreurGL.h"
 
+#include "render/LotGL.h"
+
 #include <GL/gl.h>
 #include <GL/glu.h>
 
 #include <cstdio>
 #include <initializer_list>
+#include <utility>
 
 namespace
 {
@@ -50,6 +53,7 @@ void efface()
     journalEnvois.clear();
     prochainNom = 1;
     textureLiee = 0;
+    oublieEtatGL();
 }
 void rendMuet(bool m)
 {
@@ -85,7 +89,148 @@ const std::vector<EnvoiTexture>& envois()
 {
     return journalEnvois;
 }
+
+std::vector<MorceauDessine> morceaux()
+{
+    // L'état qu'aurait OpenGL au fil du journal, depuis un contexte neuf.
+    std::vector<MorceauDessine> r;
+    bool texturage = false;
+    uint32_t lie = 0;
+    double couleur[4] = {1, 1, 1, 1};
+    double s = 0, t = 0;
+    double largeur = 1;
+    int facteur = 1, motif = 0xFFFF;
+    double tx = 0, ty = 0;
+    std::vector<std::pair<double, double>> pile;
+    bool modele = true;
+    unsigned mode = 0;
+    std::vector<SommetDessine> sommets;
+    std::vector<double> couleurs; // couleur au premier sommet de chaque quad
+    auto morceau = [&](unsigned m, const double* c) {
+        MorceauDessine d{m, texturage ? lie : 0, {c[0], c[1], c[2], c[3]}, largeur, facteur, motif,
+                         {}};
+        return d;
+    };
+    auto termine = [&] {
+        if (mode == GL_QUADS) {
+            for (size_t i = 0; i + 4 <= sommets.size(); i += 4) {
+                MorceauDessine d = morceau(GL_QUADS, &couleurs[i]);
+                d.sommets.assign(sommets.begin() + long(i), sommets.begin() + long(i) + 4);
+                r.push_back(std::move(d));
+            }
+        } else if (mode != 0) {
+            MorceauDessine d = morceau(mode, couleur);
+            d.sommets = sommets;
+            r.push_back(std::move(d));
+        }
+        mode = 0;
+    };
+    for (const AppelGL& a : journalAppels) {
+        const std::string& n = a.nom;
+        if (n == "glEnable" || n == "glDisable") {
+            if (a.args[0] == GL_TEXTURE_2D)
+                texturage = n == "glEnable";
+        } else if (n == "glBindTexture") {
+            lie = uint32_t(a.args[1]);
+        } else if (n == "glColor4f") {
+            for (int i = 0; i < 4; ++i)
+                couleur[i] = a.args[size_t(i)];
+        } else if (n == "glColor4ub" || n == "glColor4ubv") {
+            for (int i = 0; i < 4; ++i)
+                couleur[i] = a.args[size_t(i)] / 255.0;
+        } else if (n == "glTexCoord2f") {
+            s = a.args[0];
+            t = a.args[1];
+        } else if (n == "glLineWidth") {
+            largeur = a.args[0];
+        } else if (n == "glLineStipple") {
+            facteur = int(a.args[0]);
+            motif = int(a.args[1]);
+        } else if (n == "glMatrixMode") {
+            modele = a.args[0] == GL_MODELVIEW;
+        } else if (n == "glLoadIdentity" && modele) {
+            tx = ty = 0;
+        } else if ((n == "glTranslated" || n == "glTranslatef") && modele) {
+            tx += a.args[0];
+            ty += a.args[1];
+        } else if (n == "glPushMatrix" && modele) {
+            pile.push_back({tx, ty});
+        } else if (n == "glPopMatrix" && modele && !pile.empty()) {
+            tx = pile.back().first;
+            ty = pile.back().second;
+            pile.pop_back();
+        } else if (n == "glBegin") {
+            mode = unsigned(a.args[0]);
+            sommets.clear();
+            couleurs.clear();
+        } else if (n == "glVertex2i" || n == "glVertex2d" || n == "glVertex2f") {
+            if (mode == GL_QUADS && sommets.size() % 4 == 0)
+                couleurs.insert(couleurs.end(), couleur, couleur + 4);
+            sommets.push_back({a.args[0] + tx, a.args[1] + ty, s, t});
+        } else if (n == "glEnd") {
+            termine();
+        } else if (n == "glRecti") {
+            MorceauDessine d = morceau(GL_POLYGON, couleur);
+            const double x1 = a.args[0] + tx, y1 = a.args[1] + ty;
+            const double x2 = a.args[2] + tx, y2 = a.args[3] + ty;
+            d.sommets = {{x1, y1, s, t}, {x2, y1, s, t}, {x2, y2, s, t}, {x1, y2, s, t}};
+            r.push_back(std::move(d));
+        }
+    }
+    // Les quads du lot encore ouvert : sa fermeture les enverra tels quels.
+    if (mode == GL_QUADS)
+        termine();
+    return r;
+}
+
+std::string journalMorceaux()
+{
+    std::string j;
+    for (const MorceauDessine& m : morceaux())
+        j += m.texte() + "\n";
+    return j;
+}
 } // namespace enregistreur
+
+std::string MorceauDessine::texte() const
+{
+    char tampon[128];
+    std::string r = mode == GL_QUADS       ? "quad"
+                    : mode == GL_LINE_LOOP ? "boucle"
+                    : mode == GL_POLYGON   ? "rectangle"
+                                           : "mode " + std::to_string(mode);
+    std::snprintf(tampon, sizeof tampon, " tex %u rgba(%.9g, %.9g, %.9g, %.9g)", texture,
+                  couleur[0], couleur[1], couleur[2], couleur[3]);
+    r += tampon;
+    if (mode == GL_LINE_LOOP) {
+        std::snprintf(tampon, sizeof tampon, " trait %.9g %d %d", largeur, facteur, motif);
+        r += tampon;
+    }
+    for (const SommetDessine& v : sommets) {
+        std::snprintf(tampon, sizeof tampon, " (%.9g,%.9g : %.9g,%.9g)", v.x, v.y, v.s, v.t);
+        r += tampon;
+    }
+    return r;
+}
+
+bool MorceauDessine::operator==(const MorceauDessine& m) const
+{
+    if (mode != m.mode || texture != m.texture || sommets.size() != m.sommets.size())
+        return false;
+    for (int i = 0; i < 4; ++i)
+        if (couleur[i] != m.couleur[i])
+            return false;
+    if (mode == GL_LINE_LOOP && (largeur != m.largeur || facteur != m.facteur || motif != m.motif))
+        return false;
+    for (size_t i = 0; i < sommets.size(); ++i) {
+        const SommetDessine& a = sommets[i];
+        const SommetDessine& b = m.sommets[i];
+        // Les coordonnées de texture n'ont de sens que texturées.
+        if (a.x != b.x || a.y != b.y || (texture && (a.s != b.s || a.t != b.t)))
+            return false;
+    }
+    return true;
+}
 
 extern "C" {
 void glEnable(GLenum cap)

@@ -24,9 +24,31 @@ struct EnvoiTexture {
     std::vector<uint8_t> octets;
 };
 
+// Un morceau dessiné, rebâti du journal quel que soit le regroupement des appels : l'état
+// qu'il a trouvé (texture, couleur, trait) et ses sommets absolus, translation du repère
+// comprise, dans le repère d'OpenGL (y vers le haut).
+struct SommetDessine {
+    double x, y;
+    double s, t; // coordonnées de texture courantes
+};
+struct MorceauDessine {
+    unsigned mode;    // GL_QUADS (un quad), GL_LINE_LOOP, ou GL_POLYGON pour glRecti
+    uint32_t texture; // 0 quand le texturage est coupé
+    double couleur[4];
+    double largeur; // trait : épaisseur, facteur et motif du pointillé
+    int facteur;
+    int motif;
+    std::vector<SommetDessine> sommets;
+
+    // Forme lisible, par exemple "quad tex 9 rgba(1, 1, 1, 1) (0,758 : 0,1) ...".
+    std::string texte() const;
+    bool operator==(const MorceauDessine& m) const;
+};
+
 namespace enregistreur
 {
-// Oublie tout ce qui a été enregistré et remet le compteur de noms de textures à 1.
+// Oublie tout ce qui a été enregistré et remet le compteur de noms de textures à 1. Un journal
+// vierge est un contexte neuf : la boîte à outils oublie aussi l'état qu'elle croyait posé.
 void efface();
 // Muet, il ne garde plus rien (appels ni envois) et ne coûte presque plus rien : pour les
 // longues séances qui ne relisent pas le journal. Les noms de textures restent distribués.
@@ -39,4 +61,9 @@ std::string journal();
 // Tous les appels sous forme lisible.
 std::vector<std::string> textes();
 const std::vector<EnvoiTexture>& envois();
+// Les morceaux dessinés, dans l'ordre où OpenGL les trace, y compris les quads complets d'un
+// lot encore ouvert, que sa fermeture enverra tels quels.
+std::vector<MorceauDessine> morceaux();
+// Sous forme lisible, un par ligne, pour les messages d'échec.
+std::string journalMorceaux();
 } // namespace enregistreur

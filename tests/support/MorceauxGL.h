@@ -32,34 +32,28 @@ inline std::ostream& operator<<(std::ostream& o, const MorceauGL& m)
              << ")}";
 }
 
-// Les quads texturés du journal, dans l'ordre. La taille de texture qui convertit les
-// coordonnées en texels est lue dans le jeu d'après le nom lié.
+// Les quads texturés dessinés, dans l'ordre, rebâtis quel que soit leur regroupement en appels.
+// La taille de texture qui convertit les coordonnées en texels est lue dans le jeu d'après le
+// nom lié.
 inline std::vector<MorceauGL> morceauxDessines()
 {
     std::vector<MorceauGL> morceaux;
-    const std::vector<AppelGL>& a = enregistreur::appels();
-    int lie = 0;
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (a[i].nom == "glBindTexture")
-            lie = int(a[i].args[1]);
-        if (a[i].nom != "glBegin" || a[i].args[0] != GL_QUADS || i + 8 >= a.size())
+    for (const MorceauDessine& d : enregistreur::morceaux()) {
+        if (d.mode != GL_QUADS || d.texture == 0)
             continue;
         double L = 1, H = 1;
         for (const Texture& t : textures)
-            if (int(t.identifiant) == lie && t.largeurTexture > 0) {
+            if (t.identifiant == d.texture && t.largeurTexture > 0) {
                 L = t.largeurTexture;
                 H = t.hauteurTexture;
             }
         // Premier sommet : coin haut-gauche ; troisième : coin bas-droit.
-        const AppelGL& t1 = a[i + 1];
-        const AppelGL& v1 = a[i + 2];
-        const AppelGL& t3 = a[i + 5];
-        const AppelGL& v3 = a[i + 6];
+        const SommetDessine& a = d.sommets[0];
+        const SommetDessine& b = d.sommets[2];
         auto sx = [&](double s) { return int(std::lround(s * L)); };
         auto sy = [&](double t) { return int(std::lround((1 - t) * H)); };
-        morceaux.push_back({lie, sx(t1.args[0]), sy(t1.args[1]), sx(t3.args[0]), sy(t3.args[1]),
-                            int(v1.args[0]), HAUTEUR_ECRAN - int(v1.args[1]), int(v3.args[0]),
-                            HAUTEUR_ECRAN - int(v3.args[1])});
+        morceaux.push_back({int(d.texture), sx(a.s), sy(a.t), sx(b.s), sy(b.t), int(a.x),
+                            HAUTEUR_ECRAN - int(a.y), int(b.x), HAUTEUR_ECRAN - int(b.y)});
     }
     return morceaux;
 }

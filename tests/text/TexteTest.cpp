@@ -2,7 +2,9 @@
 // arrêts.
 #include "text/Texte.h"
 
+#include "render/LotGL.h"
 #include "render/PilesDessin.h"
+#include "render/Primitives.h"
 #include "text/Police.h"
 #include "text/StyleTexte.h"
 
@@ -101,10 +103,14 @@ class Texte : public ::testing::Test
         polices[0].nomTexture = TEXTURE_POLICE;
         for (int c = 33; c <= 144; ++c)
             polices[0].glyphes[c] = glypheEssai(c);
+        // La mise en page se lit dans le chemin de référence, où chaque ligne, même vide,
+        // translate le repère ; le chemin regroupé est comparé à lui morceau par morceau.
+        regroupementGL(false);
         enregistreur::efface();
     }
     void TearDown() override
     {
+        regroupementGL(true);
         videPilesDessin();
         polices[0] = Police{};
         remetStyleDeBase();
@@ -461,4 +467,39 @@ TEST_F(Texte, PasDeLigneDUneTailleExtremeSansDebordement)
     // Deux lignes hautes de INT_MAX : 2 * 0x80000002, soit 4 sur 16 bits.
     EXPECT_EQ(mesureTexte(MakeCoord(0, 0), "<taille='2147483647'>a<br>b").basDroite.y, 4);
     EXPECT_EQ(profondeurStyle, 0);
+}
+
+TEST_F(Texte, MemesMorceauxEnLotsQueParLaReference)
+{
+    const char* textes[] = {
+        "<b>ab</b> <i>cd</i> <u>e f</u> <barre>g</barre>",
+        "<taille='24'><b><i>ab</i></b> <u>c</u>",
+        "a<taille='13'>bc <u>d</u><taille='16'>ef",
+        "<taille='7'>aaaa bbbb cccc dddd eeee ffff",
+        "<taille='1'>abc<taille='31'>def",
+        "<centre>ab<br><align='droite'><couleur='rouge'>cd",
+        "aaa bbb ccc ddd eee fff ggg hhh iii",
+        "<taille='-16'>ab<br>cd",
+        "<taille='2000'>W<taille='99999999'>a",
+        "<taille='3000000'><u>a</u>",
+    };
+    const Rect decoupages[] = {PLEIN_ECRAN, MakeRect(0, 0, 45, 768), MakeRect(20, 25, 90, 60)};
+    for (const char* t : textes)
+        for (const Rect& d : decoupages) {
+            SCOPED_TRACE(t);
+            auto dessine = [&] {
+                empileDecoupage(d.hautGauche, d.basDroite);
+                afficheTexte(MakeCoord(3, 5), MakeCoord(120, 300), "%s", t);
+                depileDecoupage();
+            };
+            SetUp();
+            dessine();
+            const std::vector<MorceauDessine> attendu = enregistreur::morceaux();
+            regroupementGL(true);
+            enregistreur::efface();
+            dessine();
+            fermeLotGL();
+            EXPECT_EQ(enregistreur::morceaux(), attendu) << enregistreur::journalMorceaux();
+            regroupementGL(false);
+        }
 }

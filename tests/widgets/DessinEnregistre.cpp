@@ -22,15 +22,15 @@ const Texture* textureDeNom(uint32_t nom)
     return nullptr;
 }
 
-Coord texel(const Texture& t, const AppelGL& c)
+Coord texel(const Texture& t, const SommetDessine& v)
 {
-    return MakeCoord(int(std::lround(c.args[0] * t.largeurTexture)),
-                     int(std::lround((1 - c.args[1]) * t.hauteurTexture)));
+    return MakeCoord(int(std::lround(v.s * t.largeurTexture)),
+                     int(std::lround((1 - v.t) * t.hauteurTexture)));
 }
 
-Coord ecran(const AppelGL& c)
+Coord ecran(const SommetDessine& v)
 {
-    return MakeCoord(int(c.args[0]), HAUTEUR_ECRAN - int(c.args[1]));
+    return MakeCoord(int(v.x), HAUTEUR_ECRAN - int(v.y));
 }
 
 // Glyphes d'essai : les codes 33 à 144 rangés par seize, 16 texels l'un de l'autre, larges de 6.
@@ -41,10 +41,10 @@ Rect glypheEssai(int c)
     return MakeRect(x, y, x + 6, y + 17);
 }
 
-char codeGlyphe(const AppelGL& c)
+char codeGlyphe(const SommetDessine& v)
 {
-    int x = int(std::lround(c.args[0] * 256));
-    int y = int(std::lround((1 - c.args[1]) * 128));
+    int x = int(std::lround(v.s * 256));
+    int y = int(std::lround((1 - v.t) * 128));
     return char(33 + (y / 18) * 16 + x / 16);
 }
 } // namespace
@@ -65,31 +65,22 @@ bool operator==(const Piece& a, const Piece& b)
 
 DessinEnregistre::DessinEnregistre()
 {
-    const std::vector<AppelGL>& a = enregistreur::appels();
-    uint32_t lie = 0;
-    double tx = 0, ty = 0;
-    Couleur couleur{};
-    for (size_t i = 0; i < a.size(); ++i) {
-        const AppelGL& c = a[i];
-        if (c.nom == "glBindTexture") {
-            lie = uint32_t(c.args[1]);
-        } else if (c.nom == "glLoadIdentity") {
-            tx = ty = 0;
-        } else if (c.nom == "glTranslated") {
-            tx += c.args[0];
-            ty += c.args[1];
-        } else if (c.nom == "glColor4ubv") {
-            couleur = Couleur{uint8_t(c.args[0]), uint8_t(c.args[1]), uint8_t(c.args[2]),
-                              uint8_t(c.args[3])};
-        } else if (c.nom == "glBegin" && c.args[0] == GL_QUADS && i + 8 < a.size()) {
-            if (lie == essai::NOM_POLICE) {
-                glyphes.push_back({codeGlyphe(a[i + 1]), couleur, int(std::lround(tx)),
-                                   HAUTEUR_ECRAN - int(std::lround(ty))});
-            } else if (const Texture* t = textureDeNom(lie)) {
-                // Premier et troisième sommets : coins haut-gauche et bas-droit.
-                pieces.push_back({lie, Rect{ecran(a[i + 2]), ecran(a[i + 6])},
-                                  Rect{texel(*t, a[i + 1]), texel(*t, a[i + 5])}});
-            }
+    for (const MorceauDessine& m : enregistreur::morceaux()) {
+        if (m.mode != GL_QUADS)
+            continue;
+        const std::vector<SommetDessine>& v = m.sommets;
+        if (m.texture == essai::NOM_POLICE) {
+            // Le quad d'un glyphe part de la plume : quatrième sommet à sa gauche, premier
+            // sur le haut de la ligne.
+            const Couleur c{
+                uint8_t(std::lround(m.couleur[0] * 255)), uint8_t(std::lround(m.couleur[1] * 255)),
+                uint8_t(std::lround(m.couleur[2] * 255)), uint8_t(std::lround(m.couleur[3] * 255))};
+            glyphes.push_back({codeGlyphe(v[0]), c, int(std::lround(v[3].x)),
+                               HAUTEUR_ECRAN - int(std::lround(v[0].y))});
+        } else if (const Texture* t = textureDeNom(m.texture)) {
+            // Premier et troisième sommets : coins haut-gauche et bas-droit.
+            pieces.push_back({m.texture, Rect{ecran(v[0]), ecran(v[2])},
+                              Rect{texel(*t, v[0]), texel(*t, v[2])}});
         }
     }
 }

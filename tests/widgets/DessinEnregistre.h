@@ -19,11 +19,11 @@ struct Piece {
 };
 bool operator==(const Piece& a, const Piece& b);
 
-// Un glyphe : sa couleur et la translation du quad.
+// Un glyphe : sa couleur et le point de la plume où il part.
 struct GlypheVu {
     char code;
     Couleur couleur;
-    int x, y; // translation en coordonnées d'écran (y vers le bas)
+    int x, y; // haut de la ligne à la plume, en coordonnées d'écran (y vers le bas)
 };
 
 struct DessinEnregistre {
