@@ -33,7 +33,8 @@ bool affichageJoignable()
     Display* affichage = XOpenDisplay(nullptr);
     if (!affichage) {
         const char* nom = std::getenv("DISPLAY");
-        std::fprintf(stderr, "Wexo : aucun affichage joignable (DISPLAY=%s) : pas de fen\xC3\xAAtre\n",
+        std::fprintf(stderr,
+                     "Wexo : aucun affichage joignable (DISPLAY=%s) : pas de fen\xC3\xAAtre\n",
                      nom && *nom ? nom : "vide");
         return false;
     }
