@@ -1,17 +1,19 @@
-# Installation de la boîte à outils : en-têtes sous include/wexo, libwexo.a, paquet CMake
-# (find_package(wexo) donne wexo::wexo et wexo_fenetre_generee), wexo.pc pour pkg-config et,
-# s'il est construit, l'éditeur avec ses images dans share/wexo/Data.
+# Installation de la boîte à outils : en-têtes sous include/wexo, libwexo.a et
+# libwexo_application.a, paquet CMake (find_package(wexo) donne wexo::wexo, wexo::application et
+# wexo_fenetre_generee), wexo.pc pour pkg-config, les images dans share/wexo/Data et, s'il est
+# construit, l'éditeur.
 include(CMakePackageConfigHelpers)
 
 # L'arbre de src tel quel sous include/wexo : les inclusions des en-têtes s'y résolvent.
 install(FILES ${CMAKE_SOURCE_DIR}/src/Wexo.h ${CMAKE_SOURCE_DIR}/src/Fenetre1.h
+              ${CMAKE_SOURCE_DIR}/src/wexo/Application.h
         DESTINATION include/wexo)
 foreach(dossier ${WEXO_DOSSIERS_ENTETES})
     install(DIRECTORY ${CMAKE_SOURCE_DIR}/src/${dossier} DESTINATION include/wexo
             FILES_MATCHING PATTERN "*.h")
 endforeach()
 
-install(TARGETS wexo EXPORT wexoCibles ARCHIVE DESTINATION lib)
+install(TARGETS wexo wexo_application EXPORT wexoCibles ARCHIVE DESTINATION lib)
 install(EXPORT wexoCibles NAMESPACE wexo:: FILE wexoCibles.cmake DESTINATION lib/cmake/wexo)
 configure_package_config_file(${CMAKE_SOURCE_DIR}/cmake/wexoConfig.cmake.in
     ${CMAKE_BINARY_DIR}/paquet/wexoConfig.cmake INSTALL_DESTINATION lib/cmake/wexo)

@@ -7,6 +7,7 @@ endif()
 
 set(WEXO_DOSSIER_REFERENCE ${CMAKE_BINARY_DIR}/doc)
 set(WEXO_ENTREES_REFERENCE "${CMAKE_SOURCE_DIR}/src/Wexo.h ${CMAKE_SOURCE_DIR}/src/Fenetre1.h")
+string(APPEND WEXO_ENTREES_REFERENCE " ${CMAKE_SOURCE_DIR}/src/wexo/Application.h")
 foreach(dossier ${WEXO_DOSSIERS_ENTETES})
     string(APPEND WEXO_ENTREES_REFERENCE " ${CMAKE_SOURCE_DIR}/src/${dossier}")
 endforeach()

@@ -1,4 +1,5 @@
-// Wexo.h : en-tête unique de la boîte à outils, celui qu'inclut le code qui l'emploie.
+/// @file
+/// Wexo.h : en-tête unique de la boîte à outils, celui qu'inclut le code qui l'emploie.
 #pragma once
 
 #include "containers/CContainer.h"

@@ -2,7 +2,7 @@
 // et positions de souris soient à jour quand la touche ou le bouton arrive.
 #include "app/Entrees.h"
 
-#include "app/Application.h"
+#include "app/Boucle.h"
 #include "containers/CContainer.h"
 
 namespace

@@ -1,5 +1,8 @@
-// FinParSignal : gestionnaire des signaux de fin, qui ne fait que noter la demande.
+// FinParSignal : gestionnaire des signaux de fin, qui ne fait que noter la demande, et son
+// exécution au tour d'inactivité.
 #include "app/FinParSignal.h"
+
+#include "app/Application.h"
 
 #include <csignal>
 
@@ -17,6 +20,17 @@ void noteSignal(int numero)
 {
     signalRecu = numero;
 }
+
+// Un signal reçu depuis le tour précédent : la même sortie qu'Échap, mise en page sauvée.
+bool executeFinDemandee()
+{
+    const int numero = prendSignalDeFin();
+    if (!numero)
+        return false;
+    sauveMiseEnPage(nomSignal(numero));
+    quitte();
+    return true;
+}
 } // namespace
 
 void installeFinParSignal()
@@ -32,6 +46,7 @@ void installeFinParSignal()
         if (anciennes[i].sa_handler != SIG_IGN)
             sigaction(SIGNAUX_DE_FIN[i], &action, nullptr);
     }
+    finAuTour = executeFinDemandee;
     installe = true;
 }
 
@@ -41,6 +56,8 @@ void retireFinParSignal()
         return;
     for (int i = 0; i < NOMBRE_SIGNAUX; ++i)
         sigaction(SIGNAUX_DE_FIN[i], &anciennes[i], nullptr);
+    if (finAuTour == executeFinDemandee)
+        finAuTour = nullptr;
     installe = false;
 }
 

@@ -1,5 +1,5 @@
 // Plateforme : les services d'affichage que fournit GLUT, appelés par pointeurs pour que les
-// tests les remplacent.
+// tests les remplacent ; communs à l'éditeur et à lanceApplication.
 #pragma once
 
 struct Plateforme {
@@ -15,10 +15,12 @@ struct Plateforme {
     void (*boiteMessage)(const char* titre, const char* texte, bool avecAnnuler);
     // Fin du processus par la sortie normale, destructeurs statiques compris.
     void (*termine)(int code);
+    // Fait rendre la main à la boucle d'événements à la fin du tour en cours.
+    void (*arreteBoucle)();
 };
 
 // Sans affichage par défaut : temps nul, appels sans effet, termine par std::exit.
-// main.cpp installe la version GLUT.
+// installePlateformeGLUT pose la version GLUT.
 extern Plateforme plateforme;
 
 // Remet les services par défaut.

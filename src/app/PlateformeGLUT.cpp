@@ -1,16 +1,12 @@
-// PlateformeGLUT : horloge, demande d'image, échange des tampons et sortie du mode jeu par GLUT ;
-// la mise en page sauvée quand la connexion au serveur X se rompt.
+// PlateformeGLUT : horloge, demande d'image, échange des tampons, sortie du mode jeu et arrêt de
+// la boucle par GLUT ; ouverture de l'écran et inscription des rappels dans la boucle.
 #include "app/PlateformeGLUT.h"
 
-#include "app/Application.h"
+#include "app/Boucle.h"
 #include "app/Entrees.h"
 #include "app/Plateforme.h"
 
 #include <GL/freeglut.h>
-#include <X11/Xlib.h>
-
-#include <cstdio>
-#include <cstdlib>
 
 static_assert(BOUTON_GAUCHE == GLUT_LEFT_BUTTON && BOUTON_MILIEU == GLUT_MIDDLE_BUTTON &&
                   BOUTON_DROIT == GLUT_RIGHT_BUTTON,
@@ -35,9 +31,10 @@ void echangeTamponsGLUT()
 }
 
 // La fenêtre du mode jeu détruite, GLUT détruit le contexte avec elle et rend clavier et souris.
+// Sans effet une fois GLUT défait, ce que fait la fin de sa boucle.
 void quitteModeJeu()
 {
-    if (!glutGameModeGet(GLUT_GAME_MODE_ACTIVE))
+    if (!glutGet(GLUT_INIT_STATE) || !glutGameModeGet(GLUT_GAME_MODE_ACTIVE))
         return;
     glutLeaveGameMode();
     // GLUT ne détruit la fenêtre qu'au tour de boucle suivant (ses rappels sont déjà retirés),
@@ -47,23 +44,64 @@ void quitteModeJeu()
     glutMainLoopEvent();
 }
 
-// Serveur X tué ou session fermée : Xlib terminerait le processus au retour. L'arbre se détruit
-// sans un appel d'affichage, donc sans repasser par ici, et écrit la mise en page avant la fin.
-int connexionPerdue(Display*)
+void arreteBoucleGLUT()
 {
-    std::fprintf(stderr, "Connexion au serveur X perdue.\n");
-    sauveMiseEnPage("Affichage perdu");
-    // Ni destructeurs statiques ni fonctions de fin : la bibliothèque d'affichage y parlerait
-    // encore au serveur disparu.
-    std::_Exit(1);
+    glutLeaveMainLoop();
 }
 } // namespace
 
 void installePlateformeGLUT()
 {
-    XSetIOErrorHandler(connexionPerdue);
     plateforme.temps = tempsGLUT;
     plateforme.demandeAffichage = demandeAffichageGLUT;
     plateforme.echangeTampons = echangeTamponsGLUT;
     plateforme.libereAffichage = quitteModeJeu;
+    plateforme.arreteBoucle = arreteBoucleGLUT;
+    // Fenêtre fermée par le gestionnaire de fenêtres : la boucle rend la main au lieu de
+    // terminer le processus.
+    glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_CONTINUE_EXECUTION);
+}
+
+bool ouvreModeJeu()
+{
+    glutInitDisplayMode(GLUT_DOUBLE | GLUT_RGBA);
+    glutGameModeString("1024x768:32");
+    if (!glutGameModeGet(GLUT_GAME_MODE_POSSIBLE))
+        return false;
+    // Le mode peut être annoncé possible et refusé au changement : même réponse.
+    if (!glutEnterGameMode())
+        return false;
+    glutSetCursor(GLUT_CURSOR_NONE);
+    return true;
+}
+
+bool ouvreFenetre(const char* titre)
+{
+    glutInitDisplayMode(GLUT_DOUBLE | GLUT_RGBA);
+    glutInitWindowSize(1024, 768);
+    if (glutCreateWindow(titre) <= 0)
+        return false;
+    glutSetCursor(GLUT_CURSOR_NONE);
+    return true;
+}
+
+void fermeGLUT()
+{
+    if (!glutGet(GLUT_INIT_STATE))
+        return;
+    if (glutGameModeGet(GLUT_GAME_MODE_ACTIVE))
+        glutLeaveGameMode();
+    glutExit();
+}
+
+void tourneBoucle()
+{
+    glutDisplayFunc(affichage);
+    glutKeyboardFunc(clavier);
+    glutSpecialFunc(toucheSpecialeAppuyee);
+    glutMouseFunc(boutonSouris);
+    glutMotionFunc(mouvementSouris);
+    glutPassiveMotionFunc(mouvementSouris);
+    glutIdleFunc(inactivite);
+    glutMainLoop();
 }

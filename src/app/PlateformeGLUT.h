@@ -1,8 +1,22 @@
-// PlateformeGLUT : installation des services GLUT et de la boîte de message SDL dans plateforme.
+// PlateformeGLUT : les services GLUT de plateforme, l'ouverture de l'écran de 1024 x 768 et
+// les rappels de la boucle, communs à l'éditeur et à lanceApplication.
 #pragma once
 
 // La boîte de message seule : utilisable avant glutInit.
 void installeBoiteMessage();
-// Horloge, affichage et mode jeu de GLUT, et la sauvegarde quand la connexion au serveur X se
-// rompt ; après glutInit.
+// Horloge, affichage, sortie du mode jeu et arrêt de la boucle par GLUT ; après glutInit.
 void installePlateformeGLUT();
+
+// Tampon double RGBA, puis le mode jeu "1024x768:32" et le curseur du système caché ; false
+// quand le mode est impossible ou refusé au changement.
+bool ouvreModeJeu();
+// Tampon double RGBA, puis une fenêtre de premier niveau de 1024 x 768 nommée titre, curseur du
+// système caché ; false quand elle ne peut pas s'ouvrir.
+bool ouvreFenetre(const char* titre);
+// Quitte le mode jeu s'il est actif, détruit les fenêtres et rend GLUT à son état d'avant
+// glutInit ; pour un démarrage qui échoue après l'ouverture.
+void fermeGLUT();
+
+// Inscrit les rappels d'affichage, de clavier, de souris et d'inactivité, puis tourne la boucle
+// de GLUT jusqu'à arreteBoucle ou la fermeture de la dernière fenêtre.
+void tourneBoucle();

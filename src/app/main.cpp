@@ -1,11 +1,12 @@
-// main : point d'entrée de l'éditeur, mode jeu GLUT, rappels et boucle principale.
+// main : point d'entrée de l'éditeur : le mode jeu, la boucle commune avec lanceApplication, et
+// la mise en page sauvée quand GLUT ou la connexion au serveur X lâchent.
 #include "app/Application.h"
-#include "app/Entrees.h"
 #include "app/FinParSignal.h"
 #include "app/MessageErreur.h"
 #include "app/PlateformeGLUT.h"
 
 #include <GL/freeglut.h>
+#include <X11/Xlib.h>
 
 #include <cstdarg>
 #include <cstdio>
@@ -26,6 +27,17 @@ void erreurGLUT(const char* format, va_list arguments)
     // GLUT n'est pas en état de se défaire lui-même après une telle erreur.
     std::exit(1);
 }
+
+// Serveur X tué ou session fermée : Xlib terminerait le processus au retour. L'arbre se détruit
+// sans un appel d'affichage, donc sans repasser par ici, et écrit la mise en page avant la fin.
+int connexionPerdue(Display*)
+{
+    std::fprintf(stderr, "Connexion au serveur X perdue.\n");
+    sauveMiseEnPage("Affichage perdu");
+    // Ni destructeurs statiques ni fonctions de fin : la bibliothèque d'affichage y parlerait
+    // encore au serveur disparu.
+    std::_Exit(1);
+}
 } // namespace
 
 int main(int argc, char** argv)
@@ -33,36 +45,21 @@ int main(int argc, char** argv)
     glutInitErrorFunc(erreurGLUT);
     glutInit(&argc, argv);
     installePlateformeGLUT();
+    XSetIOErrorHandler(connexionPerdue);
     installeBoiteMessage();
 
-    glutInitDisplayMode(GLUT_DOUBLE | GLUT_RGBA);
-    glutGameModeString("1024x768:32");
-    if (!glutGameModeGet(GLUT_GAME_MODE_POSSIBLE)) {
+    if (!ouvreModeJeu()) {
         afficheErreur(true);
         return 0;
     }
-    // Le mode peut être annoncé possible et refusé au changement : même réponse.
-    if (!glutEnterGameMode()) {
-        afficheErreur(true);
-        return 0;
-    }
-    glutSetCursor(GLUT_CURSOR_NONE);
-
     if (!demarre()) {
         afficheErreur(false);
         return 0;
     }
-
-    glutDisplayFunc(affichage);
-    glutKeyboardFunc(clavier);
-    glutSpecialFunc(toucheSpecialeAppuyee);
-    glutMouseFunc(boutonSouris);
-    glutMotionFunc(mouvementSouris);
-    glutPassiveMotionFunc(mouvementSouris);
-    glutIdleFunc(inactivite);
     // Le tour d'inactivité exécute les demandes de fin qu'ils notent.
     installeFinParSignal();
-    glutMainLoop();
+    tourneBoucle();
+    // La fenêtre du mode jeu fermée du dehors : la même fin qu'Échap.
     quitte();
     return 0;
 }

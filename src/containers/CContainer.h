@@ -1,45 +1,51 @@
-// CContainer : objet qui possède des enfants, rangés du premier plan vers l'arrière, leur
-// transmet la souris et les dessine dans sa zone client sous un cadre habillé.
+/// @file
+/// CContainer : objet qui possède des enfants, rangés du premier plan vers l'arrière, leur
+/// transmet la souris et les dessine dans sa zone client sous un cadre habillé.
 #pragma once
 
 #include "render/SkinContainer.h"
 #include "widgets/CObjetGDI.h"
 
+/// L'objet qui possède d'autres objets : il les détruit avec lui, leur transmet la souris et
+/// les dessine, de l'arrière vers le premier plan, dans sa zone client.
 class CContainer : public CObjetGDI
 {
   public:
-    SkinContainer skin;           // copie de la ligne choisie
-    CObjetGDI* capture = nullptr; // l'enfant qui tient l'appui en cours
-    Liste<CObjetGDI*> enfants;    // tete : premier plan ; queue : arrière-plan
-    uint16_t boutonCapture = 0;   // bouton du dernier appui traité : 0 gauche, 1 droit
-    bool modal = false;           // au premier plan, il est seul à recevoir la souris
+    SkinContainer skin;           ///< copie de la ligne choisie
+    CObjetGDI* capture = nullptr; ///< l'enfant qui tient l'appui en cours
+    Liste<CObjetGDI*> enfants;    ///< tete : premier plan ; queue : arrière-plan
+    uint16_t boutonCapture = 0;   ///< bouton du dernier appui traité : 0 gauche, 1 droit
+    bool modal = false;           ///< au premier plan, il est seul à recevoir la souris
 
-    // indiceSkin : une ligne de skinsContainer, ou -1 pour la ligne par défaut.
+    /// indiceSkin : une ligne de skinsContainer, ou -1 pour la ligne par défaut.
     explicit CContainer(int indiceSkin);
-    // Détruit chaque enfant, du premier plan vers l'arrière, avant la partie de base.
+    /// Détruit chaque enfant, du premier plan vers l'arrière, avant la partie de base.
     ~CContainer() override;
 
-    // Ajoute au premier plan et devient le parent de l'objet ; une fenêtre est centrée et
-    // la capture oubliée.
+    /// Ajoute au premier plan et devient le parent de l'objet ; une fenêtre est centrée et
+    /// la capture oubliée.
     void ajouteObjetGDI(CObjetGDI* objet);
-    // Ajoute à l'arrière-plan, sans rien changer à la capture.
+    /// Ajoute à l'arrière-plan, sans rien changer à la capture.
     void ajouteObjetGDIDerriere(CObjetGDI* objet);
-    // Retire l'objet de la liste sans le détruire.
+    /// Retire l'objet de la liste sans le détruire.
     void retireObjetGDI(CObjetGDI* objet);
 
-    // Retient l'enfant qui tient l'appui ; une fenêtre passe au premier plan. Vrai quand
-    // une fenêtre vient d'être montée devant les autres.
+    /// Retient l'enfant qui tient l'appui ; une fenêtre passe au premier plan. Vrai quand
+    /// une fenêtre vient d'être montée devant les autres.
     bool setCapture(CObjetGDI* enfant);
-    // L'enfant sous la souris, ou nul ; le souris des enfants doit être à jour.
+    /// L'enfant sous la souris, ou nul ; le souris des enfants doit être à jour.
     CObjetGDI* objetSousSouris();
-    // La zone client, en coordonnées client : (0,0) jusqu'à la taille moins les marges.
+    /// La zone client, en coordonnées client : (0,0) jusqu'à la taille moins les marges.
     Rect zoneClient();
 
-    // Touches : rien par défaut ; le conteneur ne les transmet pas à ses enfants.
+    /// Touches : rien par défaut ; le conteneur ne les transmet pas à ses enfants.
+    ///@{
     virtual void toucheClavier(int touche);
     virtual void toucheSpeciale(int touche);
+    ///@}
 
-    // Gestionnaires inscrits par le constructeur sur les listes du conteneur.
+    /// Gestionnaires inscrits par le constructeur sur les listes du conteneur.
+    ///@{
     void appuiGauche(CObjetGDI* emetteur);
     void appuiDroit(CObjetGDI* emetteur);
     void clicGauche(CObjetGDI* emetteur);
@@ -48,6 +54,7 @@ class CContainer : public CObjetGDI
     void relacheDroitDehors(CObjetGDI* emetteur);
     void miseAJour(CObjetGDI* emetteur);
     void dessine(CObjetGDI* emetteur);
+    ///@}
 
   private:
     void appui(uint16_t bouton, TypeEvenement appui);

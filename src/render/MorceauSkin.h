@@ -1,35 +1,41 @@
-// MorceauSkin : un morceau d'habillage posé dans un rectangle, étiré ou répété et coupé à son
-// bord, et les bords et le centre d'un cadre découpé en neuf.
+/// @file
+/// MorceauSkin : un morceau d'habillage posé dans un rectangle, étiré ou répété et coupé à son
+/// bord, et les bords et le centre d'un cadre découpé en neuf.
 #pragma once
 
 #include "render/Coord.h"
 
-// Les sens dans lesquels un morceau s'allonge pour couvrir sa destination.
+/// Les sens dans lesquels un morceau s'allonge pour couvrir sa destination.
 enum SensMorceau { EN_LARGEUR = 1, EN_HAUTEUR = 2, EN_LARGEUR_ET_HAUTEUR = 3 };
 
+/// Un morceau d'habillage : une tuile de la texture et le rectangle qu'elle couvre.
 struct MorceauSkin {
-    Coord tuileHautGauche; // texels d'une tuile, coin bas-droit exclu
+    /// Texels d'une tuile, coin bas-droit exclu.
+    ///@{
+    Coord tuileHautGauche;
     Coord tuileBasDroite;
-    Rect destination; // rectangle local couvert
-    int sens;         // SensMorceau
+    ///@}
+    Rect destination; ///< rectangle local couvert
+    int sens;         ///< SensMorceau
 };
 
-// Couvre la destination de chaque morceau avec la texture donnée.
-// Étiré, le morceau perd la première et la dernière colonne (ou ligne) de sa tuile dans chaque
-// sens où il s'allonge : le filtrage linéaire n'y mêle pas les texels des morceaux voisins.
-// Répété, la tuile est posée à sa taille naturelle depuis le coin haut-gauche, de sa taille en
-// pas, et la dernière est coupée au bord de la destination. Plusieurs morceaux répétés sont posés
-// tuile à tuile, tour à tour, rangée après rangée.
-// Une tuile sans largeur ou sans hauteur dans un sens où elle s'allonge ne peut se répéter : tout
-// l'appel est alors étiré. Une destination vide ou retournée ne dessine rien.
+/// Couvre la destination de chaque morceau avec la texture donnée.
+/// Étiré, le morceau perd la première et la dernière colonne (ou ligne) de sa tuile dans chaque
+/// sens où il s'allonge : le filtrage linéaire n'y mêle pas les texels des morceaux voisins.
+/// Répété, la tuile est posée à sa taille naturelle depuis le coin haut-gauche, de sa taille en
+/// pas, et la dernière est coupée au bord de la destination. Plusieurs morceaux répétés sont posés
+/// tuile à tuile, tour à tour, rangée après rangée.
+/// Une tuile sans largeur ou sans hauteur dans un sens où elle s'allonge ne peut se répéter : tout
+/// l'appel est alors étiré. Une destination vide ou retournée ne dessine rien.
 void dessineMorceaux(int texture, const MorceauSkin* morceaux, int nombre, bool etire);
 
+/// Un seul morceau, comme dessineMorceaux.
 inline void dessineMorceau(int texture, const MorceauSkin& morceau, bool etire)
 {
     dessineMorceaux(texture, &morceau, 1, etire);
 }
 
-// Les quatre bords et le centre d'un cadre découpé aux colonnes x[0..3] et aux lignes y[0..3],
-// posés sur le rectangle (0,0)-(W,H) ; les coins restent à l'appelant. Haut et bas sont posés
-// ensemble, puis gauche et droite, puis le centre.
+/// Les quatre bords et le centre d'un cadre découpé aux colonnes x[0..3] et aux lignes y[0..3],
+/// posés sur le rectangle (0,0)-(W,H) ; les coins restent à l'appelant. Haut et bas sont posés
+/// ensemble, puis gauche et droite, puis le centre.
 void dessineBordsEtCentre(int texture, const int x[4], const int y[4], int W, int H, bool etire);

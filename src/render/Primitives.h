@@ -1,4 +1,5 @@
-// Les six primitives de dessin : deux copies de texels et quatre primitives de couleur unie.
+/// @file
+/// Les six primitives de dessin : deux copies de texels et quatre primitives de couleur unie.
 #pragma once
 
 #include "render/Coord.h"
@@ -6,30 +7,30 @@
 
 #include <cstdint>
 
-// Projection de l'écran 1024 x 768 (y vers le haut pour OpenGL), mélange alpha et pointillés :
-// l'état que les primitives supposent, posé une fois après la création du contexte.
+/// Projection de l'écran 1024 x 768 (y vers le haut pour OpenGL), mélange alpha et pointillés :
+/// l'état que les primitives supposent, posé une fois après la création du contexte.
 void prepareEtatGL();
 
-// Les primitives regroupent leurs quads et ne coupent le texturage que lorsqu'un dessin le
-// demande. Avant tout appel OpenGL direct (dans un gestionnaire de dessin, avant l'échange des
-// tampons), fermeLotGL termine le lot ouvert et rend l'état d'origine : texturage coupé, aucune
-// paire glBegin/glEnd ouverte ; la texture liée peut alors être changée librement. Le conteneur
-// racine l'appelle à la fin de son dessin.
+/// Les primitives regroupent leurs quads et ne coupent le texturage que lorsqu'un dessin le
+/// demande. Avant tout appel OpenGL direct (dans un gestionnaire de dessin, avant l'échange des
+/// tampons), fermeLotGL termine le lot ouvert et rend l'état d'origine : texturage coupé, aucune
+/// paire glBegin/glEnd ouverte ; la texture liée peut alors être changée librement. Le conteneur
+/// racine l'appelle à la fin de son dessin.
 void fermeLotGL();
 
 // Toutes travaillent en coordonnées locales sous l'origine et le découpage courants.
 
-// Copie le rectangle de texels source (coin bas-droit exclu) étiré sur la destination.
+/// Copie le rectangle de texels source (coin bas-droit exclu) étiré sur la destination.
 void dessineImageEtiree(int texture, Coord hautGauche, Coord basDroite, Coord sourceHautGauche,
                         Coord sourceBasDroite);
-// Copie le rectangle de texels à sa taille naturelle.
+/// Copie le rectangle de texels à sa taille naturelle.
 void dessineImage(int texture, Coord position, Coord sourceHautGauche, Coord sourceBasDroite);
-// Un carré d'environ taille pixels centré sur centre ; sauté hors du découpage.
+/// Un carré d'environ taille pixels centré sur centre ; sauté hors du découpage.
 void dessinePoint(Coord centre, Couleur couleur, float taille);
-// Un segment, jamais découpé.
+/// Un segment, jamais découpé.
 void dessineLigne(Coord a, Coord b, Couleur couleur, float epaisseur, uint16_t motif, int facteur);
-// Le contour entier d'un rectangle qui touche le découpage.
+/// Le contour entier d'un rectangle qui touche le découpage.
 void dessineCadre(Coord hautGauche, Coord basDroite, Couleur couleur, float epaisseur,
                   uint16_t motif, int facteur);
-// Un rectangle plein, coupé au découpage.
+/// Un rectangle plein, coupé au découpage.
 void remplitRectangle(Coord hautGauche, Coord basDroite, Couleur couleur);

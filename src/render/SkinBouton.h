@@ -1,5 +1,6 @@
-// SkinBouton : découpe d'un bouton dans sa texture, ses décalages et sa légende, et la table
-// constante de ses lignes.
+/// @file
+/// SkinBouton : découpe d'un bouton dans sa texture, ses décalages et sa légende, et la table
+/// constante de ses lignes.
 #pragma once
 
 #include "render/Coord.h"
@@ -9,28 +10,36 @@
 
 #include <cstdint>
 
+/// Une ligne d'habillage de bouton, copiée dans chaque bouton à sa construction.
 struct SkinBouton {
-    int32_t texture;
-    bool tailleFixe;      // le bouton a toujours la taille de l'image
-    bool largeurVariable; // hauteur fixe, largeur libre (quand tailleFixe est faux)
-    int32_t decoupeX[4];  // colonnes x0..x3
-    int32_t decoupeY[4];  // lignes y0..y3 ; y1 et y2 ne servent qu'au cadre
-    bool etire;           // étirer (vrai) ou répéter (faux) le milieu
-    Coord decalageSurvol; // décalage des texels sous la souris
-    Coord decalageAppui;  // décalage des texels enfoncé
-    Coord enfoncement;    // déplacement du dessin enfoncé
+    int32_t texture;      ///< indice dans textures, -1 : rien à dessiner
+    bool tailleFixe;      ///< le bouton a toujours la taille de l'image
+    bool largeurVariable; ///< hauteur fixe, largeur libre (quand tailleFixe est faux)
+    int32_t decoupeX[4];  ///< colonnes x0..x3
+    int32_t decoupeY[4];  ///< lignes y0..y3 ; y1 et y2 ne servent qu'au cadre
+    bool etire;           ///< étirer (vrai) ou répéter (faux) le milieu
+    Coord decalageSurvol; ///< décalage des texels sous la souris
+    Coord decalageAppui;  ///< décalage des texels enfoncé
+    Coord enfoncement;    ///< déplacement du dessin enfoncé
+    /// Couleur de la légende au repos, sous la souris et enfoncé.
+    ///@{
     Couleur couleurTexte;
     Couleur couleurTexteSurvol;
     Couleur couleurTexteAppui;
-    Coord margeTexteHautGauche; // (-1,-1) avec l'autre marge : pas de légende
+    ///@}
+    /// Retraits de la légende dans le bouton ; (-1,-1) aux deux : pas de légende.
+    ///@{
+    Coord margeTexteHautGauche;
     Coord margeTexteBasDroite;
+    ///@}
 };
 
+/// Lignes de skinsBouton.
 const int NOMBRE_SKINS_BOUTON = 9;
-// La barre de largeur variable de l'éditeur, nommée ainsi dans le source généré.
+/// La barre de largeur variable de l'éditeur, nommée ainsi dans le source généré.
 const int BOUTON_SKIN_ROND_VARIABLE = 1;
 
-// Table constante dès la compilation : lisible par tout code de lancement.
+/// Table constante dès la compilation : lisible par tout code de lancement.
 // clang-format off
 inline constexpr SkinBouton skinsBouton[NOMBRE_SKINS_BOUTON] = {
     // Le gros bouton rond, sans légende.
@@ -58,13 +67,13 @@ inline constexpr SkinBouton skinsBouton[NOMBRE_SKINS_BOUTON] = {
      {93, 62}, {93, 62}, {2, 3}, {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}, {-1, -1}, {-1, -1}},
 };
 
-// La ligne vide : ni texture, ni taille, ni légende.
+/// La ligne vide : ni texture, ni taille, ni légende.
 inline constexpr SkinBouton skinBoutonVide =
     {-1, true, true, {0, 0, 0, 0}, {0, 0, 0, 0}, false, {0, 0}, {0, 0}, {0, 0},
      {0, 0, 0, 0}, {0, 0, 0, 0}, {0, 0, 0, 0}, {-1, -1}, {-1, -1}};
 // clang-format on
 
-// La ligne d'indice donné ; hors de la table, la ligne vide.
+/// La ligne d'indice donné ; hors de la table, la ligne vide.
 constexpr const SkinBouton& skinBouton(int indice)
 {
     return ligneSkin(skinsBouton, indice, skinBoutonVide);

@@ -1,5 +1,6 @@
-// SkinContainer : découpe en neuf morceaux du cadre d'un conteneur, et la table constante de ses
-// lignes.
+/// @file
+/// SkinContainer : découpe en neuf morceaux du cadre d'un conteneur, et la table constante de ses
+/// lignes.
 #pragma once
 
 #include "render/Couleur.h"
@@ -8,27 +9,35 @@
 
 #include <cstdint>
 
+/// Une ligne d'habillage de conteneur, copiée dans chaque conteneur à sa construction.
 struct SkinContainer {
-    int32_t texture;      // -1 : aucun cadre
-    Couleur couleurTexte; // couleur par défaut du texte des enfants
-    int32_t decoupeX[4];  // colonnes x0..x3 du cadre dans la texture
-    int32_t decoupeY[4];  // lignes y0..y3
-    bool etire;           // étirer (vrai) ou répéter (faux) bords et centre
-    int16_t margeGauche;  // retraits de la zone client
+    int32_t texture;      ///< -1 : aucun cadre
+    Couleur couleurTexte; ///< couleur par défaut du texte des enfants
+    int32_t decoupeX[4];  ///< colonnes x0..x3 du cadre dans la texture
+    int32_t decoupeY[4];  ///< lignes y0..y3
+    bool etire;           ///< étirer (vrai) ou répéter (faux) bords et centre
+    /// Retraits de la zone client depuis chaque bord.
+    ///@{
+    int16_t margeGauche;
     int16_t margeHaut;
     int16_t margeDroite;
     int16_t margeBas;
-    int16_t debordGauche; // débords d'une fenêtre plein écran
+    ///@}
+    /// Débords d'une fenêtre plein écran au-delà de chaque bord de l'écran.
+    ///@{
+    int16_t debordGauche;
     int16_t debordHaut;
     int16_t debordDroite;
     int16_t debordBas;
+    ///@}
 };
 
+/// Lignes de skinsContainer.
 const int NOMBRE_SKINS_CONTAINER = 3;
-// La ligne de la fenêtre beige de l'éditeur, nommée ainsi dans le source généré.
+/// La ligne de la fenêtre beige de l'éditeur, nommée ainsi dans le source généré.
 const int CONTAINER_SKIN_BEIGE = 1;
 
-// Tables constantes dès la compilation : lisibles par tout code de lancement.
+/// Tables constantes dès la compilation : lisibles par tout code de lancement.
 // clang-format off
 inline constexpr SkinContainer skinsContainer[NOMBRE_SKINS_CONTAINER] = {
     // Le panneau sombre du choix des objets.
@@ -42,14 +51,14 @@ inline constexpr SkinContainer skinsContainer[NOMBRE_SKINS_CONTAINER] = {
      34, 4, 36, 6, 31, 0, 32, 2},
 };
 
-// La ligne par défaut, choisie par l'indice -1 : ni cadre ni marge. C'est aussi la ligne vide
-// de la table.
+/// La ligne par défaut, choisie par l'indice -1 : ni cadre ni marge. C'est aussi la ligne vide
+/// de la table.
 inline constexpr SkinContainer skinContainerDefaut =
     {-1, {255, 255, 255, 255}, {0, 0, 0, 0}, {0, 0, 0, 0}, true,
      0, 0, 0, 0, 0, 0, 0, 0};
 // clang-format on
 
-// La ligne d'indice donné ; -1 et tout indice hors table donnent la ligne par défaut.
+/// La ligne d'indice donné ; -1 et tout indice hors table donnent la ligne par défaut.
 constexpr const SkinContainer& skinContainer(int indice)
 {
     return ligneSkin(skinsContainer, indice, skinContainerDefaut);

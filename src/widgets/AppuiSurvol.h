@@ -1,37 +1,42 @@
-// AppuiSurvol : l'appui et le survol que partagent le bouton et la case à cocher.
+/// @file
+/// AppuiSurvol : l'appui et le survol que partagent le bouton et la case à cocher.
 #pragma once
 
 #include "widgets/CObjetGDI.h"
 
-// Tient les deux drapeaux de son objet, qui restent des champs de l'objet, et les seules règles
-// qui les changent. L'objet garde ses propres gestionnaires et les fait suivre ici.
+/// Tient les deux drapeaux de son objet, qui restent des champs de l'objet, et les seules règles
+/// qui les changent. L'objet garde ses propres gestionnaires et les fait suivre ici.
 class AppuiSurvol
 {
   public:
+    /// Les drapeaux appuye et survole de objet, que ses gestionnaires feront suivre ici.
     AppuiSurvol(const CObjetGDI& objet, bool& appuye, bool& survole);
     AppuiSurvol(const AppuiSurvol&) = delete;
     AppuiSurvol& operator=(const AppuiSurvol&) = delete;
 
-    // Appui gauche, ou retour sur l'objet bouton tenu : enfoncé. Un appui tenu par le bouton
-    // droit ne l'enfonce pas, faute de quoi son relâchement, qui n'est pas un clic gauche, le
-    // laisserait enfoncé.
+    /// Appui gauche, ou retour sur l'objet bouton tenu : enfoncé. Un appui tenu par le bouton
+    /// droit ne l'enfonce pas, faute de quoi son relâchement, qui n'est pas un clic gauche, le
+    /// laisserait enfoncé.
     void appuie();
+    /// L'appui part hors de l'objet : plus enfoncé.
     void relache();
+    /// La souris est sur l'objet.
     void survol();
+    /// Au début de chaque mise à jour : plus survolé, jusqu'au survol qui suit.
     void finSurvol();
 
-    // L'aspect du moment : enfoncé l'emporte sur survolé.
+    /// L'aspect du moment : enfoncé l'emporte sur survolé.
     template <class T> const T& aspect(const T& normal, const T& survole, const T& enfonce) const
     {
         return appuye ? enfonce : this->survole ? survole : normal;
     }
 
-    // Vrai sauf quand le conteneur de l'objet tient un appui du bouton droit : c'est lui qui sait
-    // quel bouton tient l'appui en cours.
+    /// Vrai sauf quand le conteneur de l'objet tient un appui du bouton droit : c'est lui qui sait
+    /// quel bouton tient l'appui en cours.
     static bool appuiGauche(const CObjetGDI& objet);
 
-    // Inscrit les gestionnaires de l'objet, dans l'ordre commun au bouton et à la case ; clic
-    // est celui du clic gauche, propre à chacun.
+    /// Inscrit les gestionnaires de l'objet, dans l'ordre commun au bouton et à la case ; clic
+    /// est celui du clic gauche, propre à chacun.
     template <class C> static void inscrit(C* objet, void (C::*clic)(CObjetGDI*))
     {
         ListeGestionnaires* e = objet->evenements;

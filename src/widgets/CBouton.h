@@ -1,44 +1,48 @@
-// CBouton : bouton poussoir habillé, avec trois aspects (normal, survolé, enfoncé) et une légende.
+/// @file
+/// CBouton : bouton poussoir habillé, avec trois aspects (normal, survolé, enfoncé) et une légende.
 #pragma once
 
 #include "render/SkinBouton.h"
 #include "widgets/AppuiSurvol.h"
 #include "widgets/CObjetGDI.h"
 
+/// Le bouton poussoir : un habillage à trois aspects et, selon sa ligne, une légende balisée.
 class CBouton : public CObjetGDI
 {
   public:
-    SkinBouton skin;      // copie de la ligne choisie, ou habillage d'icône
-    bool appuye = false;  // dessiné enfoncé
-    bool survole = false; // la souris est dessus à la dernière mise à jour
-    // Légende balisée, ou nul ; ni copiée ni possédée : l'appelant la garde en vie.
+    SkinBouton skin;      ///< copie de la ligne choisie, ou habillage d'icône
+    bool appuye = false;  ///< dessiné enfoncé
+    bool survole = false; ///< la souris est dessus à la dernière mise à jour
+    /// Légende balisée, ou nul ; ni copiée ni possédée : l'appelant la garde en vie.
     const char* texte = nullptr;
 
-    // Bouton à légende ; limites déduites de r par setLimites.
+    /// Bouton à légende ; limites déduites de r par setLimites.
     CBouton(Rect r, const char* texte, int skin);
-    // Même bouton sans légende.
+    /// Même bouton sans légende.
     CBouton(Rect r, int skin);
-    // Sans légende, à la taille de l'image de la ligne.
+    /// Sans légende, à la taille de l'image de la ligne.
     CBouton(Coord position, int skin);
-    // Icône : image fixe découpée de sourceHautGauche à sourceBasDroite (inclus).
+    /// Icône : image fixe découpée de sourceHautGauche à sourceBasDroite (inclus).
     CBouton(Coord position, int texture, Coord sourceHautGauche, Coord sourceBasDroite,
             Coord decalageSurvol, Coord decalageAppui, Coord enfoncement);
 
-    // Taille fixe : celle de l'image ; largeur variable : hauteur de l'image et largeur
-    // minimale ; cadre : r tel quel.
+    /// Taille fixe : celle de l'image ; largeur variable : hauteur de l'image et largeur
+    /// minimale ; cadre : r tel quel.
     void setLimites(Rect r) override;
 
-    // Gestionnaires inscrits par le constructeur.
+    /// Gestionnaires inscrits par le constructeur.
+    ///@{
     void appuie(CObjetGDI* emetteur);
     void relache(CObjetGDI* emetteur);
     void survol(CObjetGDI* emetteur);
     void finSurvol(CObjetGDI* emetteur);
     void dessine(CObjetGDI* emetteur);
+    ///@}
 
   private:
     AppuiSurvol comportement{*this, appuye, survole};
 
-    // Étapes communes aux constructeurs, une fois skin et texte en place.
+    /// Étapes communes aux constructeurs, une fois skin et texte en place.
     void construit(Rect demande);
     void dessineBarre(const int X[4], const int Y[4], int W);
     void dessineLegende(int W, int H);

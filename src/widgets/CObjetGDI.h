@@ -1,5 +1,6 @@
-// CObjetGDI : objet de base de l'arbre, avec son rectangle, ses drapeaux et ses treize listes
-// d'événements.
+/// @file
+/// CObjetGDI : objet de base de l'arbre, avec son rectangle, ses drapeaux et ses treize listes
+/// d'événements.
 #pragma once
 
 #include "render/Coord.h"
@@ -7,7 +8,7 @@
 
 class CContainer;
 
-// L'indice de chaque liste dans evenements.
+/// L'indice de chaque liste dans evenements.
 enum TypeEvenement {
     EVT_APPUI_GAUCHE = 0,
     EVT_APPUI_DROIT = 1,
@@ -25,30 +26,34 @@ enum TypeEvenement {
     NOMBRE_EVENEMENTS = 13
 };
 
+/// L'objet de base de l'arbre : un rectangle dans son conteneur, la position de la souris
+/// relative à lui et une liste de gestionnaires par genre d'événement.
 class CObjetGDI
 {
   public:
-    CContainer* parent = nullptr;    // le conteneur qui possède l'objet
-    bool visible = true;             // le dessin n'est déclenché que s'il est vrai
-    bool ignoreSouris = false;       // jamais trouvé sous la souris
-    Coord souris = {0, 0};           // souris relative au coin haut-gauche de l'objet
-    Coord ancre = {0, 0};            // souris au début d'un glissement
-    Rect limites = {{0, 0}, {0, 0}}; // rectangle dans la zone client du conteneur
-    bool aDetruire = false;          // le conteneur le détruira à sa prochaine mise à jour
-    ListeGestionnaires evenements[NOMBRE_EVENEMENTS];
+    CContainer* parent = nullptr;    ///< le conteneur qui possède l'objet
+    bool visible = true;             ///< le dessin n'est déclenché que s'il est vrai
+    bool ignoreSouris = false;       ///< jamais trouvé sous la souris
+    Coord souris = {0, 0};           ///< souris relative au coin haut-gauche de l'objet
+    Coord ancre = {0, 0};            ///< souris au début d'un glissement
+    Rect limites = {{0, 0}, {0, 0}}; ///< rectangle dans la zone client du conteneur
+    bool aDetruire = false;          ///< le conteneur le détruira à sa prochaine mise à jour
+    ListeGestionnaires evenements[NOMBRE_EVENEMENTS]; ///< une liste par TypeEvenement
 
+    /// Un objet vide en (0,0)-(0,0), visible, sans parent ni gestionnaire.
     CObjetGDI() = default;
     CObjetGDI(const CObjetGDI&) = delete;
     CObjetGDI& operator=(const CObjetGDI&) = delete;
-    // Se retire de son parent, puis vide ses listes de la dernière à la première.
+    /// Se retire de son parent, puis vide ses listes de la dernière à la première.
     virtual ~CObjetGDI();
 
+    /// Range r tel quel dans limites ; les fenêtres l'ajustent à leur cadre.
     virtual void setLimites(Rect r);
-    // Vrai quand souris tombe dans [0, largeur) x [0, hauteur).
+    /// Vrai quand souris tombe dans [0, largeur) x [0, hauteur).
     virtual bool contientSouris();
 
-    // Gestionnaire : demande au conteneur de détruire l'objet récepteur.
+    /// Gestionnaire : demande au conteneur de détruire l'objet récepteur.
     void demandeFermeture(CObjetGDI* emetteur);
-    // Vide les listes d'entrée et garde le dessin : l'objet s'affiche mais ne réagit plus.
+    /// Vide les listes d'entrée et garde le dessin : l'objet s'affiche mais ne réagit plus.
     void desactiveEvenements();
 };

@@ -1,17 +1,20 @@
-// CTexte : zone de texte statique qui dessine un texte balisé dans son rectangle.
+/// @file
+/// CTexte : zone de texte statique qui dessine un texte balisé dans son rectangle.
 #pragma once
 
 #include "widgets/CObjetGDI.h"
 
+/// La zone de texte : un texte balisé dessiné dans son rectangle.
 class CTexte : public CObjetGDI
 {
   public:
-    const char* texte; // texte balisé, ni copié ni possédé : il doit survivre à la zone
+    const char* texte; ///< texte balisé, ni copié ni possédé : il doit survivre à la zone
 
-    // Range limites tel quel (sans setLimites).
+    /// Range limites tel quel (sans setLimites).
     CTexte(Rect limites, const char* texte);
-    // Rectangle ajusté au texte mesuré, à partir du coin haut-gauche position.
+    /// Rectangle ajusté au texte mesuré, à partir du coin haut-gauche position.
     CTexte(Coord position, const char* texte);
 
+    /// Gestionnaire du dessin, inscrit par les constructeurs.
     void dessine(CObjetGDI* emetteur);
 };

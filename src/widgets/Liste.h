@@ -1,39 +1,44 @@
-// Liste : liste doublement chaînée de pointeurs, pour les listes d'événements et les enfants.
+/// @file
+/// Liste : liste doublement chaînée de pointeurs, pour les listes d'événements et les enfants.
 #pragma once
 
 #include <cstdint>
 
+/// Un nœud de Liste, alloué par la liste et libéré par elle.
 template <class T> struct Noeud {
-    T element;
-    Noeud* precedent; // nul en tête
-    Noeud* suivant;   // nul en queue
+    T element;        ///< la valeur portée
+    Noeud* precedent; ///< nul en tête
+    Noeud* suivant;   ///< nul en queue
 };
 
-// Ce qu'une liste fait de l'élément d'un nœud qu'elle libère : rien par défaut ;
-// une liste de gestionnaires possède les siens (voir Gestionnaire.h).
+/// Ce qu'une liste fait de l'élément d'un nœud qu'elle libère : rien par défaut ;
+/// une liste de gestionnaires possède les siens (voir Gestionnaire.h).
 template <class T> struct LiberationElement {
+    /// Ne fait rien : la liste ne possède pas ses éléments.
     static void libere(T) {}
 };
 
+/// Liste doublement chaînée d'éléments copiés, pointeurs en pratique ; l'ordre de tête en queue
+/// est celui des gestionnaires à appeler ou des enfants du premier plan vers l'arrière.
 template <class T> class Liste
 {
   public:
-    Noeud<T>* tete = nullptr;
-    Noeud<T>* queue = nullptr;
-    uint16_t nombre = 0;
+    Noeud<T>* tete = nullptr;  ///< premier nœud, nul pour une liste vide
+    Noeud<T>* queue = nullptr; ///< dernier nœud, nul pour une liste vide
+    uint16_t nombre = 0;       ///< nombre de nœuds
 
     Liste() = default;
     Liste(const Liste&) = delete;
     Liste& operator=(const Liste&) = delete;
     ~Liste() { vide(); }
 
-    // Ajoute en queue.
+    /// Ajoute en queue.
     void ajoute(T element) { insereEntre(element, queue, nullptr); }
 
-    // Insère en tête.
+    /// Insère en tête.
     void insereEnTete(T element) { insereEntre(element, nullptr, tete); }
 
-    // Retire le premier nœud qui porte cet élément ; sans effet s'il n'y en a pas.
+    /// Retire le premier nœud qui porte cet élément ; sans effet s'il n'y en a pas.
     void retire(T element)
     {
         for (Noeud<T>* n = tete; n; n = n->suivant) {
@@ -44,13 +49,14 @@ template <class T> class Liste
         }
     }
 
-    // Retire tous les nœuds, toujours par la tête.
+    /// Retire tous les nœuds, toujours par la tête.
     void vide()
     {
         while (tete)
             libereNoeud(tete);
     }
 
+    /// Vrai quand un nœud porte cet élément.
     bool contient(T element) const
     {
         for (Noeud<T>* n = tete; n; n = n->suivant)
@@ -60,7 +66,7 @@ template <class T> class Liste
     }
 
   private:
-    // Un nœud entre deux voisins, dont l'un ou l'autre peut manquer au bout de la liste.
+    /// Un nœud entre deux voisins, dont l'un ou l'autre peut manquer au bout de la liste.
     void insereEntre(T element, Noeud<T>* precedent, Noeud<T>* suivant)
     {
         Noeud<T>* n = new Noeud<T>{element, precedent, suivant};

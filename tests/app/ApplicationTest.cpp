@@ -6,7 +6,7 @@
 #include "app/MessageErreur.h"
 #include "app/Plateforme.h"
 #include "containers/CContainer.h"
-#include "editor/CFenetreFond.h"
+#include "app/CFenetreFond.h"
 #include "editor/CFenetreMessage.h"
 #include "editor/CFenetrePrincipale.h"
 #include "editor/EtatEditeur.h"
@@ -52,6 +52,7 @@ const Plateforme PLATEFORME_TEMOIN = {
                        (annuler ? "|OK+Annuler" : "|OK"));
     },
     [](int code) { notePlateforme("termine " + std::to_string(code)); },
+    [] { notePlateforme("arrete"); },
 };
 
 // Une racine qui note ses dessins et mises à jour par un appel GL repérable, et sa fin.

@@ -5,7 +5,7 @@
 #include "app/Application.h"
 #include "app/Entrees.h"
 #include "app/Plateforme.h"
-#include "editor/CFenetreFond.h"
+#include "app/CFenetreFond.h"
 #include "editor/CFenetrePrincipale.h"
 #include "editor/CSelectionObjetGDI.h"
 #include "editor/EtatEditeur.h"

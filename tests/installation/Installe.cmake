@@ -9,7 +9,8 @@ endif()
 
 set(attendus include/wexo/Wexo.h include/wexo/Fenetre1.h include/wexo/containers/CContainer.h
     include/wexo/render/Coord.h include/wexo/render/DossierImages.h include/wexo/text/Texte.h
-    include/wexo/widgets/CObjetGDI.h lib/libwexo.a lib/pkgconfig/wexo.pc
+    include/wexo/widgets/CObjetGDI.h include/wexo/Application.h lib/libwexo.a
+    lib/libwexo_application.a lib/pkgconfig/wexo.pc
     lib/cmake/wexo/wexoConfig.cmake lib/cmake/wexo/wexoConfigVersion.cmake
     lib/cmake/wexo/wexoCibles.cmake lib/cmake/wexo/wexoFenetreGeneree.cmake)
 foreach(nom Boutons ObjetGDIs Containers Curseurs Coches Progressions Moi Police0)

@@ -5,7 +5,7 @@ set -euo pipefail
 
 EDITEUR=${1:?chemin de l editeur}
 BUILD=${2:?dossier de construction}
-SCENARIO=$(basename "$0" .sh)
+SCENARIO=${SCENARIO:-$(basename "$0" .sh)}
 RACINE_DEPOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../../.." && pwd)
 # shellcheck source=../../../scripts/serveurs-x.sh
 source "$RACINE_DEPOT/scripts/serveurs-x.sh"

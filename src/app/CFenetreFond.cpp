@@ -1,5 +1,5 @@
 // CFenetreFond : racine de l'arbre et aiguillage des touches vers la fenêtre de premier plan.
-#include "editor/CFenetreFond.h"
+#include "app/CFenetreFond.h"
 
 CFenetreFond::CFenetreFond() : CFenetre(-1)
 {
