@@ -4,8 +4,9 @@
 # centrée et habillée, et rend 0 sur Échap comme à la fermeture de sa fenêtre ; sans affichage,
 # ou avec un dossier Data où une image manque ou est illisible, il rend une valeur non nulle en
 # nommant la cause, le fichier et le dossier.
-#   lance_application.sh PROGRAMME BUILD FERME_FENETRE NOM
+#   lance_application.sh PROGRAMME BUILD FERME_FENETRE NOM FENETRE1
 FERME_FENETRE=${3:?ferme_fenetre}
+FENETRE1=${5:?Fenetre1.cpp du programme}
 export SCENARIO=lance_application_${4:?nom des captures}
 # shellcheck source=../app/bout_en_bout/commun.sh
 source "$(dirname "$0")/../app/bout_en_bout/commun.sh"
@@ -29,6 +30,15 @@ serveur xvfb
 VIDE=$TRAVAIL/vide
 mkdir -p "$VIDE"
 
+# La fenêtre de l'utilisateur, lue dans son Fenetre1.cpp, centrée sur le fond de 1024 x 768.
+limites=$(sed -n 's/.*setLimites(MakeRect(\([-0-9]*\),\([-0-9]*\),\([-0-9]*\),\([-0-9]*\))).*/\1 \2 \3 \4/p' "$FENETRE1")
+[ -n "$limites" ] || echec "$FENETRE1 sans setLimites(MakeRect(...)) : fenêtre plein écran ?"
+read -r gauche haut droite bas <<<"$limites"
+X1=$(((1024 - (droite - gauche)) / 2))
+Y1=$(((768 - (bas - haut)) / 2))
+X2=$((X1 + droite - gauche))
+Y2=$((Y1 + bas - haut))
+
 # Échap : la fenêtre de 1024 x 768 occupe l'écran de Xvfb, la fenêtre de l'utilisateur y est
 # centrée dans l'habillage beige, le centre étiré de la ligne 1 du cadre : texels (88,29) à
 # (98,43) de "Containers", comptés depuis le haut de l'image (le TGA est rangé de bas en haut).
@@ -40,13 +50,18 @@ eval "$(xwininfo -id "$id" | awk '/Width:/ { print "l=" $2 } /Height:/ { print "
 [ "$l x $h" = "1024 x 768" ] || echec "fenêtre de $l x $h au lieu de 1024 x 768"
 habillage=$(pixel "$BUILD/Data/Containers.tga" 93 36 -flip)
 [ -n "$habillage" ] || echec "Containers.tga illisible par convert"
-# Fenêtre1 : 1024 x 621 centrée en hauteur, donc de y = 73 à 694 ; vide à droite des objets.
-for point in "800 500" "980 300" "600 650"; do
+# Les quatre coins du centre étiré (22 pixels du cadre à gauche, 27 en haut, 28 à droite, 19 en
+# bas), à 10 pixels en dedans : le fond nu de la fenêtre, loin des objets.
+for point in "$((X1 + 32)) $((Y1 + 37))" "$((X2 - 38)) $((Y1 + 37))" \
+    "$((X1 + 32)) $((Y2 - 29))" "$((X2 - 38)) $((Y2 - 29))"; do
     # shellcheck disable=SC2086
     couleur=$(pixel "$CAPTURES/fenetre.png" $point)
     [ "$couleur" = "$habillage" ] || echec "pixel ($point) : $couleur au lieu de l'habillage $habillage"
 done
-for point in "600 40" "600 730"; do
+# Le fond noir au-dessus et au-dessous de la fenêtre, et sur ses côtés s'il y en a.
+dehors=("$(((X1 + X2) / 2)) $((Y1 / 2))" "$(((X1 + X2) / 2)) $(((Y2 + 768) / 2))")
+[ "$X1" -le 0 ] || dehors+=("$((X1 / 2)) $(((Y1 + Y2) / 2))" "$(((X2 + 1024) / 2)) $(((Y1 + Y2) / 2))")
+for point in "${dehors[@]}"; do
     # shellcheck disable=SC2086
     couleur=$(pixel "$CAPTURES/fenetre.png" $point)
     [ "$couleur" = "0,0,0" ] || echec "pixel ($point) hors de la fenêtre : $couleur au lieu du noir"
