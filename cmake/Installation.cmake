@@ -25,7 +25,7 @@ install(FILES ${CMAKE_BINARY_DIR}/paquet/wexoConfig.cmake
         DESTINATION lib/cmake/wexo)
 
 # Instrumentée, la bibliothèque demande les mêmes bibliothèques d'exécution à l'édition de liens.
-string(JOIN " " WEXO_PC_SANITISEURS ${WEXO_OPTIONS_SANITISEURS})
+string(JOIN " " WEXO_PC_SANITISEURS ${WEXO_OPTIONS_SANITISEURS} ${WEXO_OPTIONS_GARDE_MODULES})
 configure_file(${CMAKE_SOURCE_DIR}/cmake/wexo.pc.in ${CMAKE_BINARY_DIR}/paquet/wexo.pc @ONLY)
 install(FILES ${CMAKE_BINARY_DIR}/paquet/wexo.pc DESTINATION lib/pkgconfig)
 
