@@ -1,12 +1,12 @@
 // Tests de l'affichage, de l'inactivité, du curseur animé, du démarrage et de la fin, par Échap,
 // par signal ou avec un source qui ne peut pas être écrit.
 #include "app/Application.h"
+#include "app/CFenetreFond.h"
 #include "app/Curseur.h"
 #include "app/FinParSignal.h"
 #include "app/MessageErreur.h"
 #include "app/Plateforme.h"
 #include "containers/CContainer.h"
-#include "app/CFenetreFond.h"
 #include "editor/CFenetreMessage.h"
 #include "editor/CFenetrePrincipale.h"
 #include "editor/EtatEditeur.h"

@@ -3,9 +3,9 @@
 #pragma once
 
 #include "app/Application.h"
+#include "app/CFenetreFond.h"
 #include "app/Entrees.h"
 #include "app/Plateforme.h"
-#include "app/CFenetreFond.h"
 #include "editor/CFenetrePrincipale.h"
 #include "editor/CSelectionObjetGDI.h"
 #include "editor/EtatEditeur.h"
