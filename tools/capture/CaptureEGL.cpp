@@ -1,6 +1,8 @@
 // CaptureEGL : Mesa sans serveur d'affichage (plateforme « surfaceless ») et libpng.
 #include "CaptureEGL.h"
 
+#include "render/Primitives.h"
+
 #include <EGL/egl.h>
 #include <EGL/eglext.h>
 #include <GL/gl.h>
@@ -47,6 +49,8 @@ bool ecritPNG(const char* chemin, Rect r)
 {
     const int l = r.largeur(), h = r.hauteur();
     std::vector<unsigned char> pixels(size_t(l) * h * 3);
+    // Les derniers quads attendent encore dans le lot : lus avant, ils manqueraient à l'image.
+    fermeLotGL();
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     glReadPixels(r.hautGauche.x, HAUTEUR_ECRAN - r.basDroite.y, l, h, GL_RGB, GL_UNSIGNED_BYTE,
                  pixels.data());
