@@ -36,14 +36,8 @@ void clique(Coord p)
 int main(int argc, char** argv)
 {
     const char* sortie = argc > 1 ? argv[1] : "apercu-objets.png";
-    if (!ouvreContexte()) {
-        std::fprintf(stderr, "Pas de contexte OpenGL hors écran (EGL Mesa)\n");
+    if (!demarreCapture())
         return 1;
-    }
-    if (!initialiseOpenGL() || !chargePolices()) {
-        std::fprintf(stderr, "Images de Data illisibles : lancer depuis le dossier de build\n");
-        return 1;
-    }
 
     // La racine plein écran, sans cadre, et une fenêtre beige au milieu.
     CContainer* fond = new CContainer(-1);

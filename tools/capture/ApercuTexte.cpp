@@ -25,14 +25,8 @@ void encadre(Rect r, Couleur fond, int marge, const char* texte)
 int main(int argc, char** argv)
 {
     const char* sortie = argc > 1 ? argv[1] : "texte.png";
-    if (!ouvreContexte()) {
-        std::fprintf(stderr, "Pas de contexte OpenGL hors écran (EGL Mesa)\n");
+    if (!demarreCapture())
         return 1;
-    }
-    if (!initialiseOpenGL() || !chargePolices()) {
-        std::fprintf(stderr, "Images de Data illisibles : lancer depuis le dossier de build\n");
-        return 1;
-    }
     glClearColor(FOND.r / 255.0f, FOND.g / 255.0f, FOND.b / 255.0f, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT);
 

@@ -1,7 +1,9 @@
 // CaptureEGL : Mesa sans serveur d'affichage (plateforme « surfaceless ») et libpng.
 #include "CaptureEGL.h"
 
+#include "app/Boucle.h"
 #include "render/Primitives.h"
+#include "text/Police.h"
 
 #include <EGL/egl.h>
 #include <EGL/eglext.h>
@@ -74,4 +76,17 @@ bool ecritPNG(const char* chemin, Rect r)
     png_write_end(png, nullptr);
     png_destroy_write_struct(&png, &info);
     return std::fclose(f) == 0;
+}
+
+bool demarreCapture()
+{
+    if (!ouvreContexte()) {
+        std::fprintf(stderr, "Pas de contexte OpenGL hors écran (EGL Mesa)\n");
+        return false;
+    }
+    if (!initialiseOpenGL() || !chargePolices()) {
+        std::fprintf(stderr, "Images de Data illisibles : lancer depuis le dossier de build\n");
+        return false;
+    }
+    return true;
 }

@@ -7,5 +7,9 @@
 // Contexte OpenGL de compatibilité sur une surface hors écran de la taille de l'écran.
 bool ouvreContexte();
 
+// Le contexte, l'état OpenGL, les images et la police d'une capture ; faux, cause dite sur la
+// sortie d'erreur, quand l'un d'eux manque.
+bool demarreCapture();
+
 // Écrit le rectangle r de l'écran (y vers le bas) en PNG RGB.
 bool ecritPNG(const char* chemin, Rect r);
