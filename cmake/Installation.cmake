@@ -4,7 +4,8 @@
 # construit, l'éditeur.
 include(CMakePackageConfigHelpers)
 
-# L'arbre de src tel quel sous include/wexo : les inclusions des en-têtes s'y résolvent.
+# Les en-têtes publics de src tels quels sous include/wexo : ils s'incluent entre eux par des
+# chemins relatifs, si bien que include suffit au code utilisateur.
 install(FILES ${CMAKE_SOURCE_DIR}/src/Wexo.h ${CMAKE_SOURCE_DIR}/src/Fenetre1.h
               ${CMAKE_SOURCE_DIR}/src/wexo/Application.h
         DESTINATION include/wexo)
@@ -32,6 +33,4 @@ install(FILES ${CMAKE_BINARY_DIR}/paquet/wexo.pc DESTINATION lib/pkgconfig)
 # Les images vont dans share/wexo/Data, où l'éditeur les trouve depuis bin/ quand son dossier de
 # travail n'a pas de dossier Data : on peut le lancer depuis un dossier de projet.
 install(DIRECTORY ${CMAKE_BINARY_DIR}/Data DESTINATION share/wexo)
-if(TARGET editeur)
-    install(TARGETS editeur RUNTIME DESTINATION bin)
-endif()
+install(TARGETS editeur RUNTIME DESTINATION bin)

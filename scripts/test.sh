@@ -11,7 +11,9 @@ paquets=(cmake g++ make pkg-config googletest libgtest-dev libgl-dev libglu1-mes
          libsdl2-dev xfonts-base xserver-xorg-core xserver-xorg-video-dummy xvfb
          libgl1-mesa-dri libglx-mesa0 xdotool x11-utils imagemagick
          # Fuzzing : clang, libFuzzer et la symbolisation de ses rapports ; memcheck.
-         clang-14 libclang-rt-14-dev llvm-14 valgrind)
+         clang-14 libclang-rt-14-dev llvm-14 valgrind
+         # La référence de l'API, que le test construit sans avertissement.
+         doxygen)
 source scripts/paquets.sh
 installe_paquets "${paquets[@]}"
 

@@ -6,7 +6,7 @@
 #include "Rejeu.h"
 #include "Scenes.h"
 
-#include "app/Plateforme.h"
+#include "application/Plateforme.h"
 
 #include <GL/freeglut.h>
 

@@ -2,9 +2,9 @@
 #include "Scenes.h"
 
 #include "Wexo.h"
-#include "app/Application.h"
-#include "app/Entrees.h"
+#include "application/Entrees.h"
 #include "editor/CFenetrePrincipale.h"
+#include "editor/Editeur.h"
 #include "editor/EtatEditeur.h"
 
 namespace

@@ -3,8 +3,8 @@
 /// transmet la souris et les dessine dans sa zone client sous un cadre habillé.
 #pragma once
 
-#include "render/SkinContainer.h"
-#include "widgets/CObjetGDI.h"
+#include "../render/SkinContainer.h"
+#include "../widgets/CObjetGDI.h"
 
 /// L'objet qui possède d'autres objets : il les détruit avec lui, leur transmet la souris et
 /// les dessine, de l'arrière vers le premier plan, dans sa zone client.

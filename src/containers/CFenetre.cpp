@@ -90,3 +90,8 @@ void CFenetre::suitDeplacement(CObjetGDI* /*emetteur*/)
     if (enDeplacement)
         deplace(souris - ancre);
 }
+
+CFenetre* CFenetre::fenetreDevant()
+{
+    return enfants.tete ? dynamic_cast<CFenetre*>(enfants.tete->element) : nullptr;
+}

@@ -3,7 +3,7 @@
 /// plein écran, centrage dans son parent et déplacement à la souris.
 #pragma once
 
-#include "containers/CContainer.h"
+#include "CContainer.h"
 
 /// Le conteneur qui se comporte en fenêtre : taille minimale de son cadre, plein écran qui
 /// déborde, centrage dans son parent, déplacement à la souris.
@@ -26,6 +26,9 @@ class CFenetre : public CContainer
     void centre();
     /// Déplace de d sans sortir de la zone client du parent ; renvoie le déplacement fait.
     Coord deplace(Coord d);
+    /// L'enfant de premier plan quand c'est une fenêtre, sinon nul : où une racine passe les
+    /// touches.
+    CFenetre* fenetreDevant();
 
     /// Gestionnaires du déplacement à la souris.
     ///@{

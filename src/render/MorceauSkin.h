@@ -3,7 +3,7 @@
 /// bord, et les bords et le centre d'un cadre découpé en neuf.
 #pragma once
 
-#include "render/Coord.h"
+#include "Coord.h"
 
 /// Les sens dans lesquels un morceau s'allonge pour couvrir sa destination.
 enum SensMorceau { EN_LARGEUR = 1, EN_HAUTEUR = 2, EN_LARGEUR_ET_HAUTEUR = 3 };

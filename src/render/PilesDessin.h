@@ -3,7 +3,7 @@
 /// local.
 #pragma once
 
-#include "render/Coord.h"
+#include "Coord.h"
 
 /// Empile l'origine courante décalée de d : les décalages s'additionnent.
 void empileOrigine(Coord d);

@@ -2,8 +2,8 @@
 /// Les six primitives de dessin : deux copies de texels et quatre primitives de couleur unie.
 #pragma once
 
-#include "render/Coord.h"
-#include "render/Couleur.h"
+#include "Coord.h"
+#include "Couleur.h"
 
 #include <cstdint>
 

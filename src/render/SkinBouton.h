@@ -3,10 +3,10 @@
 /// constante de ses lignes.
 #pragma once
 
-#include "render/Coord.h"
-#include "render/Couleur.h"
-#include "render/LigneSkin.h"
-#include "render/Texture.h"
+#include "Coord.h"
+#include "Couleur.h"
+#include "LigneSkin.h"
+#include "Texture.h"
 
 #include <cstdint>
 

@@ -2,9 +2,9 @@
 /// SkinCoche : image d'une case à cocher et de sa coche, et la table constante de ses lignes.
 #pragma once
 
-#include "render/Coord.h"
-#include "render/LigneSkin.h"
-#include "render/Texture.h"
+#include "Coord.h"
+#include "LigneSkin.h"
+#include "Texture.h"
 
 #include <cstdint>
 

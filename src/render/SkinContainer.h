@@ -3,9 +3,9 @@
 /// lignes.
 #pragma once
 
-#include "render/Couleur.h"
-#include "render/LigneSkin.h"
-#include "render/Texture.h"
+#include "Couleur.h"
+#include "LigneSkin.h"
+#include "Texture.h"
 
 #include <cstdint>
 

@@ -3,9 +3,9 @@
 /// lignes.
 #pragma once
 
-#include "render/Coord.h"
-#include "render/LigneSkin.h"
-#include "render/Texture.h"
+#include "Coord.h"
+#include "LigneSkin.h"
+#include "Texture.h"
 
 #include <cstdint>
 

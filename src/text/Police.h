@@ -2,8 +2,8 @@
 /// Police : la table des polices bitmap et la mesure des glyphes dans l'image de police.
 #pragma once
 
-#include "render/Coord.h"
-#include "render/Texture.h"
+#include "../render/Coord.h"
+#include "../render/Texture.h"
 
 #include <cstdint>
 

@@ -2,7 +2,7 @@
 /// StyleTexte : la pile globale des styles de texte et la lecture des balises du balisage.
 #pragma once
 
-#include "render/Couleur.h"
+#include "../render/Couleur.h"
 
 #include <cstdint>
 

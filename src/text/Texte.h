@@ -2,7 +2,7 @@
 /// Mise en page et dessin du texte balisé, et mesure d'un texte sans le dessiner.
 #pragma once
 
-#include "render/Coord.h"
+#include "../render/Coord.h"
 
 /// Place du texte mis en forme, zéro final compris : un texte plus long est coupé
 /// à TAILLE_TAMPON_TEXTE - 1 caractères.

@@ -2,7 +2,7 @@
 /// AppuiSurvol : l'appui et le survol que partagent le bouton et la case à cocher.
 #pragma once
 
-#include "widgets/CObjetGDI.h"
+#include "CObjetGDI.h"
 
 /// Tient les deux drapeaux de son objet, qui restent des champs de l'objet, et les seules règles
 /// qui les changent. L'objet garde ses propres gestionnaires et les fait suivre ici.

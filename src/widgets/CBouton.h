@@ -2,9 +2,9 @@
 /// CBouton : bouton poussoir habillé, avec trois aspects (normal, survolé, enfoncé) et une légende.
 #pragma once
 
-#include "render/SkinBouton.h"
-#include "widgets/AppuiSurvol.h"
-#include "widgets/CObjetGDI.h"
+#include "../render/SkinBouton.h"
+#include "AppuiSurvol.h"
+#include "CObjetGDI.h"
 
 /// Le bouton poussoir : un habillage à trois aspects et, selon sa ligne, une légende balisée.
 class CBouton : public CObjetGDI

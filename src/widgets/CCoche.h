@@ -3,9 +3,9 @@
 /// l'appui.
 #pragma once
 
-#include "render/SkinCoche.h"
-#include "widgets/AppuiSurvol.h"
-#include "widgets/CObjetGDI.h"
+#include "../render/SkinCoche.h"
+#include "AppuiSurvol.h"
+#include "CObjetGDI.h"
 
 /// La case à cocher : une image de taille fixe, cochée ou non, basculée par un clic gauche.
 class CCoche : public CObjetGDI

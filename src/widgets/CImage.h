@@ -2,7 +2,7 @@
 /// CImage : un rectangle de texels d'une texture du jeu, mis à l'échelle de l'objet.
 #pragma once
 
-#include "widgets/CObjetGDI.h"
+#include "CObjetGDI.h"
 
 #include <cstdint>
 

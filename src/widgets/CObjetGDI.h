@@ -3,8 +3,8 @@
 /// d'événements.
 #pragma once
 
-#include "render/Coord.h"
-#include "widgets/Gestionnaire.h"
+#include "../render/Coord.h"
+#include "Gestionnaire.h"
 
 class CContainer;
 

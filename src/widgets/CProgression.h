@@ -2,8 +2,8 @@
 /// CProgression : barre de progression horizontale, réglable à la souris comme un curseur.
 #pragma once
 
-#include "render/SkinProgression.h"
-#include "widgets/CObjetGDI.h"
+#include "../render/SkinProgression.h"
+#include "CObjetGDI.h"
 
 #include <cstdint>
 

@@ -2,7 +2,7 @@
 /// CTexte : zone de texte statique qui dessine un texte balisé dans son rectangle.
 #pragma once
 
-#include "widgets/CObjetGDI.h"
+#include "CObjetGDI.h"
 
 /// La zone de texte : un texte balisé dessiné dans son rectangle.
 class CTexte : public CObjetGDI

@@ -3,7 +3,7 @@
 /// listes.
 #pragma once
 
-#include "widgets/Liste.h"
+#include "Liste.h"
 
 class CObjetGDI;
 

@@ -2,12 +2,12 @@
 // piloté par les rappels de l'application comme le ferait GLUT.
 #pragma once
 
-#include "app/Application.h"
-#include "app/CFenetreFond.h"
-#include "app/Entrees.h"
-#include "app/Plateforme.h"
+#include "application/Entrees.h"
+#include "application/Plateforme.h"
+#include "editor/CFenetreFond.h"
 #include "editor/CFenetrePrincipale.h"
 #include "editor/CSelectionObjetGDI.h"
+#include "editor/Editeur.h"
 #include "editor/EtatEditeur.h"
 #include "text/Police.h"
 #include "widgets/CBouton.h"

@@ -1,7 +1,7 @@
 // Cible libFuzzer de l'éditeur : l'arbre réel, reconstruit pour chaque entrée, mené par les
 // rappels de l'application au fil des octets (mouvements, trois boutons, touches, touches
 // spéciales, tours d'inactivité, images ; jamais Échap), puis quitté par Échap.
-#include "app/Application.h"
+#include "editor/Editeur.h"
 #include "render/Texture.h"
 #include "text/Police.h"
 

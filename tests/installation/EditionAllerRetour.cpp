@@ -4,10 +4,10 @@
 // OpenGL du dessin de la fenêtre éditée et quitte, ce qui écrit "Fenetre1.cpp".
 #include "EnregistreurGL.h"
 #include "Wexo.h"
-#include "app/Application.h"
-#include "app/Entrees.h"
-#include "app/Plateforme.h"
+#include "application/Entrees.h"
+#include "application/Plateforme.h"
 #include "editor/CFenetrePrincipale.h"
+#include "editor/Editeur.h"
 #include "editor/EtatEditeur.h"
 
 #include <cstdio>

@@ -43,15 +43,27 @@ if(NOT version_cmake STREQUAL "set(PACKAGE_VERSION \"${VERSION}\")" OR
     message(FATAL_ERROR "version ${VERSION} attendue : ${version_cmake} / ${version_pc}")
 endif()
 
-# Toute inclusion entre guillemets d'un en-tête installé doit se résoudre dans include/wexo,
-# que le paquet donne comme dossier d'inclusion.
+# Toute inclusion entre guillemets d'un en-tête installé se résout à côté de lui : le paquet ne
+# donne que include comme dossier d'inclusion.
 file(GLOB_RECURSE entetes ${PREFIXE}/include/*.h)
 foreach(e ${entetes})
+    get_filename_component(dossier ${e} DIRECTORY)
     file(STRINGS ${e} lignes REGEX "^#include \"")
     foreach(l ${lignes})
         string(REGEX REPLACE "^#include \"([^\"]+)\".*" "\\1" inclus "${l}")
-        if(NOT EXISTS ${PREFIXE}/include/wexo/${inclus})
+        if(NOT EXISTS ${dossier}/${inclus})
             message(FATAL_ERROR "${e} inclut ${inclus}, qui n'est pas installé")
         endif()
     endforeach()
 endforeach()
+
+# Les dossiers d'inclusion du paquet : include seul, par CMake comme par pkg-config.
+file(READ ${PREFIXE}/lib/cmake/wexo/wexoCibles.cmake cibles)
+string(REGEX MATCHALL "INTERFACE_INCLUDE_DIRECTORIES \"[^\"]*\"" dossiers "${cibles}")
+if(NOT dossiers STREQUAL "INTERFACE_INCLUDE_DIRECTORIES \"\${_IMPORT_PREFIX}/include\"")
+    message(FATAL_ERROR "dossiers d'inclusion du paquet : ${dossiers}")
+endif()
+file(STRINGS ${PREFIXE}/lib/pkgconfig/wexo.pc cflags REGEX "^Cflags: ")
+if(NOT cflags MATCHES "^Cflags: -I\\\${includedir} -D[^ ]*$")
+    message(FATAL_ERROR "wexo.pc : ${cflags}")
+endif()

@@ -4,8 +4,8 @@
 # l'éditeur) écrit Fenetre1.cpp dans le dossier de projet, et rien d'autre. Sans images nulle
 # part, la boîte d'erreur s'ouvre et la sortie d'erreur nomme le fichier et chaque dossier cherché.
 EDITEUR_CONSTRUIT=${3:?éditeur de l arbre de construction}
-# shellcheck source=../app/bout_en_bout/commun.sh
-source "$(dirname "$0")/../app/bout_en_bout/commun.sh"
+# shellcheck source=../editor/bout_en_bout/commun.sh
+source "$(dirname "$0")/../editor/bout_en_bout/commun.sh"
 source "$RACINE_DEPOT/scripts/seance-editeur.sh"
 
 PROJET=$TRAVAIL/projet

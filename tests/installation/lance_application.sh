@@ -8,8 +8,8 @@
 FERME_FENETRE=${3:?ferme_fenetre}
 FENETRE1=${5:?Fenetre1.cpp du programme}
 export SCENARIO=lance_application_${4:?nom des captures}
-# shellcheck source=../app/bout_en_bout/commun.sh
-source "$(dirname "$0")/../app/bout_en_bout/commun.sh"
+# shellcheck source=../editor/bout_en_bout/commun.sh
+source "$(dirname "$0")/../editor/bout_en_bout/commun.sh"
 PROGRAMME=$EDITEUR
 
 # Lance le programme depuis le dossier $1 ; les arguments suivants préfixent la commande (env).

@@ -4,7 +4,7 @@
 #include "Scenes.h"
 
 #include "Wexo.h"
-#include "app/Application.h"
+#include "editor/Editeur.h"
 #include "render/LotGL.h"
 
 #include <GL/gl.h>

@@ -2,9 +2,9 @@
 // flux OpenGL permis (rien d'interdit entre glBegin et glEnd), l'état que chaque dessin demande.
 #include "render/LotGL.h"
 
-#include "app/Application.h"
-#include "app/Curseur.h"
-#include "app/Plateforme.h"
+#include "application/Curseur.h"
+#include "application/Plateforme.h"
+#include "editor/Editeur.h"
 #include "render/PilesDessin.h"
 #include "render/Primitives.h"
 #include "render/Texture.h"

@@ -2,12 +2,12 @@
 // lignes du source exporté.
 #include "PiloteEditeur.h"
 
-#include "app/Application.h"
-#include "app/Entrees.h"
-#include "app/Plateforme.h"
+#include "application/Entrees.h"
+#include "application/Plateforme.h"
 #include "containers/CContainer.h"
 #include "editor/CFenetrePrincipale.h"
 #include "editor/CSelectionObjetGDI.h"
+#include "editor/Editeur.h"
 #include "editor/EtatEditeur.h"
 #include "render/PilesDessin.h"
 #include "text/StyleTexte.h"

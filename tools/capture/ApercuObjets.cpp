@@ -2,9 +2,9 @@
 // par les rappels d'entrée puis dessinée par Mesa hors écran et écrite en PNG.
 #include "CaptureEGL.h"
 #include "Wexo.h"
-#include "app/Application.h"
-#include "app/Entrees.h"
+#include "application/Entrees.h"
 #include "containers/CFenetre.h"
+#include "editor/Editeur.h"
 
 #include <GL/gl.h>
 

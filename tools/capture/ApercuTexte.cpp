@@ -2,7 +2,7 @@
 // styles, tailles, couleurs, alignements, coupure des lignes), rendu par Mesa hors écran en PNG.
 #include "CaptureEGL.h"
 #include "Wexo.h"
-#include "app/Application.h"
+#include "editor/Editeur.h"
 #include "editor/EtatEditeur.h"
 
 #include <GL/gl.h>

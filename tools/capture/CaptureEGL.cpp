@@ -1,7 +1,7 @@
 // CaptureEGL : Mesa sans serveur d'affichage (plateforme « surfaceless ») et libpng.
 #include "CaptureEGL.h"
 
-#include "app/Boucle.h"
+#include "application/Boucle.h"
 #include "render/Primitives.h"
 #include "text/Police.h"
 

@@ -1,14 +1,14 @@
-// Application : démarrage de l'éditeur, sauvegarde de la mise en page et fin du programme.
-#include "app/Application.h"
+// Editeur : démarrage de l'éditeur, sauvegarde de la mise en page et fin du programme.
+#include "editor/Editeur.h"
 
-#include "app/CFenetreFond.h"
-#include "app/FinParSignal.h"
-#include "app/MessageErreur.h"
-#include "app/Plateforme.h"
+#include "application/Plateforme.h"
 #include "containers/CContainer.h"
+#include "editor/CFenetreFond.h"
 #include "editor/CFenetrePrincipale.h"
 #include "editor/EtatEditeur.h"
 #include "editor/ExportSource.h"
+#include "editor/FinParSignal.h"
+#include "editor/MessageErreur.h"
 
 #include <cstdio>
 

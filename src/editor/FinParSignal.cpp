@@ -1,8 +1,8 @@
 // FinParSignal : gestionnaire des signaux de fin, qui ne fait que noter la demande, et son
 // exécution au tour d'inactivité.
-#include "app/FinParSignal.h"
+#include "editor/FinParSignal.h"
 
-#include "app/Application.h"
+#include "editor/Editeur.h"
 
 #include <csignal>
 

@@ -1,9 +1,9 @@
 // Tests du fond de lanceApplication : Échap arrête la boucle, les autres touches vont à la
 // fenêtre de premier plan, par les mêmes rappels d'entrée que l'éditeur.
-#include "app/CFondApplication.h"
-#include "app/Boucle.h"
-#include "app/Entrees.h"
-#include "app/Plateforme.h"
+#include "application/CFondApplication.h"
+#include "application/Boucle.h"
+#include "application/Entrees.h"
+#include "application/Plateforme.h"
 
 #include "TableCas.h"
 

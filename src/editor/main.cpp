@@ -1,9 +1,11 @@
 // main : point d'entrée de l'éditeur : le mode jeu, la boucle commune avec lanceApplication, et
 // la mise en page sauvée quand GLUT ou la connexion au serveur X lâchent.
-#include "app/Application.h"
-#include "app/FinParSignal.h"
-#include "app/MessageErreur.h"
-#include "app/PlateformeGLUT.h"
+#include "editor/Editeur.h"
+#include "editor/FinParSignal.h"
+#include "editor/MessageErreur.h"
+#include "editor/PlateformeMessage.h"
+
+#include "application/PlateformeGLUT.h"
 
 #include <GL/freeglut.h>
 #include <X11/Xlib.h>

@@ -1,9 +1,9 @@
 // Boucle : horloge, préparation de l'affichage, affichage et inactivité, et la plateforme par
 // défaut, sans affichage.
-#include "app/Boucle.h"
+#include "application/Boucle.h"
 
-#include "app/Curseur.h"
-#include "app/Plateforme.h"
+#include "application/Curseur.h"
+#include "application/Plateforme.h"
 #include "containers/CContainer.h"
 #include "render/DossierImages.h"
 #include "render/Primitives.h"

@@ -1,6 +1,6 @@
 // Tests des rappels d'entrée : mise à jour d'abord, puis la touche ou le bouton, sur la racine.
-#include "app/Entrees.h"
-#include "app/Application.h"
+#include "application/Entrees.h"
+#include "application/Boucle.h"
 #include "containers/CContainer.h"
 
 #include "TableCas.h"

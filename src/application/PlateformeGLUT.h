@@ -2,8 +2,6 @@
 // les rappels de la boucle, communs à l'éditeur et à lanceApplication.
 #pragma once
 
-// La boîte de message seule : utilisable avant glutInit.
-void installeBoiteMessage();
 // Horloge, affichage, sortie du mode jeu et arrêt de la boucle par GLUT ; après glutInit.
 void installePlateformeGLUT();
 

@@ -1,7 +1,7 @@
 // MessageErreur : texte de la boîte d'erreur, conversion en UTF-8 et affichage.
-#include "app/MessageErreur.h"
+#include "editor/MessageErreur.h"
 
-#include "app/Plateforme.h"
+#include "application/Plateforme.h"
 
 #include <cstdint>
 #include <cstdio>

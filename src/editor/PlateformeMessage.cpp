@@ -1,6 +1,7 @@
 // PlateformeMessage : la boîte de message modale, dessinée par SDL dans sa propre fenêtre X.
-#include "app/Plateforme.h"
-#include "app/PlateformeGLUT.h"
+#include "editor/PlateformeMessage.h"
+
+#include "application/Plateforme.h"
 
 #include <SDL2/SDL.h>
 

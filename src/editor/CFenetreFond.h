@@ -12,8 +12,4 @@ class CFenetreFond : public CFenetre
 
     void toucheClavier(int touche) override;
     void toucheSpeciale(int touche) override;
-
-  private:
-    // L'enfant de premier plan quand c'est une fenêtre, sinon nul.
-    CFenetre* fenetreDevant();
 };

@@ -1,7 +1,7 @@
 // Endurance : l'éditeur réel, démarré sur les vraies images, mené par au moins cent mille
 // événements pseudo-aléatoires à graine fixe au travers de ses rappels, puis quitté par Échap.
-#include "app/Application.h"
-#include "app/Plateforme.h"
+#include "application/Plateforme.h"
+#include "editor/Editeur.h"
 #include "text/StyleTexte.h"
 
 #include "DossierTemporaire.h"

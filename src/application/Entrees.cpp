@@ -1,8 +1,8 @@
 // Entrees : chaque rappel d'entrée commence par une mise à jour de l'arbre, pour que survols
 // et positions de souris soient à jour quand la touche ou le bouton arrive.
-#include "app/Entrees.h"
+#include "application/Entrees.h"
 
-#include "app/Boucle.h"
+#include "application/Boucle.h"
 #include "containers/CContainer.h"
 
 namespace

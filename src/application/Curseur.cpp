@@ -1,5 +1,5 @@
 // Curseur : le curseur par défaut et le calcul de l'image animée.
-#include "app/Curseur.h"
+#include "application/Curseur.h"
 
 #include "render/Texture.h"
 

@@ -1,10 +1,10 @@
 // PlateformeGLUT : horloge, demande d'image, échange des tampons, sortie du mode jeu et arrêt de
 // la boucle par GLUT ; ouverture de l'écran et inscription des rappels dans la boucle.
-#include "app/PlateformeGLUT.h"
+#include "application/PlateformeGLUT.h"
 
-#include "app/Boucle.h"
-#include "app/Entrees.h"
-#include "app/Plateforme.h"
+#include "application/Boucle.h"
+#include "application/Entrees.h"
+#include "application/Plateforme.h"
 
 #include <GL/freeglut.h>
 

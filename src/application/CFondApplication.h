@@ -2,11 +2,15 @@
 // boucle d'événements.
 #pragma once
 
-#include "app/CFenetreFond.h"
+#include "containers/CFenetre.h"
 
-class CFondApplication : public CFenetreFond
+class CFondApplication : public CFenetre
 {
   public:
+    // Ligne par défaut : ni cadre ni marge, la zone client est l'écran.
+    CFondApplication();
+
     // Échap arrête la boucle ; les autres touches vont à la fenêtre de premier plan.
     void toucheClavier(int touche) override;
+    void toucheSpeciale(int touche) override;
 };

@@ -2,10 +2,10 @@
 // la fenêtre d'un programme qui emploie la boîte à outils.
 #include "wexo/Application.h"
 
-#include "app/Boucle.h"
-#include "app/CFondApplication.h"
-#include "app/Plateforme.h"
-#include "app/PlateformeGLUT.h"
+#include "application/Boucle.h"
+#include "application/CFondApplication.h"
+#include "application/Plateforme.h"
+#include "application/PlateformeGLUT.h"
 #include "containers/CFenetre.h"
 #include "render/DossierImages.h"
 

@@ -1,13 +1,8 @@
 // CFenetreFond : racine de l'arbre et aiguillage des touches vers la fenêtre de premier plan.
-#include "app/CFenetreFond.h"
+#include "editor/CFenetreFond.h"
 
 CFenetreFond::CFenetreFond() : CFenetre(-1)
 {
-}
-
-CFenetre* CFenetreFond::fenetreDevant()
-{
-    return enfants.tete ? dynamic_cast<CFenetre*>(enfants.tete->element) : nullptr;
 }
 
 // Rien ne doit suivre l'appel transmis : Échap peut détruire tout l'arbre, racine comprise.

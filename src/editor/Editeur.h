@@ -1,8 +1,8 @@
-// Application : démarrage et fin de l'éditeur, sur la boucle commune (racine, horloge,
+// Editeur : démarrage et fin de l'éditeur, sur la boucle commune (racine, horloge,
 // affichage, inactivité).
 #pragma once
 
-#include "app/Boucle.h"
+#include "application/Boucle.h"
 
 // Démarre l'horloge, charge les textures puis la police et construit l'arbre ; false (sans
 // arbre) quand une image manque, la police n'étant pas tentée après un échec des textures.
