@@ -8,9 +8,14 @@
 #include "editor/EtatEditeur.h"
 #include "editor/ExportSource.h"
 #include "editor/FinParSignal.h"
+#include "editor/LecteurSource.h"
 #include "editor/MessageErreur.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace
 {
@@ -81,5 +86,62 @@ void construitArbre()
 {
     racine = new CFenetreFond;
     // Son constructeur ouvre déjà l'aide en lui-même ; ajoutée, elle passe au premier plan.
-    racine->ajouteObjetGDI(new CFenetrePrincipale);
+    CFenetrePrincipale* fenetre = new CFenetrePrincipale;
+    racine->ajouteObjetGDI(fenetre);
+    // Un fichier rouvert : ses objets dans l'ordre où il les empile, l'aide devant.
+    if (miseEnPageOuverte)
+        fenetre->ouvreMiseEnPage(*miseEnPageOuverte);
+}
+
+bool ouvreFichierEdite(const char* nom)
+{
+    int fd = open(nom, O_RDONLY | O_CLOEXEC);
+    if (fd < 0 && errno == ENOENT) {
+        // Un nouveau fichier : écrit en quittant, comme Fenetre1.cpp.
+        fichierEdite = nom;
+        miseEnPageOuverte.reset();
+        return true;
+    }
+    std::string texte;
+    bool lu = fd >= 0;
+    char tampon[4096];
+    while (lu) {
+        const ssize_t n = read(fd, tampon, sizeof tampon);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0) {
+            lu = n == 0;
+            break;
+        }
+        texte.append(tampon, size_t(n));
+    }
+    if (!lu) {
+        std::fprintf(stderr, "%s:1:1: illisible : %s\n", nom, std::strerror(errno));
+        if (fd >= 0)
+            close(fd);
+        return false;
+    }
+    close(fd);
+    MiseEnPage m;
+    ErreurLecture e;
+    if (!LecteurSource::lis(texte, m, e)) {
+        std::fprintf(stderr, "%s:%d:%d: %s\n", nom, e.ligne, e.colonne, e.message.c_str());
+        return false;
+    }
+    fichierEdite = nom;
+    miseEnPageOuverte = m;
+    return true;
+}
+
+std::string signaleSourceExistant()
+{
+    if (access(NOM_FICHIER_SOURCE, F_OK) != 0)
+        return std::string();
+    const std::string s = std::string(NOM_FICHIER_SOURCE) + " existe : \"editeur " +
+                          NOM_FICHIER_SOURCE +
+                          "\" le rouvre ; sans argument, il sera remplac\xC3\xA9"
+                          " en quittant (l'ancien gard\xC3\xA9 dans " +
+                          NOM_FICHIER_SOURCE + "~).\n";
+    std::fputs(s.c_str(), stderr);
+    return s;
 }

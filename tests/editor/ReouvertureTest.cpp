@@ -1,0 +1,193 @@
+// Tests de la réouverture d'un source : rebâti dans son ordre, rien d'écrit sans changement,
+// retouches gardées, refus avant toute fenêtre ; aller-retour sur des séances aléatoires.
+#include "ArbreEditeur.h"
+#include "PiloteEditeur.h"
+#include "TableCas.h"
+
+#include "editor/CFenetreMessage.h"
+#include "editor/LecteurSource.h"
+#include "widgets/CProgression.h"
+#include "widgets/CTexte.h"
+
+#include <cstring>
+#include <random>
+#include <sys/stat.h>
+
+namespace
+{
+namespace fs = std::filesystem;
+
+const char RETOUCHE[] =
+    "// connexion\nCFenetre1::CFenetre1() : CFenetre(CONTAINER_SKIN_BEIGE)\n{\n"
+    "  setLimites(MakeRect(0,0,700,500));\n"
+    "  ajouteObjetGDI(new CTexte(MakeRect(10,10,200,40), \"Nom d'\" \"utilisateur\\xE9\"));\n"
+    "  ajouteObjetGDI(new CBouton(MakeRect(20,60,200,155), \"Connexion\", 1));\n"
+    "  ajouteObjetGDI(new CCoche(MakeCoord(300,60), true, COCHE_SKIN_DEFAUT)); /* coch\xE9 */\n"
+    "  ajouteObjetGDI(new CProgression(MakeCoord(20,200), 300, false, -5, 7, 20, 0));\n}\n";
+
+std::string lit(const std::string& nom)
+{
+    std::ifstream f(nom, std::ios::binary);
+    std::stringstream s;
+    s << f.rdbuf();
+    return s.str();
+}
+
+void ecrit(const std::string& nom, const std::string& texte)
+{
+    std::ofstream(nom, std::ios::binary) << texte;
+}
+
+long dateDe(const char* nom)
+{
+    struct stat e = {};
+    stat(nom, &e);
+    return long(e.st_mtim.tv_sec) * 1000000000L + e.st_mtim.tv_nsec;
+}
+
+// Une mise en page au hasard : textes de tout octet, arguments écrits de toutes les façons.
+MiseEnPage auHasard(std::mt19937& alea)
+{
+    const char* arguments[] = {"BOUTON_SKIN_ROND_VARIABLE", "TEXTURE_MOI", "BMP_", "0", "-1", "7"};
+    auto n = [&](int a, int b) { return std::uniform_int_distribution<int>(a, b)(alea); };
+    MiseEnPage m;
+    m.pleinEcran = n(0, 1);
+    m.limites = m.pleinEcran ? PLEIN_ECRAN : MakeRect(0, 0, n(300, 1024), n(200, 768));
+    for (int i = n(0, 6); i > 0; --i) {
+        ObjetPlace o;
+        o.genre = n(TYPE_TEXTE, TYPE_PROGRESSION);
+        const Coord p = MakeCoord(n(-20, 900), n(-20, 700));
+        o.limites = o.genre == TYPE_COCHE || o.genre == TYPE_PROGRESSION
+                        ? Rect{p, p}
+                        : Rect{p, p + MakeCoord(n(11, 200), n(11, 200))};
+        o.legende = o.genre != TYPE_BOUTON || n(0, 3);
+        for (int k = o.legende ? n(0, 12) : 0; k > 0; --k)
+            o.texte += char(n(1, 255));
+        o.cochee = n(0, 1);
+        o.largeur = n(0, 300);
+        o.modifiable = n(0, 1);
+        o.minimum = n(-32768, 0), o.valeur = n(-9, 99), o.maximum = n(0, 32767);
+        o.argument = o.genre == TYPE_TEXTE ? "" : arguments[n(0, 5)];
+        m.objets.push_back(o);
+    }
+    return m;
+}
+} // namespace
+
+TEST_F(ArbreEditeur, ReouvertRebatiDansSonOrdreEtSansChangementNEcritRien)
+{
+    ecrit("Connexion.cpp", RETOUCHE);
+    const long date = dateDe("Connexion.cpp");
+    rouvre("Connexion.cpp");
+    const std::vector<CObjetGDI*> v = enfants();
+    ASSERT_EQ(v.size(), 5u);
+    EXPECT_NE(dynamic_cast<CFenetreMessage*>(v[0]), nullptr); // l'aide devant
+    EXPECT_NE(dynamic_cast<CProgression*>(v[1]), nullptr);    // puis la dernière ligne
+    EXPECT_STREQ(static_cast<CTexte*>(v[4])->texte, "Nom d'utilisateur\xE9");
+    EXPECT_EQ(decrit(fenetre->limites), "(0,0)-(700,500)");
+    fermeAide();
+    // Le bouton déplacé, puis le déplacement annulé : la mise en page est celle lue.
+    glisse({87, 110}, {120, 140});
+    ASSERT_EQ(fenetre->etapesAnnulables(), 1u);
+    touche(26);
+    touche(TOUCHE_ECHAP);
+    ASSERT_EQ(nombreFins, 1);
+    EXPECT_EQ(lit("Connexion.cpp"), RETOUCHE);
+    EXPECT_EQ(dateDe("Connexion.cpp"), date);
+    EXPECT_FALSE(fs::exists("Connexion.cpp~"));
+    EXPECT_FALSE(fs::exists(NOM_FICHIER_SOURCE));
+}
+
+TEST_F(ArbreEditeur, ReouvertPuisChangeEcritLaFormeCanoniqueRetouchesGardees)
+{
+    ecrit("Connexion.cpp", RETOUCHE);
+    rouvre("Connexion.cpp");
+    fermeAide();
+    objetSelectionne = enfants()[1]; // la case, une ligne plus haut
+    speciale(TOUCHE_HAUT);
+    testing::internal::CaptureStderr();
+    touche(TOUCHE_ECHAP);
+    testing::internal::GetCapturedStderr();
+    EXPECT_EQ(lit("Connexion.cpp~"), RETOUCHE);
+    EXPECT_EQ(lit("Connexion.cpp"),
+              "\nCFenetre1::CFenetre1() : CFenetre(CONTAINER_SKIN_BEIGE)\n{\n"
+              "\tsetLimites(MakeRect(0,0,700,500)) ;\n"
+              "\tajouteObjetGDI(new CTexte(MakeRect(10,10,200,40), \"Nom d'utilisateur\\xE9\")) ;\n"
+              "\tajouteObjetGDI(new CBouton(MakeRect(20,60,200,155), \"Connexion\", 1)) ;\n"
+              "\tajouteObjetGDI(new CCoche(MakeCoord(300,59), true, COCHE_SKIN_DEFAUT)) ;\n"
+              "\tajouteObjetGDI(new CProgression(MakeCoord(20,200), 300, false, -5, 7, 20, 0)) ;\n"
+              "}\n");
+}
+
+TEST_F(ArbreEditeur, FichierAbsentCreeEnQuittantMalFormeRefuseSansRienToucher)
+{
+    rouvre("Nouveau.cpp");
+    fermeAide();
+    touche(TOUCHE_ECHAP);
+    EXPECT_EQ(lit("Nouveau.cpp"), enteteSource(true, PLEIN_ECRAN) + finSource());
+
+    fichierEdite = NOM_FICHIER_SOURCE;
+    ecrit("Casse.cpp", "CFenetre1::CFenetre1() : CFenetre(1)\n{\n\tsetLimites(PLEIN_ECRAN)\n}");
+    fs::create_directory("Dossier.cpp");
+    const struct {
+        const char* fichier;
+        std::string erreur;
+    } cas[] = {
+        {"Casse.cpp", "Casse.cpp:4:1: attendu \";\"\n"},
+        {"Dossier.cpp",
+         "Dossier.cpp:1:1: illisible : " + std::string(std::strerror(EISDIR)) + "\n"},
+    };
+    pourChaqueCas(cas, [](const auto& c) {
+        testing::internal::CaptureStderr();
+        EXPECT_FALSE(ouvreFichierEdite(c.fichier));
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), c.erreur);
+        EXPECT_EQ(fichierEdite, NOM_FICHIER_SOURCE);
+        EXPECT_FALSE(miseEnPageOuverte);
+    });
+    EXPECT_EQ(lit("Casse.cpp"),
+              "CFenetre1::CFenetre1() : CFenetre(1)\n{\n\tsetLimites(PLEIN_ECRAN)\n}");
+    EXPECT_FALSE(fs::exists("Casse.cpp~"));
+
+    // Sans argument, un Fenetre1.cpp présent est signalé une fois.
+    EXPECT_EQ(signaleSourceExistant(), "");
+    ecrit(NOM_FICHIER_SOURCE, "x");
+    testing::internal::CaptureStderr();
+    const std::string dit = signaleSourceExistant();
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), dit);
+    EXPECT_NE(dit.find("\"editeur Fenetre1.cpp\" le rouvre"), std::string::npos) << dit;
+}
+
+TEST_F(ArbreEditeur, SeancesAleatoiresSeRelisentEtSeReecriventALIdentique)
+{
+    std::mt19937 alea(20261209);
+    std::vector<uint8_t> octets(8000);
+    int ecrites = 0;
+    const int seances = 30;
+    for (int seance = 0; seance < seances; ++seance) {
+        SCOPED_TRACE("séance " + std::to_string(seance));
+        const MiseEnPage depart = auHasard(alea);
+        ecrit("Seance.cpp", depart.source());
+        rouvre("Seance.cpp");
+        PiloteEditeur pilote;
+        for (uint8_t& o : octets)
+            o = uint8_t(alea());
+        pilote.joueTout(octets.data(), octets.size());
+        ASSERT_EQ(pilote.anomalie(), "");
+        const MiseEnPage fin = fenetrePrincipale->miseEnPage();
+        testing::internal::CaptureStderr();
+        ASSERT_TRUE(pilote.quitteParEchap(int(octets.size())));
+        testing::internal::GetCapturedStderr();
+
+        const std::string texte = lit("Seance.cpp");
+        MiseEnPage relue;
+        ErreurLecture e;
+        ASSERT_TRUE(LecteurSource::lis(texte, relue, e))
+            << e.ligne << ":" << e.colonne << " " << e.message << "\n"
+            << texte;
+        // Écrit, il rend la mise en page de la fin ; rien d'écrit, elle n'avait pas changé.
+        EXPECT_TRUE(relue == fin || texte == depart.source());
+        EXPECT_EQ(relue.source(), texte);
+        ecrites += texte != depart.source();
+    }
+    EXPECT_GT(ecrites, seances / 2);
+}
