@@ -343,9 +343,11 @@ void CFenetrePrincipale::supprimeSelection()
     if (!objet || objet == this || objet->parent != this)
         return;
     retireObjetGDI(objet);
-    // Le bouton peut encore être tenu sur l'objet : la capture ne doit pas lui survivre.
+    // Le bouton peut encore être tenu sur l'objet : la capture ne doit pas lui survivre, ni ses
+    // arguments écrits, qu'un objet créé à la même adresse reprendrait.
     if (capture == objet)
         capture = nullptr;
+    ecrits.erase(objet);
     delete objet;
 }
 

@@ -25,7 +25,8 @@ MiseEnPage relis(const std::string& source)
 {
     MiseEnPage m;
     ErreurLecture e;
-    exige(LecteurSource::lis(source, m, e), "le source écrit est refusé", e.message + "\n" + source);
+    exige(LecteurSource::lis(source, m, e), "le source écrit est refusé",
+          e.message + "\n" + source);
     exige(m.source() == source, "le source écrit ne se réécrit pas à l'identique", source);
     return m;
 }
@@ -43,7 +44,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* octets, size_t taille)
             lignes += c == '\n';
         exige(e.ligne >= 1 && e.ligne <= lignes && e.colonne >= 1 &&
                   size_t(e.colonne) <= taille + 1 && !e.message.empty(),
-              "place de refus impossible", std::to_string(e.ligne) + ":" + std::to_string(e.colonne));
+              "place de refus impossible",
+              std::to_string(e.ligne) + ":" + std::to_string(e.colonne));
         return 0;
     }
     exige(relis(m.source()) == m, "la relecture change la mise en page", m.source());
