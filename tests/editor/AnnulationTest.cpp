@@ -102,10 +102,21 @@ TEST_F(Annulation, ChaqueGesteUneEtapeAnnuleePuisRetablieAvecSaSelection)
     EXPECT_EQ(fenetre->etapesAnnulables(), etats.size() - 2);
 }
 
-TEST_F(Annulation, CentEtapesEtCommandesFermeesSousLAide)
+TEST_F(Annulation, FlechesBorneesParLEcranCentEtapesCommandesFermeesSousLAide)
 {
     choisit(TYPE_IMAGE);
-    glisse({100, 100}, {150, 150});
+    glisse({1000, 700}, {1020, 720}); // client (993,670)-(1013,690)
+    maj = true;
+    for (int i = 0; i < 5; ++i)
+        speciale(TOUCHE_DROITE);
+    // Sa dernière colonne reste sur l'écran, où la souris la reprendrait.
+    EXPECT_EQ(decrit(objetSelectionne->limites), decrit(MakeRect(1016, 670, 1036, 690)));
+    EXPECT_EQ(objetSelectionne->limites.hautGauche.x + marges().x, LARGEUR_ECRAN - 1);
+    for (int i = 0; i < 120; ++i)
+        speciale(TOUCHE_HAUT);
+    EXPECT_EQ(objetSelectionne->limites.basDroite.y + marges().y, 1);
+    EXPECT_EQ(fenetre->etapesAnnulables(), 2u);
+
     const MiseEnPage uneImage = fenetre->miseEnPage();
     for (int i = 0; i < 120; ++i)
         touche(CTRL_D);
@@ -121,22 +132,6 @@ TEST_F(Annulation, CentEtapesEtCommandesFermeesSousLAide)
     for (int i = 0; i < 120; ++i)
         touche(CTRL_Z);
     EXPECT_EQ(fenetre->miseEnPage(), uneImage);
-}
-
-TEST_F(Annulation, FlechesBorneesParLEcran)
-{
-    choisit(TYPE_IMAGE);
-    glisse({1000, 700}, {1020, 720}); // client (993,670)-(1013,690)
-    maj = true;
-    for (int i = 0; i < 5; ++i)
-        speciale(TOUCHE_DROITE);
-    // Sa dernière colonne reste sur l'écran, où la souris la reprendrait.
-    EXPECT_EQ(decrit(objetSelectionne->limites), decrit(MakeRect(1016, 670, 1036, 690)));
-    EXPECT_EQ(objetSelectionne->limites.hautGauche.x + marges().x, LARGEUR_ECRAN - 1);
-    for (int i = 0; i < 120; ++i)
-        speciale(TOUCHE_HAUT);
-    EXPECT_EQ(objetSelectionne->limites.basDroite.y + marges().y, 1);
-    EXPECT_EQ(fenetre->etapesAnnulables(), 2u);
 }
 
 TEST_F(Annulation, LeMenuResteEntierDansLaFenetre)

@@ -1,10 +1,10 @@
-// Cible libFuzzer de la relecture des sources : des octets quelconques lus comme un Fenetre1.cpp
-// retouché ; refusés à une place qui existe, ou acceptés et alors réécrits puis relus à
-// l'identique, y compris après un passage par des objets vivants.
+// Cible libFuzzer de la relecture des sources : des octets quelconques, refusés à une place qui
+// existe, ou acceptés et alors réécrits puis relus à l'identique, aussi après les objets vivants.
 #include "containers/CFenetre.h"
 #include "editor/LecteurSource.h"
 #include "render/SkinContainer.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -12,23 +12,21 @@
 
 namespace
 {
-void exige(bool condition, const char* quoi, const std::string& detail)
+void exige(bool condition, const char* quoi, const std::string& texte)
 {
     if (!condition) {
-        std::fprintf(stderr, "anomalie : %s\n%s\n", quoi, detail.c_str());
+        std::fprintf(stderr, "anomalie : %s\n%s\n", quoi, texte.c_str());
         std::abort();
     }
 }
 
-// Lit un source qui doit être accepté et se réécrire tel quel.
-MiseEnPage relis(const std::string& source)
+void seRelit(const MiseEnPage& m)
 {
-    MiseEnPage m;
+    MiseEnPage relue;
     ErreurLecture e;
-    exige(LecteurSource::lis(source, m, e), "le source écrit est refusé",
-          e.message + "\n" + source);
-    exige(m.source() == source, "le source écrit ne se réécrit pas à l'identique", source);
-    return m;
+    const std::string source = m.source();
+    exige(LecteurSource::lis(source, relue, e) && relue == m && relue.source() == source,
+          "le source écrit ne se relit pas à l'identique", source);
 }
 } // namespace
 
@@ -38,21 +36,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* octets, size_t taille)
     MiseEnPage m;
     ErreurLecture e;
     if (!LecteurSource::lis(texte, m, e)) {
-        // La place du refus est dans le fichier, ou juste après sa dernière ligne.
-        int lignes = 1;
-        for (char c : texte)
-            lignes += c == '\n';
+        const long lignes = 1 + std::count(texte.begin(), texte.end(), '\n');
         exige(e.ligne >= 1 && e.ligne <= lignes && e.colonne >= 1 &&
-                  size_t(e.colonne) <= taille + 1 && !e.message.empty(),
-              "place de refus impossible",
-              std::to_string(e.ligne) + ":" + std::to_string(e.colonne));
+                  size_t(e.colonne) <= taille + 1,
+              "place de refus hors du fichier", e.message);
         return 0;
     }
-    exige(relis(m.source()) == m, "la relecture change la mise en page", m.source());
-    // Bâtie en objets vivants puis reprise : un source qui se relit encore.
+    seRelit(m);
     CFenetre fenetre(CONTAINER_SKIN_BEIGE);
     ArgumentsParObjet ecrits;
     m.batis(fenetre, ecrits);
-    relis(MiseEnPage::prends(fenetre, &ecrits).source());
+    seRelit(MiseEnPage::prends(fenetre, &ecrits));
     return 0;
 }
