@@ -15,10 +15,14 @@
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace
 {
+// Au-delà, un fichier rouvert n'est pas lu : ce n'est pas un source de l'éditeur.
+const size_t TAILLE_SOURCE_MAX = size_t(16) << 20;
+
 // La racine est oubliée avant sa destruction : un second appel ne la détruit pas deux fois. Le
 // résultat de l'export qu'elle fait remplace celui d'avant.
 void detruitArbre()
@@ -95,33 +99,42 @@ void construitArbre()
 
 bool ouvreFichierEdite(const char* nom)
 {
-    int fd = open(nom, O_RDONLY | O_CLOEXEC);
+    // Sans attendre : un tube nommé bloquerait l'ouverture jusqu'à ce qu'on y écrive.
+    const int fd = open(nom, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0 && errno == ENOENT) {
         // Un nouveau fichier : écrit en quittant, comme Fenetre1.cpp.
         fichierEdite = nom;
         miseEnPageOuverte.reset();
         return true;
     }
-    std::string texte;
-    bool lu = fd >= 0;
+    std::string texte, raison;
+    struct stat etat;
+    if (fd < 0 || fstat(fd, &etat) != 0)
+        raison = std::strerror(errno);
+    else if (S_ISDIR(etat.st_mode))
+        raison = "un dossier porte ce nom";
+    else if (!S_ISREG(etat.st_mode))
+        raison = "ce n'est pas un fichier ordinaire";
     char tampon[4096];
-    while (lu) {
+    while (raison.empty()) {
         const ssize_t n = read(fd, tampon, sizeof tampon);
         if (n < 0 && errno == EINTR)
             continue;
-        if (n <= 0) {
-            lu = n == 0;
+        if (n < 0)
+            raison = std::strerror(errno);
+        if (n <= 0)
             break;
-        }
         texte.append(tampon, size_t(n));
+        if (texte.size() > TAILLE_SOURCE_MAX)
+            raison = "plus de 16 Mio, ce n'est pas un source de l'\xC3\xA9"
+                     "diteur";
     }
-    if (!lu) {
-        std::fprintf(stderr, "%s:1:1: illisible : %s\n", nom, std::strerror(errno));
-        if (fd >= 0)
-            close(fd);
+    if (fd >= 0)
+        close(fd);
+    if (!raison.empty()) {
+        std::fprintf(stderr, "%s:1:1: illisible : %s\n", nom, raison.c_str());
         return false;
     }
-    close(fd);
     MiseEnPage m;
     ErreurLecture e;
     if (!LecteurSource::lis(texte, m, e)) {

@@ -9,7 +9,6 @@
 #include "widgets/CProgression.h"
 #include "widgets/CTexte.h"
 
-#include <cstring>
 #include <random>
 
 namespace
@@ -95,8 +94,8 @@ TEST_F(ArbreEditeur, FichierAbsentCreeEnQuittantMalFormeRefuseSansRienToucher)
         std::string erreur;
     } cas[] = {
         {"Casse.cpp", "Casse.cpp:4:1: attendu \";\"\n"},
-        {"Dossier.cpp",
-         "Dossier.cpp:1:1: illisible : " + std::string(std::strerror(EISDIR)) + "\n"},
+        {"Dossier.cpp", "Dossier.cpp:1:1: illisible : un dossier porte ce nom\n"},
+        {"/dev/zero", "/dev/zero:1:1: illisible : ce n'est pas un fichier ordinaire\n"},
     };
     pourChaqueCas(cas, [](const auto& c) {
         testing::internal::CaptureStderr();
