@@ -23,13 +23,12 @@
 
 const char TEXTE_ZONE_CREEE[] = "Zone de texte";
 const char TEXTE_BOUTON_CREE[] = "<centre>Bouton";
+const Rect SOURCE_IMAGE_CREEE = {{0, 0}, {256, 256}};
 
 namespace
 {
 // Zone de déplacement qu'aucune position de la souris ne satisfait.
 const Rect JAMAIS = {{-1, -1}, {-1, -1}};
-// Source de l'image créée dans la texture "Moi".
-const Rect SOURCE_IMAGE_CREEE = {{0, 0}, {256, 256}};
 // Barre créée : modifiable, de 0 à 100, à mi-course.
 const int MINIMUM_BARRE = 0;
 const int VALEUR_BARRE = 50;
@@ -64,6 +63,14 @@ CFenetrePrincipale::CFenetrePrincipale() : CFenetre(CONTAINER_SKIN_BEIGE)
     afficheAide();
 }
 
+void CFenetrePrincipale::ouvreMiseEnPage(const MiseEnPage& m)
+{
+    m.batis(*this, ecrits);
+    miseEnPageInitiale = miseEnPage();
+    annulations.clear();
+    retablissements.clear();
+}
+
 CFenetrePrincipale::~CFenetrePrincipale()
 {
     // Les enfants existent encore : le source est écrit avant leur destruction.
@@ -76,7 +83,140 @@ CFenetrePrincipale::~CFenetrePrincipale()
 
 void CFenetrePrincipale::exporteSource()
 {
-    dernierExport = exporteTexte(NOM_FICHIER_SOURCE, texteSource(*this));
+    const MiseEnPage m = miseEnPage();
+    // Rien de changé depuis la lecture : le fichier garde ses commentaires et sa date.
+    if (miseEnPageInitiale && m == *miseEnPageInitiale) {
+        dernierExport = ResultatExport();
+        dernierExport.etat = ResultatExport::INCHANGE;
+        dernierExport.fichier = cheminAbsolu(fichierEdite);
+        return;
+    }
+    dernierExport = exporteTexte(fichierEdite.c_str(), m.source());
+}
+
+MiseEnPage CFenetrePrincipale::miseEnPage()
+{
+    return MiseEnPage::prends(*this, &ecrits);
+}
+
+CFenetrePrincipale::Etape CFenetrePrincipale::etat()
+{
+    Etape e;
+    e.miseEnPage = miseEnPage();
+    int i = 0;
+    for (Noeud<CObjetGDI*>* n = enfants.queue; n; n = n->precedent) {
+        ObjetPlace o;
+        if (!MiseEnPage::prendsObjet(n->element, nullptr, o))
+            continue;
+        if (n->element == objetSelectionne)
+            e.selection = i;
+        ++i;
+    }
+    return e;
+}
+
+void CFenetrePrincipale::restaure(const Etape& etape)
+{
+    objetSelectionne = nullptr;
+    const std::vector<CObjetGDI*> crees = etape.miseEnPage.batis(*this, ecrits);
+    if (etape.selection >= 0 && size_t(etape.selection) < crees.size())
+        objetSelectionne = crees[size_t(etape.selection)];
+}
+
+bool CFenetrePrincipale::noteEtape(const Etape& avant)
+{
+    if (miseEnPage() == avant.miseEnPage)
+        return false;
+    annulations.push_back(avant);
+    if (annulations.size() > NOMBRE_ETAPES_MAX)
+        annulations.erase(annulations.begin());
+    retablissements.clear();
+    return true;
+}
+
+void CFenetrePrincipale::fermeGeste()
+{
+    if (!avantGeste)
+        return;
+    const Etape avant = *avantGeste;
+    avantGeste.reset();
+    noteEtape(avant);
+}
+
+template <typename F> void CFenetrePrincipale::commande(F action)
+{
+    suiteFleches = false;
+    const Etape avant = etat();
+    action();
+    noteEtape(avant);
+}
+
+void CFenetrePrincipale::annule()
+{
+    if (boutonEnfonce || annulations.empty())
+        return;
+    suiteFleches = false;
+    retablissements.push_back(etat());
+    const Etape e = annulations.back();
+    annulations.pop_back();
+    restaure(e);
+}
+
+void CFenetrePrincipale::retablit()
+{
+    if (boutonEnfonce || retablissements.empty())
+        return;
+    suiteFleches = false;
+    annulations.push_back(etat());
+    const Etape e = retablissements.back();
+    retablissements.pop_back();
+    restaure(e);
+}
+
+void CFenetrePrincipale::duplique()
+{
+    CObjetGDI* objet = objetSelectionne;
+    ObjetPlace o;
+    if (!objet || objet == this || objet->parent != this ||
+        !MiseEnPage::prendsObjet(objet, &ecrits, o))
+        return;
+    CObjetGDI* copie =
+        MiseEnPage::creeObjet(o.deplace(MakeCoord(DECALAGE_COPIE, DECALAGE_COPIE)), ecrits);
+    if (!copie)
+        return;
+    ajouteObjetGDI(copie);
+    objetSelectionne = copie;
+}
+
+void CFenetrePrincipale::decale(int dx, int dy)
+{
+    CObjetGDI* objet = objetSelectionne;
+    if (!objet || objet == this || objet->parent != this)
+        return;
+    // Une partie de l'objet reste sur l'écran, où la souris pourrait encore le saisir ; hors de
+    // l'écran, il peut encore y revenir.
+    auto borne = [](int d, int a, int b, int etendue) {
+        if (d > 0)
+            return std::min(d, std::max(0, etendue - 1 - a));
+        if (d < 0)
+            return std::max(d, std::min(0, 1 - b));
+        return 0;
+    };
+    const Rect l = objet->limites + marges();
+    dx = borne(dx, l.hautGauche.x, l.basDroite.x, LARGEUR_ECRAN);
+    dy = borne(dy, l.hautGauche.y, l.basDroite.y, HAUTEUR_ECRAN);
+    if (dx || dy)
+        objet->setLimites(objet->limites + MakeCoord(dx, dy));
+}
+
+void CFenetrePrincipale::fleche(int dx, int dy)
+{
+    const Etape avant = etat();
+    decale(dx, dy);
+    if (!suiteFleches)
+        suiteFleches = noteEtape(avant);
+    else if (miseEnPage() != avant.miseEnPage)
+        retablissements.clear();
 }
 
 void CFenetrePrincipale::afficheAide()
@@ -114,29 +254,48 @@ void CFenetrePrincipale::toucheClavier(int touche)
     // La fenêtre elle-même n'est sélectionnée que pendant le glissement de son bord : elle
     // n'a pas de place dans sa propre liste d'enfants.
     CObjetGDI* objet = objetSelectionne != this ? objetSelectionne : nullptr;
-    switch (touche & 0xFF) {
+    const int code = touche & 0xFF;
+    switch (code) {
     case TOUCHE_ECHAP:
         // Détruit tout l'arbre, cette fenêtre comprise : plus rien ne doit suivre.
         if (quitterEditeur)
             quitterEditeur();
         return;
-    case TOUCHE_ESPACE:
-        ajouteObjetGDI(new CSelectionObjetGDI());
+    case TOUCHE_ESPACE: {
+        CSelectionObjetGDI* menu = new CSelectionObjetGDI();
+        // Entier dans la zone client, même dans une fenêtre rapetissée.
+        menu->limites = CSelectionObjetGDI::placeDans(zoneClient());
+        ajouteObjetGDI(menu);
+        suiteFleches = false;
         break;
+    }
     case TOUCHE_PLUS:
-        if (objet) {
-            retireObjetGDI(objet);
-            ajouteObjetGDI(objet);
-        }
+        commande([&] {
+            if (objet) {
+                retireObjetGDI(objet);
+                ajouteObjetGDI(objet);
+            }
+        });
         break;
     case TOUCHE_MOINS:
-        if (objet) {
-            retireObjetGDI(objet);
-            ajouteObjetGDIDerriere(objet);
-        }
+        commande([&] {
+            if (objet) {
+                retireObjetGDI(objet);
+                ajouteObjetGDIDerriere(objet);
+            }
+        });
         break;
     case TOUCHE_SUPPR:
-        supprimeSelection();
+        commande([&] { supprimeSelection(); });
+        break;
+    case TOUCHE_DUPLIQUE:
+        commande([&] { duplique(); });
+        break;
+    case TOUCHE_ANNULE:
+        annule();
+        break;
+    case TOUCHE_RETABLIT:
+        retablit();
         break;
     default:
         break;
@@ -154,8 +313,27 @@ void CFenetrePrincipale::toucheSpeciale(int touche)
         fenetre->toucheSpeciale(touche);
         return;
     }
-    if (touche == TOUCHE_F1)
+    const int pas = majTenue && majTenue() ? PAS_FLECHE_MAJ : PAS_FLECHE;
+    switch (touche) {
+    case TOUCHE_F1:
+        suiteFleches = false;
         afficheAide();
+        break;
+    case TOUCHE_GAUCHE:
+        fleche(-pas, 0);
+        break;
+    case TOUCHE_DROITE:
+        fleche(pas, 0);
+        break;
+    case TOUCHE_HAUT:
+        fleche(0, -pas);
+        break;
+    case TOUCHE_BAS:
+        fleche(0, pas);
+        break;
+    default:
+        break;
+    }
 }
 
 void CFenetrePrincipale::supprimeSelection()
@@ -165,9 +343,11 @@ void CFenetrePrincipale::supprimeSelection()
     if (!objet || objet == this || objet->parent != this)
         return;
     retireObjetGDI(objet);
-    // Le bouton peut encore être tenu sur l'objet : la capture ne doit pas lui survivre.
+    // Le bouton peut encore être tenu sur l'objet : la capture ne doit pas lui survivre, ni ses
+    // arguments écrits, qu'un objet créé à la même adresse reprendrait.
     if (capture == objet)
         capture = nullptr;
+    ecrits.erase(objet);
     delete objet;
 }
 
@@ -177,6 +357,10 @@ void CFenetrePrincipale::appuiEdition(CObjetGDI*)
         objetSelectionne = nullptr;
         return;
     }
+    // Un geste dont le relâchement s'est perdu finit ici ; celui qui commence est une étape.
+    fermeGeste();
+    avantGeste = etat();
+    suiteFleches = false;
     ancre = souris;
     boutonEnfonce = true;
     if (typeAAjouter != TYPE_SELECTION) {
@@ -260,6 +444,7 @@ void CFenetrePrincipale::relacheEdition(CObjetGDI*)
     if (objetSelectionne == this)
         objetSelectionne = nullptr;
     boutonEnfonce = false;
+    fermeGeste();
 }
 
 void CFenetrePrincipale::relacheDehorsEdition(CObjetGDI*)
@@ -267,6 +452,7 @@ void CFenetrePrincipale::relacheDehorsEdition(CObjetGDI*)
     if (objetSelectionne == this)
         objetSelectionne = nullptr;
     boutonEnfonce = false;
+    fermeGeste();
 }
 
 void CFenetrePrincipale::miseAJourEdition(CObjetGDI*)

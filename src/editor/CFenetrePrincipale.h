@@ -3,8 +3,12 @@
 #pragma once
 
 #include "containers/CFenetre.h"
+#include "editor/MiseEnPage.h"
 
+#include <cstddef>
 #include <cstdint>
+#include <optional>
+#include <vector>
 
 // Genres d'objets créés, par valeur de typeAAjouter ; 0 est le mode sélection.
 enum {
@@ -23,9 +27,18 @@ const int TAILLE_MINIMALE = 11;
 // Le contour de la sélection est tracé ce nombre de pixels plus haut et plus à gauche.
 const int DECALAGE_CONTOUR = 4;
 
+// Étapes d'annulation gardées au plus ; les plus anciennes partent d'abord.
+const size_t NOMBRE_ETAPES_MAX = 1000;
+// Pas d'une flèche, sans et avec Maj, et décalage d'une copie vers la droite et le bas.
+const int PAS_FLECHE = 1;
+const int PAS_FLECHE_MAJ = 10;
+const int DECALAGE_COPIE = 10;
+
 // Textes des objets créés ; les objets gardent ces pointeurs.
 extern const char TEXTE_ZONE_CREEE[];
 extern const char TEXTE_BOUTON_CREE[];
+// Source de l'image créée dans la texture "Moi".
+extern const Rect SOURCE_IMAGE_CREEE;
 
 class CFenetrePrincipale : public CFenetre
 {
@@ -56,7 +69,46 @@ class CFenetrePrincipale : public CFenetre
     void miseAJourEdition(CObjetGDI* emetteur);
     void dessineEdition(CObjetGDI* emetteur);
 
+    // Rebâtit une mise en page relue, objets derrière l'aide ; la retrouver en quittant
+    // n'écrit rien. Une fois la fenêtre à sa place : l'ajout à la racine la centrerait.
+    void ouvreMiseEnPage(const MiseEnPage& m);
+    // La mise en page que tient la fenêtre, arguments écrits des objets relus compris.
+    MiseEnPage miseEnPage();
+    // Ctrl+Z et Ctrl+Y : sans effet bouton tenu ou sans étape ; la sélection revient avec.
+    void annule();
+    void retablit();
+    size_t etapesAnnulables() const { return annulations.size(); }
+    size_t etapesRetablissables() const { return retablissements.size(); }
+    // Ctrl+D : une copie de la sélection, décalée, au premier plan et sélectionnée.
+    void duplique();
+    // Déplace la sélection, sans qu'elle quitte ce que la souris peut atteindre : l'écran.
+    void decale(int dx, int dy);
+
   private:
+    // La mise en page et la place de la sélection parmi ses objets (-1 : aucune).
+    struct Etape {
+        MiseEnPage miseEnPage;
+        int selection = -1;
+    };
+    Etape etat();
+    void restaure(const Etape& etape);
+    // Garde avant comme étape si la mise en page a changé depuis ; vrai si elle est gardée.
+    bool noteEtape(const Etape& avant);
+    // La fin d'un geste (appui puis relâchement) : une étape s'il a changé quelque chose.
+    void fermeGeste();
+    // Une flèche : toute une suite de flèches ne fait qu'une étape.
+    void fleche(int dx, int dy);
+    // Une commande du clavier qui change la mise en page, en une étape.
+    template <typename F> void commande(F action);
+
+    ArgumentsParObjet ecrits;
+    // La mise en page relue, telle que bâtie : la retrouver en quittant n'écrit rien.
+    std::optional<MiseEnPage> miseEnPageInitiale;
+    std::vector<Etape> annulations;
+    std::vector<Etape> retablissements;
+    std::optional<Etape> avantGeste;
+    bool suiteFleches = false;
+
     // Le menu ou une fenêtre (l'aide) est au premier plan : l'éditeur n'agit pas.
     bool menuOuFenetreDevant();
     // Décalage des coordonnées client dans celles de la fenêtre.

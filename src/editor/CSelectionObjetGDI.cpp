@@ -7,6 +7,8 @@
 #include "render/Texture.h"
 #include "widgets/CBouton.h"
 
+#include <algorithm>
+
 const Rect CSelectionObjetGDI::LIMITES = {{400, 320}, {665, 377}};
 
 namespace
@@ -47,6 +49,18 @@ CSelectionObjetGDI::CSelectionObjetGDI() : CContainer(SKIN_MENU)
                            &CSelectionObjetGDI::choisitType);
         ajouteObjetGDI(icone);
     }
+}
+
+Rect CSelectionObjetGDI::placeDans(Rect client)
+{
+    auto recul = [](int debut, int fin, int debutClient, int finClient) {
+        return std::min(std::max(0, fin - finClient), std::max(0, debut - debutClient));
+    };
+    const int dx =
+        recul(LIMITES.hautGauche.x, LIMITES.basDroite.x, client.hautGauche.x, client.basDroite.x);
+    const int dy =
+        recul(LIMITES.hautGauche.y, LIMITES.basDroite.y, client.hautGauche.y, client.basDroite.y);
+    return LIMITES - MakeCoord(dx, dy);
 }
 
 void CSelectionObjetGDI::toucheClavier(int touche)

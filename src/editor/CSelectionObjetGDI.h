@@ -8,6 +8,8 @@ class CSelectionObjetGDI : public CContainer
   public:
     // Place fixe dans la zone client de la fenêtre éditée.
     static const Rect LIMITES;
+    // LIMITES, poussé vers la gauche et le haut juste assez pour tenir dans client.
+    static Rect placeDans(Rect client);
 
     // Crée les six icônes et les range dans boutonsSelection.
     CSelectionObjetGDI();

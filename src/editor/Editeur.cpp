@@ -8,12 +8,21 @@
 #include "editor/EtatEditeur.h"
 #include "editor/ExportSource.h"
 #include "editor/FinParSignal.h"
+#include "editor/LecteurSource.h"
 #include "editor/MessageErreur.h"
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace
 {
+// Au-delà, un fichier rouvert n'est pas lu : ce n'est pas un source de l'éditeur.
+const size_t TAILLE_SOURCE_MAX = size_t(16) << 20;
+
 // La racine est oubliée avant sa destruction : un second appel ne la détruit pas deux fois. Le
 // résultat de l'export qu'elle fait remplace celui d'avant.
 void detruitArbre()
@@ -81,5 +90,71 @@ void construitArbre()
 {
     racine = new CFenetreFond;
     // Son constructeur ouvre déjà l'aide en lui-même ; ajoutée, elle passe au premier plan.
-    racine->ajouteObjetGDI(new CFenetrePrincipale);
+    CFenetrePrincipale* fenetre = new CFenetrePrincipale;
+    racine->ajouteObjetGDI(fenetre);
+    // Un fichier rouvert : ses objets dans l'ordre où il les empile, l'aide devant.
+    if (miseEnPageOuverte)
+        fenetre->ouvreMiseEnPage(*miseEnPageOuverte);
+}
+
+bool ouvreFichierEdite(const char* nom)
+{
+    // Sans attendre : un tube nommé bloquerait l'ouverture jusqu'à ce qu'on y écrive.
+    const int fd = open(nom, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0 && errno == ENOENT) {
+        // Un nouveau fichier : écrit en quittant, comme Fenetre1.cpp.
+        fichierEdite = nom;
+        miseEnPageOuverte.reset();
+        return true;
+    }
+    std::string texte, raison;
+    struct stat etat;
+    if (fd < 0 || fstat(fd, &etat) != 0)
+        raison = std::strerror(errno);
+    else if (S_ISDIR(etat.st_mode))
+        raison = "un dossier porte ce nom";
+    else if (!S_ISREG(etat.st_mode))
+        raison = "ce n'est pas un fichier ordinaire";
+    char tampon[4096];
+    while (raison.empty()) {
+        const ssize_t n = read(fd, tampon, sizeof tampon);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            raison = std::strerror(errno);
+        if (n <= 0)
+            break;
+        texte.append(tampon, size_t(n));
+        if (texte.size() > TAILLE_SOURCE_MAX)
+            raison = "plus de 16 Mio, ce n'est pas un source de l'\xC3\xA9"
+                     "diteur";
+    }
+    if (fd >= 0)
+        close(fd);
+    if (!raison.empty()) {
+        std::fprintf(stderr, "%s:1:1: illisible : %s\n", nom, raison.c_str());
+        return false;
+    }
+    MiseEnPage m;
+    ErreurLecture e;
+    if (!LecteurSource::lis(texte, m, e)) {
+        std::fprintf(stderr, "%s:%d:%d: %s\n", nom, e.ligne, e.colonne, e.message.c_str());
+        return false;
+    }
+    fichierEdite = nom;
+    miseEnPageOuverte = m;
+    return true;
+}
+
+std::string signaleSourceExistant()
+{
+    if (access(NOM_FICHIER_SOURCE, F_OK) != 0)
+        return std::string();
+    const std::string s = std::string(NOM_FICHIER_SOURCE) + " existe : \"editeur " +
+                          NOM_FICHIER_SOURCE +
+                          "\" le rouvre ; sans argument, il sera remplac\xC3\xA9"
+                          " en quittant (l'ancien gard\xC3\xA9 dans " +
+                          NOM_FICHIER_SOURCE + "~).\n";
+    std::fputs(s.c_str(), stderr);
+    return s;
 }

@@ -4,6 +4,8 @@
 
 #include "application/Boucle.h"
 
+#include <string>
+
 // Démarre l'horloge, charge les textures puis la police et construit l'arbre ; false (sans
 // arbre) quand une image manque, la police n'étant pas tentée après un échec des textures.
 bool demarre();
@@ -17,3 +19,11 @@ void quitte();
 // Détruit l'arbre s'il existe encore, ce qui écrit le source, et dit sur la sortie d'erreur,
 // après cause, où se trouve la mise en page ; pour les fins qui ne passent pas par Échap.
 void sauveMiseEnPage(const char* cause);
+
+// Le fichier donné en argument devient celui que l'éditeur écrit : lu et rebâti s'il existe,
+// créé en quittant sinon. Un fichier illisible ou mal formé est refusé sur la sortie d'erreur
+// (FICHIER:LIGNE:COLONNE: ce qui était attendu) ; rien n'est alors touché et le résultat est faux.
+bool ouvreFichierEdite(const char* nom);
+// Sans argument : si le dossier de travail tient déjà "Fenetre1.cpp", dit une fois comment le
+// rouvrir ; rend ce qui a été dit.
+std::string signaleSourceExistant();

@@ -1,12 +1,17 @@
 // EtatEditeur : valeurs initiales de l'état global de l'éditeur et texte de l'aide.
 #include "editor/EtatEditeur.h"
 
+#include "editor/ExportSource.h"
+
 CFenetrePrincipale* fenetrePrincipale = nullptr;
 CObjetGDI* objetSelectionne = nullptr;
 bool boutonEnfonce = false;
 Coord poignee = {0, 0};
 CBouton* boutonsSelection[NOMBRE_TYPES_OBJETS] = {};
 void (*quitterEditeur)() = nullptr;
+bool (*majTenue)() = nullptr;
+std::string fichierEdite = NOM_FICHIER_SOURCE;
+std::optional<MiseEnPage> miseEnPageOuverte;
 
 const char TEXTE_AIDE[] =
     "<center><b>Editeur Wexo version 0.8<p><br>F1 : Aide (cette fen\xEAtre)<br>ECHAP : Quitte "

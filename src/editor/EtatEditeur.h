@@ -2,7 +2,11 @@
 // et l'export.
 #pragma once
 
+#include "editor/MiseEnPage.h"
 #include "render/Coord.h"
+
+#include <optional>
+#include <string>
 
 class CBouton;
 class CFenetrePrincipale;
@@ -23,6 +27,14 @@ extern Coord poignee;
 extern CBouton* boutonsSelection[NOMBRE_TYPES_OBJETS];
 // Quitte l'application ; nul tant que l'application ne l'a pas branché.
 extern void (*quitterEditeur)();
+// Vrai quand Maj est tenue pendant la touche en cours ; nul, Maj n'est jamais vue.
+extern bool (*majTenue)();
+
+// Le fichier que l'éditeur écrit en quittant : "Fenetre1.cpp", ou celui qu'il a rouvert.
+extern std::string fichierEdite;
+// La mise en page lue dans fichierEdite, que la fenêtre éditée rebâtit à sa construction ;
+// vide sans fichier rouvert ou quand il n'existait pas.
+extern std::optional<MiseEnPage> miseEnPageOuverte;
 
 // Codes des touches que lisent l'éditeur, son menu et la fenêtre de message (octet bas du code).
 const int TOUCHE_ENTREE = 13;
@@ -31,8 +43,16 @@ const int TOUCHE_ESPACE = 32;
 const int TOUCHE_PLUS = 43;
 const int TOUCHE_MOINS = 45;
 const int TOUCHE_SUPPR = 127;
-// Code de touche spéciale de F1.
+// Ctrl+Z, Ctrl+Y et Ctrl+D, tels que les rapporte le clavier.
+const int TOUCHE_ANNULE = 26;
+const int TOUCHE_RETABLIT = 25;
+const int TOUCHE_DUPLIQUE = 4;
+// Codes de touches spéciales : F1 et les quatre flèches.
 const int TOUCHE_F1 = 1;
+const int TOUCHE_GAUCHE = 100;
+const int TOUCHE_HAUT = 101;
+const int TOUCHE_DROITE = 102;
+const int TOUCHE_BAS = 103;
 
 // Le texte de la fenêtre d'aide, balisé, en Windows-1252.
 extern const char TEXTE_AIDE[];

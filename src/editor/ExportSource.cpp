@@ -2,13 +2,9 @@
 // sauvegarde de l'ancien fichier, copie de secours quand le fichier ne peut pas être écrit.
 #include "editor/ExportSource.h"
 
-#include "containers/CFenetre.h"
-#include "widgets/CBouton.h"
-#include "widgets/CCoche.h"
-#include "widgets/CImage.h"
-#include "widgets/CProgression.h"
-#include "widgets/CTexte.h"
+#include "editor/MiseEnPage.h"
 
+#include <cctype>
 #include <cerrno>
 #include <cstdarg>
 #include <cstdio>
@@ -191,9 +187,32 @@ bool copieDeSecours(const char* nom, const std::string& texte, std::string& copi
 }
 } // namespace
 
-std::string enteteSource(bool pleinEcran, Rect r)
+std::string litteralC(const std::string& texte)
 {
-    std::string s = "\nCFenetre1::CFenetre1() : CFenetre(CONTAINER_SKIN_BEIGE)\n{\n";
+    std::string s = "\"";
+    bool apresHexa = false;
+    for (unsigned char c : texte) {
+        if (c == '"' || c == '\\') {
+            s += '\\';
+            s += char(c);
+            apresHexa = false;
+        } else if (c < 0x20 || c >= 0x7F) {
+            s += formate("\\x%02X", c);
+            apresHexa = true;
+        } else {
+            // Un chiffre hexadécimal prolongerait l'échappement qui précède.
+            if (apresHexa && std::isxdigit(c))
+                s += "\" \"";
+            s += char(c);
+            apresHexa = false;
+        }
+    }
+    return s + "\"";
+}
+
+std::string enteteSource(bool pleinEcran, Rect r, const char* habillage)
+{
+    std::string s = formate("\nCFenetre1::CFenetre1() : CFenetre(%s)\n{\n", habillage);
     if (pleinEcran)
         return s + "\tsetLimites(PLEIN_ECRAN) ;\n";
     return s + formate("\tsetLimites(MakeRect(%i,%i,%i,%i)) ;\n", r.hautGauche.x, r.hautGauche.y,
@@ -202,39 +221,38 @@ std::string enteteSource(bool pleinEcran, Rect r)
 
 std::string ligneTexte(Rect r, const char* texte)
 {
-    return formate("\tajouteObjetGDI(new CTexte(MakeRect(%i,%i,%i,%i), \"%s\")) ;\n",
-                   r.hautGauche.x, r.hautGauche.y, r.basDroite.x, r.basDroite.y, ouVide(texte));
+    return formate("\tajouteObjetGDI(new CTexte(MakeRect(%i,%i,%i,%i), %s)) ;\n", r.hautGauche.x,
+                   r.hautGauche.y, r.basDroite.x, r.basDroite.y, litteralC(ouVide(texte)).c_str());
 }
 
-std::string ligneBouton(Rect r, bool avecLegende, const char* texte)
+std::string ligneBouton(Rect r, bool avecLegende, const char* texte, const char* habillage)
 {
     if (!avecLegende)
-        return formate("\tajouteObjetGDI(new CBouton(MakeRect(%i,%i,%i,%i), "
-                       "BOUTON_SKIN_ROND_VARIABLE)) ;\n",
-                       r.hautGauche.x, r.hautGauche.y, r.basDroite.x, r.basDroite.y);
-    return formate("\tajouteObjetGDI(new CBouton(MakeRect(%i,%i,%i,%i), \"%s\", "
-                   "BOUTON_SKIN_ROND_VARIABLE)) ;\n",
-                   r.hautGauche.x, r.hautGauche.y, r.basDroite.x, r.basDroite.y, ouVide(texte));
+        return formate("\tajouteObjetGDI(new CBouton(MakeRect(%i,%i,%i,%i), %s)) ;\n",
+                       r.hautGauche.x, r.hautGauche.y, r.basDroite.x, r.basDroite.y, habillage);
+    return formate("\tajouteObjetGDI(new CBouton(MakeRect(%i,%i,%i,%i), %s, %s)) ;\n",
+                   r.hautGauche.x, r.hautGauche.y, r.basDroite.x, r.basDroite.y,
+                   litteralC(ouVide(texte)).c_str(), habillage);
 }
 
-std::string ligneCoche(Coord p, bool cochee)
+std::string ligneCoche(Coord p, bool cochee, const char* habillage)
 {
-    return formate("\tajouteObjetGDI(new CCoche(MakeCoord(%i,%i), %s, COCHE_SKIN_DEFAUT)) ;\n", p.x,
-                   p.y, booleen(cochee));
+    return formate("\tajouteObjetGDI(new CCoche(MakeCoord(%i,%i), %s, %s)) ;\n", p.x, p.y,
+                   booleen(cochee), habillage);
 }
 
-std::string ligneImage(Rect r)
+std::string ligneImage(Rect r, const char* image)
 {
-    return formate("\tajouteObjetGDI(new CImage(MakeRect(%i,%i,%i,%i), BMP_)) ;\n", r.hautGauche.x,
-                   r.hautGauche.y, r.basDroite.x, r.basDroite.y);
+    return formate("\tajouteObjetGDI(new CImage(MakeRect(%i,%i,%i,%i), %s)) ;\n", r.hautGauche.x,
+                   r.hautGauche.y, r.basDroite.x, r.basDroite.y, image);
 }
 
 std::string ligneProgression(Coord p, int largeur, bool modifiable, int minimum, int valeur,
-                             int maximum)
+                             int maximum, const char* habillage)
 {
-    return formate("\tajouteObjetGDI(new CProgression(MakeCoord(%i,%i), %i, %s, %i, %i, %i, "
-                   "PROGRESSION_SKIN_DEFAUT)) ;\n",
-                   p.x, p.y, largeur, booleen(modifiable), minimum, valeur, maximum);
+    return formate(
+        "\tajouteObjetGDI(new CProgression(MakeCoord(%i,%i), %i, %s, %i, %i, %i, %s)) ;\n", p.x,
+        p.y, largeur, booleen(modifiable), minimum, valeur, maximum, habillage);
 }
 
 std::string finSource()
@@ -244,33 +262,18 @@ std::string finSource()
 
 std::string ligneObjet(CObjetGDI* objet)
 {
-    // Le premier genre reconnu, dans cet ordre, décide.
-    if (CTexte* texte = dynamic_cast<CTexte*>(objet))
-        return ligneTexte(texte->limites, texte->texte);
-    if (CBouton* bouton = dynamic_cast<CBouton*>(objet)) {
-        const Coord sans = {-1, -1};
-        const bool sansLegende =
-            bouton->skin.margeTexteHautGauche == sans && bouton->skin.margeTexteBasDroite == sans;
-        return ligneBouton(bouton->limites, !sansLegende, bouton->texte);
-    }
-    if (CCoche* coche = dynamic_cast<CCoche*>(objet))
-        return ligneCoche(coche->limites.hautGauche, coche->cochee);
-    if (CImage* image = dynamic_cast<CImage*>(objet))
-        return ligneImage(image->limites);
-    if (CProgression* barre = dynamic_cast<CProgression*>(objet)) {
-        const Rect l = barre->limites;
-        return ligneProgression(l.hautGauche, l.basDroite.x - l.hautGauche.x, barre->modifiable,
-                                barre->minimum, barre->valeur, barre->maximum);
-    }
-    return std::string();
+    ObjetPlace o;
+    return MiseEnPage::prendsObjet(objet, nullptr, o) ? MiseEnPage::ligne(o) : std::string();
 }
 
 std::string texteSource(CFenetre& fenetre)
 {
-    std::string s = enteteSource(fenetre.estPleinEcran(), fenetre.limites);
-    for (Noeud<CObjetGDI*>* n = fenetre.enfants.queue; n; n = n->precedent)
-        s += ligneObjet(n->element);
-    return s + finSource();
+    return MiseEnPage::prends(fenetre).source();
+}
+
+std::string cheminAbsolu(const std::string& nom)
+{
+    return absolu(nom);
 }
 
 bool ecritFichierSource(const char* nom, const std::string& texte, ResultatExport& r)

@@ -1,6 +1,7 @@
 // main : point d'entrée de l'éditeur : le mode jeu, la boucle commune avec lanceApplication, et
 // la mise en page sauvée quand GLUT ou la connexion au serveur X lâchent.
 #include "editor/Editeur.h"
+#include "editor/EtatEditeur.h"
 #include "editor/FinParSignal.h"
 #include "editor/MessageErreur.h"
 #include "editor/PlateformeMessage.h"
@@ -47,6 +48,19 @@ int main(int argc, char** argv)
     glutInitErrorFunc(erreurGLUT);
     glutInit(&argc, argv);
     installePlateformeGLUT();
+    // glutInit a retiré ses propres options : il reste au plus le fichier à rouvrir, lu et
+    // refusé avant qu'aucune fenêtre ne s'ouvre.
+    if (argc > 2) {
+        std::fprintf(stderr, "usage : %s [FICHIER]\n", argv[0]);
+        return 2;
+    }
+    if (argc == 2) {
+        if (!ouvreFichierEdite(argv[1]))
+            return 1;
+    } else {
+        signaleSourceExistant();
+    }
+    majTenue = [] { return (glutGetModifiers() & GLUT_ACTIVE_SHIFT) != 0; };
     XSetIOErrorHandler(connexionPerdue);
     installeBoiteMessage();
 

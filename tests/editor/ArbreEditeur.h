@@ -9,6 +9,7 @@
 #include "editor/CSelectionObjetGDI.h"
 #include "editor/Editeur.h"
 #include "editor/EtatEditeur.h"
+#include "editor/ExportSource.h"
 #include "text/Police.h"
 #include "widgets/CBouton.h"
 
@@ -75,6 +76,8 @@ class ArbreEditeur : public testing::Test
         plateforme.termine = [](int) { ++nombreFins; };
         nombreFins = 0;
         quitterEditeur = &quitte;
+        fichierEdite = NOM_FICHIER_SOURCE;
+        miseEnPageOuverte.reset();
         racine = new CFenetreFond();
         fenetre = new CFenetrePrincipale();
         racine->ajouteObjetGDI(fenetre);
@@ -87,8 +90,21 @@ class ArbreEditeur : public testing::Test
             racine = nullptr;
         }
         quitterEditeur = nullptr;
+        fichierEdite = NOM_FICHIER_SOURCE;
+        miseEnPageOuverte.reset();
         plateformeParDefaut();
         videPilesDessin();
+    }
+
+    // Un nouvel arbre sur le fichier rouvert ; celui d'avant part sans rien laisser.
+    void rouvre(const char* nom)
+    {
+        delete racine;
+        racine = nullptr;
+        std::filesystem::remove(NOM_FICHIER_SOURCE);
+        ASSERT_TRUE(ouvreFichierEdite(nom));
+        construitArbre();
+        fenetre = fenetrePrincipale;
     }
 
     // Les rappels, position de la souris à l'écran.

@@ -436,10 +436,30 @@ TEST_F(Application, SignalDeFinNotepuisExecuteAuTourDInactiviteCommeEchap)
                               seance.dossier.chemin() + "/Fenetre1.cpp\n");
         // La fin rend la disposition d'avant, et la demande a été consommée.
         EXPECT_EQ(dispositionDe(numero), SIG_DFL);
-        journalPlateforme.clear();
-        inactivite();
-        EXPECT_EQ(journalPlateforme, std::vector<std::string>{"affiche#0"});
+        EXPECT_EQ(prendSignalDeFin(), 0);
     }
+}
+
+TEST_F(Application, SignalAvecUnSourceImpossibleAEcrireMontreLaBoiteDeLaCopie)
+{
+    SeanceJetable seance;
+    fs::create_directory(NOM_FICHIER_SOURCE);
+    installeFinParSignal();
+    raise(SIGTERM);
+    journalPlateforme.clear();
+    testing::internal::CaptureStderr();
+    inactivite();
+    const std::string erreur = testing::internal::GetCapturedStderr();
+    // La fin qui suit la sauvegarde ne refait pas l'export : son résultat reste, la boîte le dit.
+    const std::vector<std::string> copies = seance.copies();
+    ASSERT_EQ(copies.size(), 1u);
+    EXPECT_EQ(lit(copies[0]), seance.attendu);
+    ASSERT_EQ(journalPlateforme.size(), 3u);
+    EXPECT_EQ(journalPlateforme[1].rfind("boite Erreur !|", 0), 0u) << journalPlateforme[1];
+    EXPECT_NE(journalPlateforme[1].find(copies[0]), std::string::npos);
+    EXPECT_NE(erreur.find("SIGTERM : la mise en page est dans la copie " + copies[0]),
+              std::string::npos)
+        << erreur;
 }
 
 TEST_F(Application, UnSignalHeriteIgnoreLeReste)

@@ -80,12 +80,12 @@ TEST(ExportSource, LignesParGenre)
     pourChaqueCas(cas, [&](const Cas& c) { EXPECT_EQ(c.obtenu, c.attendu); });
 }
 
-TEST(ExportSource, TextesEcritsTelsQuelsEtSansLimite)
+TEST(ExportSource, TextesEchappesEtSansLimite)
 {
-    // Ni échappement, ni lecture comme un format, ni coupure.
+    // Guillemet et barre échappés pour que le source se compile ; ni format, ni coupure.
     std::string long_(5000, 'a');
     std::string attendu =
-        "\tajouteObjetGDI(new CTexte(MakeRect(0,0,1,1), \"%s \\\"" + long_ + "\")) ;\n";
+        "\tajouteObjetGDI(new CTexte(MakeRect(0,0,1,1), \"%s \\\\\\\"" + long_ + "\")) ;\n";
     EXPECT_EQ(ligneTexte(MakeRect(0, 0, 1, 1), ("%s \\\"" + long_).c_str()), attendu);
     EXPECT_EQ(ligneTexte(MakeRect(0, 0, 1, 1), nullptr),
               "\tajouteObjetGDI(new CTexte(MakeRect(0,0,1,1), \"\")) ;\n");
@@ -115,6 +115,15 @@ TEST(ExportSource, EcritureParRenommage)
     EXPECT_EQ(lit(NOM_FICHIER_SOURCE), contenu);
     EXPECT_EQ(contenuDossier(),
               (std::vector<std::string>{"Data", "Fenetre1.cpp", "Fenetre1.cpp~"}));
+
+    // Un fichier neuf suit le masque de création : 0666 moins ce qu'il retire.
+    fs::remove(NOM_FICHIER_SOURCE);
+    const mode_t masque = umask(027);
+    EXPECT_TRUE(ecritFichierSource(NOM_FICHIER_SOURCE, "neuf", r));
+    umask(masque);
+    struct stat neuf;
+    ASSERT_EQ(stat(NOM_FICHIER_SOURCE, &neuf), 0);
+    EXPECT_EQ(neuf.st_mode & 07777, 0640u);
 
     // Les droits d'un fichier remplacé sont gardés, par lui comme par sa sauvegarde.
     chmod(NOM_FICHIER_SOURCE, 0640);
@@ -298,17 +307,22 @@ TEST(ExportSource, CopieDeSecoursQuandLeFichierNePeutPasEtreEcrit)
                                               r.copie);
     }
 
-    // Un dossier temporaire inutilisable : la copie va dans /tmp.
-    DossierTemporaire dossier;
-    DossierDeSecours secours("/dossier/absent");
-    fs::create_directory(NOM_FICHIER_SOURCE);
-    testing::internal::CaptureStderr();
-    const ResultatExport r = exporteTexte(NOM_FICHIER_SOURCE, texte);
-    testing::internal::GetCapturedStderr();
-    ASSERT_EQ(r.etat, ResultatExport::COPIE);
-    EXPECT_EQ(fs::path(r.copie).parent_path(), "/tmp");
-    EXPECT_EQ(lit(r.copie), texte);
-    fs::remove(r.copie);
+    // Un dossier temporaire inutilisable, ou vide comme s'il n'était pas donné : la copie va
+    // dans /tmp, jamais dans le dossier de travail.
+    for (const char* tmpdir : {"/dossier/absent", ""}) {
+        SCOPED_TRACE(std::string("TMPDIR=") + tmpdir);
+        DossierTemporaire dossier;
+        DossierDeSecours secours(tmpdir);
+        fs::create_directory(NOM_FICHIER_SOURCE);
+        testing::internal::CaptureStderr();
+        const ResultatExport r = exporteTexte(NOM_FICHIER_SOURCE, texte);
+        testing::internal::GetCapturedStderr();
+        ASSERT_EQ(r.etat, ResultatExport::COPIE);
+        EXPECT_EQ(fs::path(r.copie).parent_path(), "/tmp");
+        EXPECT_EQ(lit(r.copie), texte);
+        EXPECT_EQ(contenuDossier(), (std::vector<std::string>{"Data", "Fenetre1.cpp", "secours"}));
+        fs::remove(r.copie);
+    }
 }
 
 namespace

@@ -22,12 +22,14 @@
 namespace
 {
 int tempsPilote = 0;
+bool majPilote = false;
 
 // Les touches qui commandent l'éditeur, son menu et ses fenêtres, tirées plus souvent que les
 // autres pour que les suites aléatoires éditent vraiment.
-const unsigned char TOUCHES_COMMANDES[] = {TOUCHE_ESPACE, TOUCHE_PLUS, TOUCHE_MOINS,
-                                           TOUCHE_ESPACE, TOUCHE_PLUS, TOUCHE_MOINS,
-                                           TOUCHE_ENTREE, 'a',         TOUCHE_SUPPR};
+const unsigned char TOUCHES_COMMANDES[] = {
+    TOUCHE_ESPACE,  TOUCHE_PLUS, TOUCHE_MOINS, TOUCHE_ESPACE, TOUCHE_PLUS,   TOUCHE_MOINS,
+    TOUCHE_ENTREE,  'a',         TOUCHE_SUPPR, TOUCHE_ANNULE, TOUCHE_ANNULE, TOUCHE_RETABLIT,
+    TOUCHE_DUPLIQUE};
 
 int entier16(const uint8_t* o)
 {
@@ -40,6 +42,7 @@ PiloteEditeur::PiloteEditeur()
     plateforme.temps = [] { return tempsPilote; };
     plateforme.termine = [](int) {};
     quitterEditeur = &quitte;
+    majTenue = [] { return majPilote; };
     // Le journal n'est pas relu : les appels OpenGL traversent l'enregistreur sans y rester.
     enregistreur::rendMuet(true);
 }
@@ -52,6 +55,7 @@ PiloteEditeur::~PiloteEditeur()
         delete arbre;
     }
     quitterEditeur = nullptr;
+    majTenue = nullptr;
     plateformeParDefaut();
     enregistreur::rendMuet(false);
     enregistreur::efface();
@@ -126,7 +130,12 @@ size_t PiloteEditeur::joue(const uint8_t* o, size_t n)
         break;
     }
     case 5:
-        toucheSpecialeAppuyee(o[1] < 64 ? TOUCHE_F1 : o[1], x, y);
+        // F1, une flèche (Maj tenue une fois sur deux), ou n'importe quel code.
+        majPilote = o[1] & 4;
+        toucheSpecialeAppuyee(o[1] < 64    ? TOUCHE_F1
+                              : o[1] < 128 ? TOUCHE_GAUCHE + o[1] % 4
+                                           : o[1],
+                              x, y);
         break;
     case 6:
         tempsPilote += 1 + (o[0] >> 3) * 9;

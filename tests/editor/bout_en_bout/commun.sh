@@ -56,6 +56,12 @@ lance_editeur() {
     PID_EDITEUR=$!
 }
 
+# Lance l'éditeur dans le dossier de travail sur ces arguments (le fichier à rouvrir).
+lance_editeur_sur() {
+    (cd "$TRAVAIL" && exec "$EDITEUR" "$@") 2>"$TRAVAIL/editeur.log" &
+    PID_EDITEUR=$!
+}
+
 # Identifiant de la fenêtre de premier niveau de ce nom (titre exact), vide sinon.
 fenetre() {
     xwininfo -root -tree 2>/dev/null | awk -v nom="\"$1\":" '$2 == nom || index($0, " " nom " ") { print $1; exit }'
