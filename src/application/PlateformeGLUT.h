@@ -1,5 +1,5 @@
-// PlateformeGLUT : les services GLUT de plateforme, l'ouverture de l'écran de 1024 x 768 et
-// les rappels de la boucle, communs à l'éditeur et à lanceApplication.
+// PlateformeGLUT : services GLUT de plateforme, ouverture de la fenêtre ou de l'écran du mode jeu
+// et rappels de la boucle, communs à l'éditeur et à lanceApplication.
 #pragma once
 
 // Horloge, affichage, sortie du mode jeu et arrêt de la boucle par GLUT ; après glutInit.

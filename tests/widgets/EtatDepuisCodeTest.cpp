@@ -8,19 +8,15 @@
 
 #include "DessinEnregistre.h"
 #include "EnregistreurGL.h"
-#include "TableCas.h"
 
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 namespace
 {
-typedef std::unique_ptr<CObjetGDI> Objet;
-
 std::vector<std::string> image(CObjetGDI& o)
 {
     enregistreur::efface();
@@ -28,22 +24,20 @@ std::vector<std::string> image(CObjetGDI& o)
     return enregistreur::textes();
 }
 
-Objet barre(int valeur)
+// Construit dans l'état depart, passé à valeur par le code : l'image suivante change et est
+// celle de l'objet construit dans l'état attendu.
+template <class O, class V, class F>
+void verifie(F construit, void (O::*pose)(V), V depart, V valeur, V attendu,
+             int ligne = __builtin_LINE())
 {
-    return std::make_unique<CProgression>(MakeCoord(10, 20), 300, true, 0, valeur, 100,
-                                          PROGRESSION_SKIN_DEFAUT);
+    SCOPED_TRACE(::testing::Message() << "appel de la ligne " << ligne);
+    std::unique_ptr<O> o(construit(depart)), reference(construit(attendu));
+    const auto avant = image(*o);
+    (o.get()->*pose)(valeur);
+    const auto apres = image(*o);
+    EXPECT_NE(apres, avant);
+    EXPECT_EQ(apres, image(*reference));
 }
-Objet bouton(const char* legende)
-{
-    return std::make_unique<CBouton>(MakeRect(10, 20, 200, 60), legende, BOUTON_SKIN_ROND_VARIABLE);
-}
-
-struct Cas {
-    const char* nom;
-    std::function<Objet()> construit;
-    std::function<void(CObjetGDI&)> change;
-    std::function<Objet()> reference;
-};
 
 class EtatDepuisCode : public EssaiDessin
 {
@@ -63,42 +57,24 @@ class EtatDepuisCode : public EssaiDessin
 
 TEST_F(EtatDepuisCode, VuALImageSuivante)
 {
-    auto coche = [](bool c) { return std::make_unique<CCoche>(MakeCoord(5, 5), c, 0); };
-    auto zone = [](const char* t) { return std::make_unique<CTexte>(MakeRect(0, 0, 300, 40), t); };
-    const Cas cas[] = {
-        {"coche cochée", [&] { return coche(false); },
-         [](CObjetGDI& o) { static_cast<CCoche&>(o).setCochee(true); },
-         [&] { return coche(true); }},
-        {"coche décochée", [&] { return coche(true); },
-         [](CObjetGDI& o) { static_cast<CCoche&>(o).setCochee(false); },
-         [&] { return coche(false); }},
-        {"valeur dans l'intervalle", [] { return barre(10); },
-         [](CObjetGDI& o) { static_cast<CProgression&>(o).setValeur(73); },
-         [] { return barre(73); }},
-        {"valeur au-dessus : le maximum", [] { return barre(10); },
-         [](CObjetGDI& o) { static_cast<CProgression&>(o).setValeur(101); },
-         [] { return barre(100); }},
-        {"valeur au-dessous : le minimum", [] { return barre(10); },
-         [](CObjetGDI& o) { static_cast<CProgression&>(o).setValeur(-1); },
-         [] { return barre(0); }},
-        {"texte d'une zone", [&] { return zone("Pas encore"); },
-         [](CObjetGDI& o) { static_cast<CTexte&>(o).setTexte("<b>Connect\xE9</b>"); },
-         [&] { return zone("<b>Connect\xE9</b>"); }},
-        {"légende d'un bouton", [] { return bouton("<centre>Bouton"); },
-         [](CObjetGDI& o) { static_cast<CBouton&>(o).setTexte("Annuler"); },
-         [] { return bouton("Annuler"); }},
-        {"légende ôtée", [] { return bouton("Annuler"); },
-         [](CObjetGDI& o) { static_cast<CBouton&>(o).setTexte(nullptr); },
-         [] { return bouton(nullptr); }},
+    auto coche = [](bool c) { return new CCoche(MakeCoord(5, 5), c, COCHE_SKIN_DEFAUT); };
+    auto barre = [](int v) {
+        return new CProgression(MakeCoord(10, 20), 300, true, 0, v, 100, PROGRESSION_SKIN_DEFAUT);
     };
-    pourChaqueCas(cas, [](const Cas& c) {
-        Objet o = c.construit();
-        const auto avant = image(*o);
-        c.change(*o);
-        const auto apres = image(*o);
-        EXPECT_NE(apres, avant);
-        EXPECT_EQ(apres, image(*c.reference()));
-    });
+    auto zone = [](const char* t) { return new CTexte(MakeRect(0, 0, 300, 40), t); };
+    auto bouton = [](const char* t) {
+        return new CBouton(MakeRect(10, 20, 200, 60), t, BOUTON_SKIN_ROND_VARIABLE);
+    };
+    verifie(coche, &CCoche::setCochee, false, true, true);
+    verifie(coche, &CCoche::setCochee, true, false, false);
+    verifie(barre, &CProgression::setValeur, 10, 73, 73);
+    // Hors de l'intervalle : ramenée au bout le plus proche.
+    verifie(barre, &CProgression::setValeur, 10, 101, 100);
+    verifie(barre, &CProgression::setValeur, 10, -1, 0);
+    verifie(zone, &CTexte::setTexte, "Pas encore", "<b>Connect\xE9</b>", "<b>Connect\xE9</b>");
+    verifie(bouton, &CBouton::setTexte, "<centre>Bouton", "Annuler", "Annuler");
+    const char* sansLegende = nullptr;
+    verifie(bouton, &CBouton::setTexte, "Annuler", sansLegende, sansLegende);
 }
 
 TEST_F(EtatDepuisCode, ValeurPoseeSansPrevenirLaListeDeLaSouris)
@@ -106,8 +82,11 @@ TEST_F(EtatDepuisCode, ValeurPoseeSansPrevenirLaListeDeLaSouris)
     CProgression b(MakeCoord(0, 0), 200, true, 0, 50, 100, PROGRESSION_SKIN_DEFAUT);
     int appels = 0;
     ajouteGestionnaire(b.changementValeur, [&](CObjetGDI*) { ++appels; });
-    b.setValeur(80);
-    EXPECT_EQ(b.valeur, 80);
+    // Les bouts exacts, et un pas au-delà, ramené au bout (le dessin, lui, borne déjà).
+    for (auto [posee, gardee] : {std::pair{80, 80}, {100, 100}, {101, 100}, {0, 0}, {-1, 0}}) {
+        b.setValeur(posee);
+        EXPECT_EQ(b.valeur, gardee) << posee;
+    }
     EXPECT_EQ(appels, 0);
     // Bornes inversées : comme à la souris, le maximum l'emporte.
     CProgression inverse(MakeCoord(0, 0), 200, true, 100, 50, 0, PROGRESSION_SKIN_DEFAUT);
