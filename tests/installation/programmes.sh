@@ -103,7 +103,7 @@ deux_lancements)
     xdotool key Escape
     # Le premier code écrit, la fenêtre qui vient est la seconde (elle peut reprendre le même
     # identifiant que la première).
-    for i in $(seq 1 100); do
+    for _ in $(seq 1 100); do
         [ -s "$TRAVAIL/sortie.log" ] && break
         kill -0 "$PID_EDITEUR" 2>/dev/null || echec "arrêté avant la seconde fenêtre"
         sleep 0.1
