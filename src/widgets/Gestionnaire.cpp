@@ -2,10 +2,26 @@
 #include "widgets/Gestionnaire.h"
 
 #include "widgets/CObjetGDI.h"
+#include "widgets/CRelaisFonction.h"
+
+namespace
+{
+// La méthode des relais : elle seule marque un enregistrement qui possède son objet. Comparée
+// sans lire l'objet, que son propriétaire a pu détruire avant la liste.
+const MethodeGestionnaire METHODE_RELAIS =
+    static_cast<MethodeGestionnaire>(&CRelaisFonction::appelle);
+} // namespace
+
+void LiberationElement<Gestionnaire*>::libere(Gestionnaire* g)
+{
+    if (g->methode == METHODE_RELAIS)
+        delete static_cast<CRelaisFonction*>(g->objet);
+    delete g;
+}
 
 void ajouteGestionnaire(ListeGestionnaires& liste, CObjetGDI* objet, MethodeGestionnaire methode)
 {
-    // Un objet nul marquerait une fonction : refusé plutôt qu'appelé.
+    // Sans récepteur, l'appel planterait au déclenchement : refusé à l'inscription.
     if (!objet || !methode)
         return;
     liste.ajoute(new Gestionnaire{objet, methode});
@@ -16,20 +32,13 @@ void ajouteGestionnaire(ListeGestionnaires& liste,
 {
     if (!fonction)
         return;
-    GestionnaireFonction* g = new GestionnaireFonction;
-    g->objet = nullptr;
-    g->methode = nullptr;
-    g->fonction = std::move(fonction);
-    liste.ajoute(g);
+    liste.ajoute(new Gestionnaire{new CRelaisFonction(std::move(fonction)), METHODE_RELAIS});
 }
 
 void declenche(ListeGestionnaires& liste, CObjetGDI* emetteur)
 {
     for (Noeud<Gestionnaire*>* n = liste.tete; n; n = n->suivant) {
         Gestionnaire* g = n->element;
-        if (g->objet)
-            (g->objet->*(g->methode))(emetteur);
-        else
-            static_cast<GestionnaireFonction*>(g)->fonction(emetteur);
+        (g->objet->*(g->methode))(emetteur);
     }
 }

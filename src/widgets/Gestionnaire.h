@@ -12,29 +12,18 @@ class CObjetGDI;
 /// Une méthode de gestionnaire reçoit l'objet sur lequel l'événement a été déclenché.
 typedef void (CObjetGDI::*MethodeGestionnaire)(CObjetGDI* emetteur);
 
-/// Un gestionnaire inscrit : la méthode à appeler et l'objet qui la reçoit. Un objet nul
-/// marque un GestionnaireFonction, qui porte sa fonction à la suite.
+/// Un gestionnaire inscrit : la méthode à appeler et l'objet qui la reçoit. Une fonction
+/// inscrite a pour objet un CRelaisFonction qui la porte, si bien que le déclenchement ne
+/// connaît que des méthodes.
 struct Gestionnaire {
-    CObjetGDI* objet;            ///< le récepteur ; nul pour une fonction
+    CObjetGDI* objet;            ///< le récepteur
     MethodeGestionnaire methode; ///< appelée sur objet avec l'émetteur
-};
-
-/// Une fonction quelconque inscrite sur une liste (lambda, fonction libre, std::bind) : la
-/// méthode, elle, reste un simple Gestionnaire, sans enveloppe.
-struct GestionnaireFonction : Gestionnaire {
-    std::function<void(CObjetGDI* emetteur)> fonction; ///< appelée avec l'émetteur
 };
 
 /// Une liste de gestionnaires possède ses enregistrements.
 template <> struct LiberationElement<Gestionnaire*> {
-    /// Détruit l'enregistrement du nœud libéré, par son genre exact.
-    static void libere(Gestionnaire* g)
-    {
-        if (g->objet)
-            delete g;
-        else
-            delete static_cast<GestionnaireFonction*>(g);
-    }
+    /// Détruit l'enregistrement du nœud libéré, et le relais d'une fonction inscrite.
+    static void libere(Gestionnaire* g);
 };
 
 /// Une liste d'événement : ses gestionnaires dans l'ordre d'inscription.
