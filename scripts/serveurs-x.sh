@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Serveurs X privés pour l'éditeur : Xorg au pilote factice (le mode jeu 1024x768 y est possible)
 # ou Xvfb (il y est impossible), chacun sur un numéro d'affichage libre choisi par le serveur,
-# et arrêtés par leur propre numéro de processus.
+# et arrêtés par leur propre numéro de processus. xvfb-reinit est un Xvfb qui se réinitialise au
+# départ de son dernier client, comme ceux des machines d'intégration.
 #
-# À sourcer :   demarre_serveur_x xorg|xvfb DOSSIER   pose SERVEUR_X_AFFICHAGE (":N") et
+# À sourcer :   demarre_serveur_x xorg|xvfb|xvfb-reinit DOSSIER   pose SERVEUR_X_AFFICHAGE (":N") et
 #                                                    SERVEUR_X_PID ; journal dans DOSSIER
 #               arrete_serveur_x [PID]               (par défaut SERVEUR_X_PID)
 # En commande : bash scripts/serveurs-x.sh xorg|xvfb DOSSIER   écrit ":N PID" et laisse tourner
@@ -59,8 +60,12 @@ demarre_serveur_x() {
         Xvfb -screen 0 1024x768x24 -nolisten tcp -noreset -displayfd 3 \
             3>"$numero" >"$dossier/Xvfb.log" 2>&1 &
         ;;
+    xvfb-reinit)
+        Xvfb -screen 0 1024x768x24 -nolisten tcp -displayfd 3 \
+            3>"$numero" >"$dossier/Xvfb.log" 2>&1 &
+        ;;
     *)
-        echo "serveur inconnu : $genre (xorg ou xvfb)" >&2
+        echo "serveur inconnu : $genre (xorg, xvfb ou xvfb-reinit)" >&2
         return 2
         ;;
     esac
@@ -97,7 +102,7 @@ arrete_serveur_x() {
 if [ "${BASH_SOURCE[0]}" = "$0" ]; then
     set -euo pipefail
     case "${1:-}" in
-    xorg | xvfb)
+    xorg | xvfb | xvfb-reinit)
         demarre_serveur_x "$1" "${2:?dossier du journal}"
         echo "$SERVEUR_X_AFFICHAGE $SERVEUR_X_PID"
         ;;
@@ -105,7 +110,7 @@ if [ "${BASH_SOURCE[0]}" = "$0" ]; then
         arrete_serveur_x "${2:?numéro de processus}"
         ;;
     *)
-        echo "usage : $0 xorg|xvfb DOSSIER | arrete PID" >&2
+        echo "usage : $0 xorg|xvfb|xvfb-reinit DOSSIER | arrete PID" >&2
         exit 2
         ;;
     esac

@@ -1,5 +1,5 @@
-// CFondApplication : la racine de lanceApplication, un fond plein écran dont Échap arrête la
-// boucle d'événements.
+// CFondApplication : la racine de lanceApplication et de la boucle d'un programme, un fond qui
+// porte la fenêtre du programme ; Échap ou le départ de sa dernière fenêtre arrête la boucle.
 #pragma once
 
 #include "containers/CFenetre.h"
@@ -9,8 +9,15 @@ class CFondApplication : public CFenetre
   public:
     // Ligne par défaut : ni cadre ni marge, la zone client est l'écran.
     CFondApplication();
+    // Porte fenetre : sur l'écran entier, qui la centre ; sinon à la taille de l'affichage
+    // qu'elle demande (tailleAffichage), elle en (0,0).
+    CFondApplication(CFenetre* fenetre, bool ecranEntier);
 
     // Échap arrête la boucle ; les autres touches vont à la fenêtre de premier plan.
     void toucheClavier(int touche) override;
     void toucheSpeciale(int touche) override;
+
+    // Gestionnaire de mise à jour, après celui du conteneur : la dernière fenêtre détruite
+    // (demandeFermeture), la boucle s'arrête.
+    void finSansEnfant(CObjetGDI* emetteur);
 };

@@ -1,5 +1,5 @@
-// LanceApplication : l'écran de 1024 x 768, les images, le fond et la boucle commune autour de
-// la fenêtre d'un programme qui emploie la boîte à outils.
+// LanceApplication : la fenêtre de premier niveau (ou l'écran du mode jeu), les images, le fond
+// et la boucle commune autour de la fenêtre d'un programme qui emploie la boîte à outils.
 #include "wexo/Application.h"
 
 #include "application/Boucle.h"
@@ -8,6 +8,7 @@
 #include "application/PlateformeGLUT.h"
 #include "containers/CFenetre.h"
 #include "render/DossierImages.h"
+#include "wexo/Integration.h"
 
 #include <GL/freeglut.h>
 #include <X11/Xlib.h>
@@ -27,25 +28,33 @@ void erreurGLUT(const char* format, va_list arguments)
     std::exit(1);
 }
 
-// GLUT sortirait du processus sans affichage : on le cherche avant lui.
+// GLUT sortirait du processus sans affichage : on le cherche avant lui. La connexion reste
+// ouverte jusqu'à la fin du processus : un serveur qui se réinitialise au départ de son dernier
+// client ne le fait ni avant que GLUT se connecte, ni entre deux lanceApplication.
 bool affichageJoignable()
 {
-    Display* affichage = XOpenDisplay(nullptr);
-    if (!affichage) {
+    static Display* gardien = nullptr;
+    if (gardien)
+        return true;
+    gardien = XOpenDisplay(nullptr);
+    if (!gardien) {
         const char* nom = std::getenv("DISPLAY");
         std::fprintf(stderr,
                      "Wexo : aucun affichage joignable (DISPLAY=%s) : pas de fen\xC3\xAAtre\n",
                      nom && *nom ? nom : "vide");
         return false;
     }
-    XCloseDisplay(affichage);
     return true;
 }
 
-int echec(CFenetre* fenetre, const char* pourquoi)
+// Le fond, s'il existe, possède la fenêtre.
+int echec(CFenetre* fenetre, CContainer* fond, const char* pourquoi)
 {
     std::fprintf(stderr, "Wexo : d\xC3\xA9marrage impossible : %s\n", pourquoi);
-    delete fenetre;
+    if (fond)
+        delete fond;
+    else
+        delete fenetre;
     fermeGLUT();
     plateformeParDefaut();
     return 1;
@@ -58,8 +67,15 @@ int lanceApplication(CFenetre* fenetre, bool modeJeu, const char* imagesInstalle
         std::fprintf(stderr, "Wexo : lanceApplication sans fen\xC3\xAAtre\n");
         return 1;
     }
+    // Depuis un gestionnaire, la boucle en cours et son arbre seraient pris sous lui.
+    if (racine) {
+        std::fprintf(stderr,
+                     "Wexo : lanceApplication d\xC3\xA9j\xC3\xA0 en cours : refus\xC3\xA9\n");
+        delete fenetre;
+        return 1;
+    }
     if (!affichageJoignable())
-        return echec(fenetre, "pas d'affichage");
+        return echec(fenetre, nullptr, "pas d'affichage");
     // GLUT lit ses options dans les arguments : aucune ici.
     int argc = 1;
     char nom[] = "wexo";
@@ -67,19 +83,21 @@ int lanceApplication(CFenetre* fenetre, bool modeJeu, const char* imagesInstalle
     glutInitErrorFunc(erreurGLUT);
     glutInit(&argc, argv);
     installePlateformeGLUT();
-    if (modeJeu ? !ouvreModeJeu() : !ouvreFenetre("Wexo"))
-        return echec(fenetre, modeJeu ? "mode jeu 1024x768:32 impossible"
-                                      : "fen\xC3\xAAtre de 1024 x 768 impossible");
+    CFondApplication* fond = new CFondApplication(fenetre, modeJeu);
+    int largeur = LARGEUR_ECRAN, hauteur = HAUTEUR_ECRAN;
+    if (!modeJeu)
+        tailleAffichage(fenetre, largeur, hauteur);
+    if (modeJeu ? !ouvreModeJeu() : !ouvreFenetre("Wexo", largeur, hauteur))
+        return echec(fenetre, fond,
+                     modeJeu ? "mode jeu 1024x768:32 impossible" : "fen\xC3\xAAtre impossible");
     if (!prepareDemarrage(imagesInstallees))
-        return echec(fenetre, "image illisible");
+        return echec(fenetre, fond, "image illisible");
 
-    racine = new CFondApplication;
-    racine->ajouteObjetGDI(fenetre);
+    racine = fond;
     tourneBoucle();
     // La boucle finie, GLUT a déjà détruit sa fenêtre et le contexte : l'arbre ne dessine plus.
-    CContainer* arbre = racine;
     racine = nullptr;
-    delete arbre;
+    delete fond;
     plateformeParDefaut();
     return 0;
 }

@@ -6,7 +6,11 @@
 #include "application/Entrees.h"
 #include "application/Plateforme.h"
 
+#include "wexo/Integration.h"
+
 #include <GL/freeglut.h>
+#include <GL/glx.h>
+#include <X11/Xlib.h>
 
 static_assert(BOUTON_GAUCHE == GLUT_LEFT_BUTTON && BOUTON_MILIEU == GLUT_MIDDLE_BUTTON &&
                   BOUTON_DROIT == GLUT_RIGHT_BUTTON,
@@ -48,6 +52,26 @@ void arreteBoucleGLUT()
 {
     glutLeaveMainLoop();
 }
+
+// Cache le curseur du système par un curseur vide créé sur la connexion de GLUT. Le curseur
+// vide de GLUT est gardé d'une connexion à l'autre : après un premier glutInit défait, il
+// désigne un curseur disparu, et le serveur répond BadCursor.
+void cacheCurseur()
+{
+    Display* d = glXGetCurrentDisplay();
+    const Window w = glXGetCurrentDrawable();
+    if (!d || !w)
+        return;
+    static char vide[1] = {0};
+    const Pixmap p = XCreateBitmapFromData(d, w, vide, 1, 1);
+    XColor noir = {};
+    const Cursor c = XCreatePixmapCursor(d, p, p, &noir, &noir, 0, 0);
+    XDefineCursor(d, w, c);
+    // La fenêtre garde le curseur ; ces noms peuvent partir.
+    XFreeCursor(d, c);
+    XFreePixmap(d, p);
+    XFlush(d);
+}
 } // namespace
 
 void installePlateformeGLUT()
@@ -71,17 +95,18 @@ bool ouvreModeJeu()
     // Le mode peut être annoncé possible et refusé au changement : même réponse.
     if (!glutEnterGameMode())
         return false;
-    glutSetCursor(GLUT_CURSOR_NONE);
+    cacheCurseur();
     return true;
 }
 
-bool ouvreFenetre(const char* titre)
+bool ouvreFenetre(const char* titre, int largeur, int hauteur)
 {
     glutInitDisplayMode(GLUT_DOUBLE | GLUT_RGBA);
-    glutInitWindowSize(1024, 768);
+    glutInitWindowSize(largeur > 0 ? largeur : 1, hauteur > 0 ? hauteur : 1);
+    glutInitWindowPosition(0, 0);
     if (glutCreateWindow(titre) <= 0)
         return false;
-    glutSetCursor(GLUT_CURSOR_NONE);
+    cacheCurseur();
     return true;
 }
 
@@ -97,6 +122,7 @@ void fermeGLUT()
 void tourneBoucle()
 {
     glutDisplayFunc(affichage);
+    glutReshapeFunc(ajusteVue);
     glutKeyboardFunc(clavier);
     glutSpecialFunc(toucheSpecialeAppuyee);
     glutMouseFunc(boutonSouris);

@@ -1,5 +1,5 @@
-// PlateformeGLUT : les services GLUT de plateforme, l'ouverture de l'écran de 1024 x 768 et
-// les rappels de la boucle, communs à l'éditeur et à lanceApplication.
+// PlateformeGLUT : services GLUT de plateforme, ouverture de la fenêtre ou de l'écran du mode jeu
+// et rappels de la boucle, communs à l'éditeur et à lanceApplication.
 #pragma once
 
 // Horloge, affichage, sortie du mode jeu et arrêt de la boucle par GLUT ; après glutInit.
@@ -8,13 +8,13 @@ void installePlateformeGLUT();
 // Tampon double RGBA, puis le mode jeu "1024x768:32" et le curseur du système caché ; false
 // quand le mode est impossible ou refusé au changement.
 bool ouvreModeJeu();
-// Tampon double RGBA, puis une fenêtre de premier niveau de 1024 x 768 nommée titre, curseur du
-// système caché ; false quand elle ne peut pas s'ouvrir.
-bool ouvreFenetre(const char* titre);
+// Tampon double RGBA, puis une fenêtre de premier niveau de largeur x hauteur en (0,0) nommée
+// titre, curseur du système caché ; false quand elle ne peut pas s'ouvrir.
+bool ouvreFenetre(const char* titre, int largeur, int hauteur);
 // Quitte le mode jeu s'il est actif, détruit les fenêtres et rend GLUT à son état d'avant
 // glutInit ; pour un démarrage qui échoue après l'ouverture.
 void fermeGLUT();
 
-// Inscrit les rappels d'affichage, de clavier, de souris et d'inactivité, puis tourne la boucle
-// de GLUT jusqu'à arreteBoucle ou la fermeture de la dernière fenêtre.
+// Inscrit les rappels d'affichage, de taille, de clavier, de souris et d'inactivité, puis tourne la
+// boucle de GLUT jusqu'à arreteBoucle ou la fermeture de la dernière fenêtre.
 void tourneBoucle();

@@ -7,13 +7,26 @@
 #include "render/PilesDessin.h"
 #include "render/Primitives.h"
 #include "render/Texture.h"
+#include "text/SansBalises.h"
 #include "text/StyleTexte.h"
+#include "widgets/CBouton.h"
+#include "widgets/CTexte.h"
 
 namespace
 {
 bool estFenetre(CObjetGDI* objet)
 {
     return dynamic_cast<CFenetre*>(objet) != nullptr;
+}
+
+// Le texte que trouve compare : légende d'un bouton, texte d'une zone ; nul pour les autres.
+const char* texteDe(CObjetGDI* objet)
+{
+    if (CBouton* bouton = dynamic_cast<CBouton*>(objet))
+        return bouton->texte;
+    if (CTexte* zone = dynamic_cast<CTexte*>(objet))
+        return zone->texte;
+    return nullptr;
 }
 } // namespace
 
@@ -57,6 +70,7 @@ void CContainer::ajouteObjetGDI(CObjetGDI* objet)
         objet->parent->retireObjetGDI(objet);
     enfants.insereEnTete(objet);
     objet->parent = this;
+    objet->numeroAjout = nombreAjouts++;
     if (CFenetre* fenetre = dynamic_cast<CFenetre*>(objet)) {
         fenetre->centre();
         setCapture(nullptr);
@@ -71,6 +85,7 @@ void CContainer::ajouteObjetGDIDerriere(CObjetGDI* objet)
         objet->parent->retireObjetGDI(objet);
     enfants.ajoute(objet);
     objet->parent = this;
+    objet->numeroAjout = nombreAjouts++;
 }
 
 void CContainer::retireObjetGDI(CObjetGDI* objet)
@@ -118,6 +133,41 @@ Rect CContainer::zoneClient()
 {
     return MakeRect(0, 0, limites.largeur() - skin.margeGauche - skin.margeDroite,
                     limites.hauteur() - skin.margeHaut - skin.margeBas);
+}
+
+CObjetGDI* CContainer::trouveParRang(int rang, bool (*genre)(CObjetGDI*))
+{
+    if (rang < 0 || !genre)
+        return nullptr;
+    // Le plus petit numéro au-dessus du précédent, rang + 1 fois : l'ordre d'ajout, même quand
+    // une fenêtre a été montée devant les autres.
+    CObjetGDI* courant = nullptr;
+    for (int i = 0; i <= rang; ++i) {
+        CObjetGDI* suivant = nullptr;
+        for (Noeud<CObjetGDI*>* n = enfants.tete; n; n = n->suivant) {
+            CObjetGDI* e = n->element;
+            if ((!courant || e->numeroAjout > courant->numeroAjout) &&
+                (!suivant || e->numeroAjout < suivant->numeroAjout) && genre(e))
+                suivant = e;
+        }
+        if (!suivant)
+            return nullptr;
+        courant = suivant;
+    }
+    return courant;
+}
+
+CObjetGDI* CContainer::trouveParTexte(const char* texte, bool (*genre)(CObjetGDI*))
+{
+    CObjetGDI* courant = nullptr;
+    for (Noeud<CObjetGDI*>* n = enfants.tete; n; n = n->suivant) {
+        CObjetGDI* e = n->element;
+        if (courant && e->numeroAjout > courant->numeroAjout)
+            continue;
+        if (genre && genre(e) && memeTexteSansBalises(texteDe(e), texte))
+            courant = e;
+    }
+    return courant;
 }
 
 void CContainer::toucheClavier(int /*touche*/)

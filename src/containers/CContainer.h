@@ -16,6 +16,7 @@ class CContainer : public CObjetGDI
     Liste<CObjetGDI*> enfants;    ///< tete : premier plan ; queue : arrière-plan
     uint16_t boutonCapture = 0;   ///< bouton du dernier appui traité : 0 gauche, 1 droit
     bool modal = false;           ///< au premier plan, il est seul à recevoir la souris
+    uint32_t nombreAjouts = 0;    ///< ajouts faits, d'où vient le numeroAjout du suivant
 
     /// indiceSkin : une ligne de skinsContainer, ou -1 pour la ligne par défaut.
     explicit CContainer(int indiceSkin);
@@ -37,6 +38,30 @@ class CContainer : public CObjetGDI
     CObjetGDI* objetSousSouris();
     /// La zone client, en coordonnées client : (0,0) jusqu'à la taille moins les marges.
     Rect zoneClient();
+
+    /// L'enfant de genre T de rang rang (0 le premier), comptés dans l'ordre où ils ont été
+    /// ajoutés, qui est celui des lignes du fichier de l'éditeur ; nul s'il n'y en a pas.
+    /// Exemple : `fenetre->trouve<CBouton>(1)`, le deuxième bouton.
+    template <class T> T* trouve(int rang)
+    {
+        return dynamic_cast<T*>(trouveParRang(rang, &estDuGenre<T>));
+    }
+    /// Le premier enfant de genre T, dans l'ordre d'ajout, dont le texte (légende d'un bouton,
+    /// texte d'une zone) se lit texte une fois les balises ôtées ; nul s'il n'y en a pas.
+    /// Exemple : `fenetre->trouve<CBouton>("Annuler")` pour la légende "<centre>Annuler".
+    template <class T> T* trouve(const char* texte)
+    {
+        return dynamic_cast<T*>(trouveParTexte(texte, &estDuGenre<T>));
+    }
+    /// Ce que trouve<T>(rang) parcourt : genre dit si un enfant est du genre cherché.
+    CObjetGDI* trouveParRang(int rang, bool (*genre)(CObjetGDI*));
+    /// Ce que trouve<T>(texte) parcourt : genre dit si un enfant est du genre cherché.
+    CObjetGDI* trouveParTexte(const char* texte, bool (*genre)(CObjetGDI*));
+    /// Vrai quand objet est un T : le filtre que trouve passe aux parcours.
+    template <class T> static bool estDuGenre(CObjetGDI* objet)
+    {
+        return dynamic_cast<T*>(objet) != nullptr;
+    }
 
     /// Touches : rien par défaut ; le conteneur ne les transmet pas à ses enfants.
     ///@{

@@ -1,6 +1,7 @@
 /// @file
-/// <wexo/Application.h> : lanceApplication, qui montre une fenêtre de la boîte à outils dans son
-/// propre écran de 1024 x 768 et fait tourner la boucle d'événements jusqu'à Échap.
+/// <wexo/Application.h> : lanceApplication, qui montre une fenêtre de la boîte à outils dans une
+/// fenêtre de sa taille et fait tourner la boucle d'événements jusqu'à Échap, quitteApplication
+/// ou la fermeture de la fenêtre.
 #pragma once
 
 class CFenetre;
@@ -22,18 +23,28 @@ class CFenetre;
 #define WEXO_IMAGES_INSTALLEES nullptr
 #endif
 
-/// Ouvre une fenêtre de premier niveau de 1024 x 768 (le mode jeu "1024x768:32" si modeJeu),
-/// prépare OpenGL, charge les images et la police, ajoute fenetre à un fond plein écran, qui la
-/// centre, puis fait tourner la boucle : chaque entrée met l'arbre à jour avant d'être livrée,
-/// chaque tour le redessine avec le curseur animé.
+/// Ouvre une fenêtre de premier niveau de la taille de fenetre (ses limites, au plus 1024 x 768),
+/// en (0,0), qui la montre pixel pour pixel dans les coordonnées de la boîte à outils ; en mode
+/// jeu (modeJeu), l'écran "1024x768:32", fenetre centrée. Prépare OpenGL, charge les images et
+/// la police, puis fait tourner la boucle : chaque entrée met l'arbre à jour avant d'être
+/// livrée, chaque tour le redessine avec le curseur animé.
 ///
 /// Les images sont lues dans le dossier Data du dossier de travail s'il existe ; sinon dans
 /// share/wexo/Data ou Data à côté de l'exécutable, puis dans imagesInstallees, évalué chez
 /// l'appelant : par défaut les images installées avec la boîte à outils.
 ///
-/// Prend fenetre à sa charge et la détruit dans tous les cas. Rend 0 après Échap ou la fermeture
-/// de la fenêtre, une fois la fenêtre détruite ; une valeur non nulle quand le démarrage échoue
-/// (pas d'affichage, mode jeu impossible, image absente ou illisible), après avoir dit sur la
-/// sortie d'erreur quel fichier manque et quels dossiers ont été cherchés.
+/// Prend fenetre à sa charge et la détruit dans tous les cas. Rend 0 une fois la fenêtre
+/// détruite, après Échap, quitteApplication, la fermeture de la fenêtre par le gestionnaire de
+/// fenêtres ou sa destruction par demandeFermeture (quand le fond n'a plus de fenêtre) ; une
+/// valeur non nulle quand le démarrage échoue (pas d'affichage, mode jeu impossible, image
+/// absente ou illisible, appel depuis un gestionnaire d'un lanceApplication en cours), après
+/// l'avoir dit sur la sortie d'erreur, avec le fichier manquant et les dossiers cherchés.
+/// Terminé, lanceApplication peut être rappelé dans le même processus.
 int lanceApplication(CFenetre* fenetre, bool modeJeu = false,
                      const char* imagesInstallees = WEXO_IMAGES_INSTALLEES);
+
+/// Finit lanceApplication à la fin du tour en cours (ou fait rendre faux à tourBoiteAOutils,
+/// voir <wexo/Integration.h>) : à appeler depuis un gestionnaire, par exemple
+/// `ajouteGestionnaire(annuler->evenements[EVT_CLIC_GAUCHE], [](CObjetGDI*) { quitteApplication();
+/// });`. Sans effet hors de la boucle.
+void quitteApplication();

@@ -57,6 +57,11 @@ CBouton::CBouton(Coord position, int texture, Coord sourceHautGauche, Coord sour
     construit(Rect{position, {0, 0}});
 }
 
+void CBouton::setTexte(const char* legende)
+{
+    texte = legende;
+}
+
 void CBouton::construit(Rect demande)
 {
     appuye = false;

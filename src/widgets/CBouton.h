@@ -26,6 +26,10 @@ class CBouton : public CObjetGDI
     CBouton(Coord position, int texture, Coord sourceHautGauche, Coord sourceBasDroite,
             Coord decalageSurvol, Coord decalageAppui, Coord enfoncement);
 
+    /// Change la légende depuis le code, dessinée à l'image suivante ; le bouton garde le
+    /// pointeur, que l'appelant garde en vie ; nul ôte la légende.
+    void setTexte(const char* legende);
+
     /// Taille fixe : celle de l'image ; largeur variable : hauteur de l'image et largeur
     /// minimale ; cadre : r tel quel.
     void setLimites(Rect r) override;

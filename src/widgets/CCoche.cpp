@@ -16,6 +16,11 @@ CCoche::CCoche(Coord position, bool etatCoche, int indiceSkin) : skin(skinCoche(
     AppuiSurvol::inscrit(this, &CCoche::clic);
 }
 
+void CCoche::setCochee(bool etat)
+{
+    cochee = etat;
+}
+
 void CCoche::setLimites(Rect r)
 {
     limites = Rect{r.hautGauche, r.hautGauche + (skin.imageBasDroite - skin.imageHautGauche)};

@@ -19,6 +19,10 @@ class CCoche : public CObjetGDI
     /// position : coin haut-gauche dans la zone client du parent ; skin : ligne de skinsCoche.
     CCoche(Coord position, bool cochee, int skin);
 
+    /// Coche ou décoche depuis le code, dessiné à l'image suivante ; aucune liste n'est
+    /// déclenchée. L'état se lit dans cochee.
+    void setCochee(bool etat);
+
     /// Garde le coin haut-gauche ; la taille est toujours celle de l'image.
     void setLimites(Rect r) override;
 

@@ -38,6 +38,9 @@ class CObjetGDI
     Coord ancre = {0, 0};            ///< souris au début d'un glissement
     Rect limites = {{0, 0}, {0, 0}}; ///< rectangle dans la zone client du conteneur
     bool aDetruire = false;          ///< le conteneur le détruira à sa prochaine mise à jour
+    /// Rang d'arrivée dans le parent, croissant à chaque ajout : l'ordre des lignes du fichier
+    /// de l'éditeur, que le premier plan ne change pas.
+    uint32_t numeroAjout = 0;
     ListeGestionnaires evenements[NOMBRE_EVENEMENTS]; ///< une liste par TypeEvenement
 
     /// Un objet vide en (0,0)-(0,0), visible, sans parent ni gestionnaire.

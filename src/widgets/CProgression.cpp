@@ -36,6 +36,11 @@ CProgression::~CProgression()
     changementValeur.vide();
 }
 
+void CProgression::setValeur(int v)
+{
+    valeur = std::min(std::max(v, minimum), maximum);
+}
+
 int CProgression::largeurGauche() const
 {
     return skin.finGauche - skin.cadreHautGauche.x;

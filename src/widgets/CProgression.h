@@ -24,6 +24,11 @@ class CProgression : public CObjetGDI
                  int maximum, int skin);
     ~CProgression() override;
 
+    /// Pose la valeur depuis le code, ramenée dans [minimum, maximum] comme à la souris
+    /// (minimum d'abord, maximum ensuite), dessinée à l'image suivante ; changementValeur, qui
+    /// dit les changements faits à la souris, n'est pas déclenchée.
+    void setValeur(int v);
+
     /// Garde le coin haut-gauche ; largeur au moins celle des deux bouts, hauteur du cadre.
     void setLimites(Rect r) override;
 

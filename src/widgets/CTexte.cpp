@@ -15,6 +15,11 @@ CTexte::CTexte(Coord position, const char* texte) : texte(texte)
     ajouteGestionnaire(evenements[EVT_DESSIN], this, &CTexte::dessine);
 }
 
+void CTexte::setTexte(const char* nouveau)
+{
+    texte = nouveau;
+}
+
 void CTexte::dessine(CObjetGDI* /*emetteur*/)
 {
     // Texte conservé : un '%' s'y dessine tel quel, jamais lu comme un format.

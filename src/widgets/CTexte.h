@@ -15,6 +15,10 @@ class CTexte : public CObjetGDI
     /// Rectangle ajusté au texte mesuré, à partir du coin haut-gauche position.
     CTexte(Coord position, const char* texte);
 
+    /// Change le texte depuis le code, dessiné à l'image suivante dans le même rectangle ; la
+    /// zone garde le pointeur, que l'appelant garde en vie ; nul vaut un texte vide.
+    void setTexte(const char* nouveau);
+
     /// Gestionnaire du dessin, inscrit par les constructeurs.
     void dessine(CObjetGDI* emetteur);
 };

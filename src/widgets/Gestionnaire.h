@@ -5,12 +5,16 @@
 
 #include "Liste.h"
 
+#include <functional>
+
 class CObjetGDI;
 
 /// Une méthode de gestionnaire reçoit l'objet sur lequel l'événement a été déclenché.
 typedef void (CObjetGDI::*MethodeGestionnaire)(CObjetGDI* emetteur);
 
-/// Un gestionnaire inscrit : la méthode à appeler et l'objet qui la reçoit.
+/// Un gestionnaire inscrit : la méthode à appeler et l'objet qui la reçoit. Une fonction
+/// inscrite a pour objet un CRelaisFonction qui la porte, si bien que le déclenchement ne
+/// connaît que des méthodes.
 struct Gestionnaire {
     CObjetGDI* objet;            ///< le récepteur
     MethodeGestionnaire methode; ///< appelée sur objet avec l'émetteur
@@ -18,15 +22,23 @@ struct Gestionnaire {
 
 /// Une liste de gestionnaires possède ses enregistrements.
 template <> struct LiberationElement<Gestionnaire*> {
-    /// Détruit l'enregistrement du nœud libéré.
-    static void libere(Gestionnaire* g) { delete g; }
+    /// Détruit l'enregistrement du nœud libéré, et le relais d'une fonction inscrite.
+    static void libere(Gestionnaire* g);
 };
 
 /// Une liste d'événement : ses gestionnaires dans l'ordre d'inscription.
 typedef Liste<Gestionnaire*> ListeGestionnaires;
 
-/// Inscrit en queue : les gestionnaires s'exécutent dans l'ordre d'inscription.
+/// Inscrit en queue : les gestionnaires s'exécutent dans l'ordre d'inscription. Sans objet ou
+/// sans méthode, rien n'est inscrit.
 void ajouteGestionnaire(ListeGestionnaires& liste, CObjetGDI* objet, MethodeGestionnaire methode);
+
+/// Inscrit en queue une fonction quelconque, dans la même liste et le même ordre que les
+/// méthodes ; une fonction vide n'est pas inscrite. Exemple :
+/// `ajouteGestionnaire(bouton->evenements[EVT_CLIC_GAUCHE], [](CObjetGDI*) { quitteApplication();
+/// });`
+void ajouteGestionnaire(ListeGestionnaires& liste,
+                        std::function<void(CObjetGDI* emetteur)> fonction);
 
 /// Forme commode pour une méthode d'une classe dérivée de CObjetGDI.
 template <class C>

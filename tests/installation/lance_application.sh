@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Un programme construit contre le paquet installé, qui n'appelle que lanceApplication, lancé
 # sous Xvfb depuis des dossiers vides : il trouve les images installées, dessine sa fenêtre
-# centrée et habillée, et rend 0 sur Échap comme à la fermeture de sa fenêtre ; sans affichage,
+# habillée dans une fenêtre de sa taille en (0,0), et rend 0 sur Échap comme à la fermeture de sa fenêtre ; sans affichage,
 # ou avec un dossier Data où une image manque ou est illisible, il rend une valeur non nulle en
 # nommant la cause, le fichier et le dossier.
 #   lance_application.sh PROGRAMME BUILD FERME_FENETRE NOM FENETRE1
@@ -20,53 +20,38 @@ lance_depuis() {
     PID_EDITEUR=$!
 }
 
-# La couleur "r,g,b" du pixel (x,y) d'une image ; les options qui suivent passent à convert
-# avant la découpe.
-pixel() {
-    convert "$1" "${@:4}" -crop "1x1+$2+$3" -depth 8 txt:- | sed -n '2s/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p'
-}
-
 serveur xvfb
 VIDE=$TRAVAIL/vide
 mkdir -p "$VIDE"
 
-# La fenêtre de l'utilisateur, lue dans son Fenetre1.cpp, centrée sur le fond de 1024 x 768.
+# La fenêtre de l'utilisateur, lue dans son Fenetre1.cpp : la fenêtre de premier niveau a sa
+# taille et la montre en (0,0).
 limites=$(sed -n 's/.*setLimites(MakeRect(\([-0-9]*\),\([-0-9]*\),\([-0-9]*\),\([-0-9]*\))).*/\1 \2 \3 \4/p' "$FENETRE1")
 [ -n "$limites" ] || echec "$FENETRE1 sans setLimites(MakeRect(...)) : fenêtre plein écran ?"
 read -r gauche haut droite bas <<<"$limites"
-X1=$(((1024 - (droite - gauche)) / 2))
-Y1=$(((768 - (bas - haut)) / 2))
-X2=$((X1 + droite - gauche))
-Y2=$((Y1 + bas - haut))
+X2=$((droite - gauche))
+Y2=$((bas - haut))
 
-# Échap : la fenêtre de 1024 x 768 occupe l'écran de Xvfb, la fenêtre de l'utilisateur y est
-# centrée dans l'habillage beige, le centre étiré de la ligne 1 du cadre : texels (88,29) à
+# Échap : la fenêtre de premier niveau, de la taille de celle de l'utilisateur, en (0,0), montre
+# l'habillage beige pixel pour pixel ; le centre étiré de la ligne 1 du cadre : texels (88,29) à
 # (98,43) de "Containers", comptés depuis le haut de l'image (le TGA est rangé de bas en haut).
 lance_depuis "$VIDE"
 id=$(attend_fenetre Wexo)
 sleep 1
 capture fenetre
-eval "$(xwininfo -id "$id" | awk '/Width:/ { print "l=" $2 } /Height:/ { print "h=" $2 }')"
-[ "$l x $h" = "1024 x 768" ] || echec "fenêtre de $l x $h au lieu de 1024 x 768"
+geometrie "$id"
+[ "$x,$y $l x $h" = "0,0 $X2 x $Y2" ] || echec "fenêtre de $l x $h en ($x,$y) au lieu de $X2 x $Y2 en (0,0)"
 habillage=$(pixel "$BUILD/Data/Containers.tga" 93 36 -flip)
 [ -n "$habillage" ] || echec "Containers.tga illisible par convert"
 # Les quatre coins du centre étiré (22 pixels du cadre à gauche, 27 en haut, 28 à droite, 19 en
 # bas), à 10 pixels en dedans : le fond nu de la fenêtre, loin des objets.
-for point in "$((X1 + 32)) $((Y1 + 37))" "$((X2 - 38)) $((Y1 + 37))" \
-    "$((X1 + 32)) $((Y2 - 29))" "$((X2 - 38)) $((Y2 - 29))"; do
+for point in "32 37" "$((X2 - 38)) 37" "32 $((Y2 - 29))" "$((X2 - 38)) $((Y2 - 29))"; do
     # shellcheck disable=SC2086
     couleur=$(pixel "$CAPTURES/fenetre.png" $point)
     [ "$couleur" = "$habillage" ] || echec "pixel ($point) : $couleur au lieu de l'habillage $habillage"
 done
-# Le fond noir au-dessus et au-dessous de la fenêtre, et sur ses côtés s'il y en a.
-dehors=("$(((X1 + X2) / 2)) $((Y1 / 2))" "$(((X1 + X2) / 2)) $(((Y2 + 768) / 2))")
-[ "$X1" -le 0 ] || dehors+=("$((X1 / 2)) $(((Y1 + Y2) / 2))" "$(((X2 + 1024) / 2)) $(((Y1 + Y2) / 2))")
-for point in "${dehors[@]}"; do
-    # shellcheck disable=SC2086
-    couleur=$(pixel "$CAPTURES/fenetre.png" $point)
-    [ "$couleur" = "0,0,0" ] || echec "pixel ($point) hors de la fenêtre : $couleur au lieu du noir"
-done
-xdotool mousemove 512 384
+# La souris dans la fenêtre : sans gestionnaire de fenêtres, le clavier va à celle sous elle.
+xdotool mousemove $((X2 / 2)) $((Y2 / 2))
 sleep 0.3
 xdotool key Escape
 attend_fin
@@ -74,7 +59,7 @@ attend_fin
 [ ! -s "$TRAVAIL/editeur.log" ] || echec "Échap : sortie d'erreur non vide"
 [ -z "$(ls -A "$VIDE")" ] || echec "le dossier de travail a reçu $(ls -A "$VIDE")"
 [ -z "$(fenetre Wexo)" ] || echec "la fenêtre reste après Échap"
-echo "images installées trouvées depuis un dossier vide, fenêtre habillée et centrée, Échap : 0"
+echo "images installées trouvées depuis un dossier vide, fenêtre habillée à sa taille en (0,0), Échap : 0"
 
 # Fermée comme par le bouton d'un gestionnaire de fenêtres.
 lance_depuis "$VIDE"

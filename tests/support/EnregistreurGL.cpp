@@ -357,6 +357,10 @@ void glClearColor(GLfloat r, GLfloat g, GLfloat b, GLfloat a)
 {
     note("glClearColor", {r, g, b, a});
 }
+void glViewport(GLint x, GLint y, GLsizei l, GLsizei h)
+{
+    note("glViewport", {double(x), double(y), double(l), double(h)});
+}
 void glClear(GLbitfield masque)
 {
     note("glClear", {double(masque)});

@@ -85,6 +85,12 @@ capture() {
     import -window root "$CAPTURES/$1.png"
 }
 
+# La couleur "r,g,b" du pixel (x,y) d'une image ; les options qui suivent passent à convert
+# avant la découpe.
+pixel() {
+    convert "$1" "${@:4}" -crop "1x1+$2+$3" -depth 8 txt:- | sed -n '2s/.*(\([0-9]*\),\([0-9]*\),\([0-9]*\).*/\1,\2,\3/p'
+}
+
 # Attend la fin de l'éditeur et pose CODE_EDITEUR, son code de sortie.
 attend_fin() {
     local i

@@ -1,0 +1,78 @@
+/// @file
+/// <wexo/Integration.h> : la boîte à outils dans la boucle d'un programme qui a déjà la sienne
+/// et son contexte OpenGL (SDL, GLFW, une fenêtre X...), sans GLUT : la même boucle que
+/// lanceApplication et l'éditeur, appelée par morceaux.
+///
+/// Chaque tour de la boucle du programme :
+///  1. passer les entrées reçues, dans leur ordre : envoieMouvementSouris,
+///     envoieBoutonSouris, envoieTouche, envoieToucheSpeciale ; chacune met d'abord l'arbre à
+///     jour (positions de la souris et survols), puis livre le bouton ou la touche ;
+///  2. tourBoiteAOutils : horloge et mise à jour ; faux quand la boîte à outils a fini (Échap,
+///     quitteApplication, dernière fenêtre fermée) ;
+///  3. dessineBoiteAOutils, puis l'échange des tampons par le programme.
+///
+/// Exemple (SDL2, la fenêtre ouverte à tailleAffichage et son contexte courant) :
+/// @code
+/// demarreBoiteAOutils(fenetre);
+/// for (bool encore = true; encore;) {
+///     for (SDL_Event e; SDL_PollEvent(&e);)
+///         if (e.type == SDL_MOUSEMOTION)
+///             envoieMouvementSouris(e.motion.x, e.motion.y);
+///         // ... boutons et touches de même
+///     encore = tourBoiteAOutils();
+///     dessineBoiteAOutils(largeur, hauteur);
+///     SDL_GL_SwapWindow(w);
+/// }
+/// arreteBoiteAOutils();
+/// @endcode
+#pragma once
+
+#include "Application.h"
+
+class CFenetre;
+
+/// Les boutons de envoieBoutonSouris.
+enum BoutonSouris {
+    BOUTON_SOURIS_GAUCHE = 0, ///< bouton gauche : appuis, clics, glissements
+    BOUTON_SOURIS_MILIEU = 1, ///< bouton du milieu : n'apporte que la mise à jour
+    BOUTON_SOURIS_DROIT = 2   ///< bouton droit
+};
+
+/// Range dans largeur et hauteur la taille, en pixels, de l'affichage qui montre fenetre telle
+/// quelle : la taille de ses limites, au plus 1024 x 768 (l'écran de la boîte à outils), et
+/// 1024 x 768 pour une fenêtre plein écran ; 0 x 0 sans fenêtre.
+void tailleAffichage(const CFenetre* fenetre, int& largeur, int& hauteur);
+
+/// Prépare la boîte à outils dans le contexte OpenGL courant : horloge, état OpenGL, images et
+/// police (lues comme par lanceApplication), puis un fond à la taille de tailleAffichage(fenetre)
+/// qui porte fenetre en (0,0). Prend fenetre à sa charge. Faux, après l'avoir dit sur la sortie
+/// d'erreur et détruit fenetre, quand une image manque ou que la boîte à outils tourne déjà.
+bool demarreBoiteAOutils(CFenetre* fenetre, const char* imagesInstallees = WEXO_IMAGES_INSTALLEES);
+
+/// La souris en (x, y), en pixels depuis le coin haut-gauche de l'affichage ; met l'arbre à jour.
+void envoieMouvementSouris(int x, int y);
+/// Un bouton (BoutonSouris) enfoncé ou relâché à la dernière position envoyée : mise à jour,
+/// puis appui ou clic.
+void envoieBoutonSouris(int bouton, bool enfonce);
+/// Un caractère (Échap 27, Entrée 13, Espace 32...) : mise à jour, puis la touche ; Échap finit.
+void envoieTouche(unsigned char touche);
+/// Une touche spéciale, aux codes de GLUT (F1 à F12 : 1 à 12 ; flèches gauche, haut, droite,
+/// bas : 100 à 103) : mise à jour, puis la touche.
+void envoieToucheSpeciale(int touche);
+
+/// Un tour : horloge, curseur, mise à jour de l'arbre (fenêtres fermées détruites). Faux quand
+/// la boîte à outils a fini : Échap, quitteApplication ou sa dernière fenêtre fermée ; il
+/// reste alors à appeler arreteBoiteAOutils.
+bool tourBoiteAOutils();
+
+/// Dessine une image dans l'affichage courant de largeur x hauteur pixels (efface, l'arbre, le
+/// curseur animé), sans échanger les tampons ; l'état OpenGL de la boîte à outils est reposé
+/// d'abord, si bien que le programme peut dessiner autre chose entre deux images.
+void dessineBoiteAOutils(int largeur, int hauteur);
+
+/// Pose la vue OpenGL d'un affichage de largeur x hauteur pixels : les coordonnées de la boîte
+/// à outils, pixel pour pixel, depuis le coin haut-gauche.
+void ajusteVue(int largeur, int hauteur);
+
+/// Détruit la fenêtre et le fond ; demarreBoiteAOutils peut être rappelée ensuite.
+void arreteBoiteAOutils();

@@ -1,0 +1,127 @@
+#!/usr/bin/env bash
+# Programmes construits contre le paquet installé, chacun lancé depuis un dossier vide en premier
+# client d'un Xvfb qui se réinitialise au départ de son dernier client (comme en intégration) :
+#   connexion        la fenêtre de FENETRE1 à sa taille en (0,0) ; un vrai clic sur la case puis
+#                    sur Connexion change les pixels de la barre et le message ; Annuler rend 0 ;
+#   sdl2             la fenêtre de FENETRE1 habillée dans la fenêtre SDL2 ; Échap rend 0 ;
+#   deux_lancements  deux lanceApplication dans le même processus, fini par Échap puis par la
+#                    fenêtre fermée ; le troisième, lancé pendant le second, refusé.
+#   programmes.sh PROGRAMME BUILD MODE [FENETRE1]
+MODE=${3:?mode}
+FENETRE1=${4:-}
+export SCENARIO=programme_$MODE
+# shellcheck source=../editor/bout_en_bout/commun.sh
+source "$(dirname "$0")/../editor/bout_en_bout/commun.sh"
+PROGRAMME=$EDITEUR
+
+lance() {
+    (cd "$VIDE" && exec "$PROGRAMME") >"$TRAVAIL/sortie.log" 2>"$TRAVAIL/editeur.log" &
+    PID_EDITEUR=$!
+}
+
+# Les nombres de la N-ième ligne de FENETRE1 qui crée un objet de ce genre, séparés d'espaces.
+ligne_objet() {
+    grep "new $1(" "$FENETRE1" | sed -n "${2}p" | sed 's/"[^"]*"//g' | tr -c '0-9\n' ' ' |
+        sed 's/  */ /g; s/^ //'
+}
+
+# Empreinte d'un rectangle "l h x y" d'une capture.
+empreinte() {
+    convert "$CAPTURES/$1.png" -crop "$2" +repage rgb:- | md5sum
+}
+
+# Le coin de la zone client de la fenêtre beige en (0,0) : ses marges gauche et haute.
+CX=7
+CY=30
+
+serveur xvfb-reinit
+VIDE=$TRAVAIL/vide
+mkdir -p "$VIDE"
+
+case "$MODE" in
+connexion)
+    read -r gx gy dx dy < <(grep -o 'setLimites(MakeRect([0-9,]*))' "$FENETRE1" | tr -c '0-9\n' ' ')
+    read -r cx cy _ < <(ligne_objet CCoche 1)
+    read -r bx by bl _ < <(ligne_objet CProgression 1)
+    read -r mx1 my1 mx2 my2 < <(ligne_objet CTexte 3)
+    read -r ox1 oy1 ox2 _ < <(ligne_objet CBouton 1)
+    read -r ax1 ay1 ax2 _ < <(ligne_objet CBouton 2)
+    lance
+    id=$(attend_fenetre Wexo)
+    sleep 1
+    geometrie "$id"
+    [ "$x,$y $l x $h" = "0,0 $((dx - gx)) x $((dy - gy))" ] ||
+        echec "fenêtre de $l x $h en ($x,$y) au lieu de la fenêtre dessinée en (0,0)"
+    capture avant
+    # Le milieu de la barre, à mi-hauteur du remplissage ; la zone du message.
+    barre="$((CX + bx + bl / 2)) $((CY + by + 19))"
+    message="$((mx2 - mx1))x$((my2 - my1))+$((CX + mx1))+$((CY + my1))"
+    xdotool mousemove $((CX + cx + 12)) $((CY + cy + 12)) click 1
+    sleep 0.3
+    xdotool mousemove $(((CX * 2 + ox1 + ox2) / 2)) $((CY + oy1 + 30)) click 1
+    sleep 0.5
+    capture apres
+    # shellcheck disable=SC2086
+    [ "$(pixel "$CAPTURES/avant.png" $barre)" != "$(pixel "$CAPTURES/apres.png" $barre)" ] ||
+        echec "Connexion : la barre n'a pas changé en ($barre)"
+    [ "$(empreinte avant "$message")" != "$(empreinte apres "$message")" ] ||
+        echec "Connexion : le message n'a pas changé ($message)"
+    xdotool mousemove $(((CX * 2 + ax1 + ax2) / 2)) $((CY + ay1 + 30)) click 1
+    attend_fin
+    [ "$CODE_EDITEUR" = 0 ] || echec "Annuler : code de sortie $CODE_EDITEUR au lieu de 0"
+    echo "premier client d'un Xvfb neuf, fenêtre à sa taille, Connexion : barre et message changés, Annuler : 0"
+    ;;
+sdl2)
+    read -r gx gy dx dy < <(grep -o 'setLimites(MakeRect([0-9,]*))' "$FENETRE1" | tr -c '0-9\n' ' ')
+    lance
+    id=$(attend_fenetre "Wexo dans SDL2")
+    sleep 1
+    capture fenetre
+    geometrie "$id"
+    [ "$x,$y $l x $h" = "0,0 $((dx - gx)) x $((dy - gy))" ] ||
+        echec "fenêtre SDL2 de $l x $h en ($x,$y) au lieu de la fenêtre dessinée en (0,0)"
+    # Le fond nu de la fenêtre beige, centre étiré de l'habillage (voir lance_application.sh).
+    habillage=$(pixel "$BUILD/Data/Containers.tga" 93 36 -flip)
+    for point in "32 37" "$((l - 38)) $((h - 29))"; do
+        # shellcheck disable=SC2086
+        couleur=$(pixel "$CAPTURES/fenetre.png" $point)
+        [ "$couleur" = "$habillage" ] || echec "pixel ($point) : $couleur au lieu de l'habillage $habillage"
+    done
+    xdotool mousemove $((l / 2)) $((h / 2))
+    sleep 0.3
+    xdotool key Escape
+    attend_fin
+    [ "$CODE_EDITEUR" = 0 ] || echec "Échap : code de sortie $CODE_EDITEUR au lieu de 0"
+    echo "fenêtre dessinée dans la fenêtre SDL2, habillée ; Échap : 0"
+    ;;
+deux_lancements)
+    lance
+    attend_fenetre Wexo >/dev/null
+    sleep 0.5
+    xdotool mousemove 150 100
+    sleep 0.3
+    xdotool key Escape
+    # Le premier code écrit, la fenêtre qui vient est la seconde (elle peut reprendre le même
+    # identifiant que la première).
+    for _ in $(seq 1 100); do
+        [ -s "$TRAVAIL/sortie.log" ] && break
+        kill -0 "$PID_EDITEUR" 2>/dev/null || echec "arrêté avant la seconde fenêtre"
+        sleep 0.1
+    done
+    [ "$(cat "$TRAVAIL/sortie.log")" = 0 ] || echec "Échap : premier code « $(cat "$TRAVAIL/sortie.log") » au lieu de 0"
+    attend_fenetre Wexo >/dev/null
+    sleep 0.5
+    capture seconde
+    # Le bouton de la seconde fenêtre, (40,40)-(240,120) dans sa zone client.
+    xdotool mousemove $((CX + 140)) $((CY + 80)) click 1
+    attend_fin
+    [ "$CODE_EDITEUR" = 0 ] || echec "code de sortie $CODE_EDITEUR au lieu de 0 ; codes : $(cat "$TRAVAIL/sortie.log")"
+    [ "$(cat "$TRAVAIL/sortie.log")" = "$(printf '0\n0 1')" ] || echec "codes $(cat "$TRAVAIL/sortie.log") au lieu de 0, 0 et 1"
+    grep -qF "lanceApplication d$(printf '\xc3\xa9')j$(printf '\xc3\xa0') en cours" "$TRAVAIL/editeur.log" ||
+        echec "le refus n'est pas dit"
+    echo "deux lanceApplication dans un processus : 0 puis 0, le lancement imbriqué refusé"
+    ;;
+*)
+    echec "mode inconnu : $MODE"
+    ;;
+esac

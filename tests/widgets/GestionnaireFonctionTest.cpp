@@ -1,0 +1,57 @@
+// Fonctions et méthodes inscrites sur les mêmes listes : ordre d'inscription, inscription
+// pendant un déclenchement, libération des fonctions.
+#include "widgets/CObjetGDI.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace
+{
+std::vector<std::string> trace;
+
+class CTemoin : public CObjetGDI
+{
+  public:
+    void note(CObjetGDI* emetteur) { trace.push_back(emetteur == this ? "M=" : "M"); }
+};
+} // namespace
+
+TEST(GestionnaireFonction, MeleesAuxMethodesDansLOrdreDInscription)
+{
+    // Une méthode ne coûte rien de plus : son enregistrement n'a que l'objet et la méthode.
+    EXPECT_EQ(sizeof(Gestionnaire), sizeof(CObjetGDI*) + sizeof(MethodeGestionnaire));
+    trace.clear();
+    CTemoin o;
+    ListeGestionnaires& l = o.evenements[EVT_CLIC_GAUCHE];
+    auto capture = std::make_shared<int>(0);
+    ajouteGestionnaire(l, [&o](CObjetGDI* e) { trace.push_back(e == &o ? "L1=" : "L1"); });
+    ajouteGestionnaire(l, &o, &CTemoin::note);
+    bool inscrit = false;
+    ajouteGestionnaire(l, [&, capture](CObjetGDI*) {
+        trace.push_back("L2");
+        if (inscrit)
+            return;
+        inscrit = true;
+        // Ajoutées pendant le déclenchement : appelées dans ce même déclenchement.
+        ajouteGestionnaire(l, [](CObjetGDI*) { trace.push_back("L3"); });
+        ajouteGestionnaire(l, &o, &CTemoin::note);
+    });
+    // Une fonction vide et un objet nul ne sont pas inscrits.
+    ajouteGestionnaire(l, std::function<void(CObjetGDI*)>());
+    ajouteGestionnaire(l, static_cast<CObjetGDI*>(nullptr), &CObjetGDI::demandeFermeture);
+    EXPECT_EQ(l.nombre, 3);
+
+    declenche(l, &o);
+    EXPECT_EQ(trace, (std::vector<std::string>{"L1=", "M=", "L2", "L3", "M="}));
+    trace.clear();
+    declenche(l, nullptr);
+    EXPECT_EQ(trace, (std::vector<std::string>{"L1", "M", "L2", "L3", "M"}));
+
+    // La liste vidée libère les fonctions et ce qu'elles tiennent.
+    EXPECT_EQ(capture.use_count(), 2);
+    l.vide();
+    EXPECT_EQ(capture.use_count(), 1);
+}
