@@ -5,6 +5,7 @@
 #include "application/Curseur.h"
 #include "application/Plateforme.h"
 #include "containers/CContainer.h"
+#include "containers/DessinObjet.h"
 #include "render/DossierImages.h"
 #include "render/Primitives.h"
 #include "render/Texture.h"
@@ -63,7 +64,7 @@ void affichage()
     fermeLotGL();
     glClear(GL_COLOR_BUFFER_BIT);
     if (racine && racine->visible)
-        declenche(racine->evenements[EVT_DESSIN], racine);
+        declencheDessin(racine);
     // Le curseur, puis l'échange des tampons, chacun après un lot fermé.
     fermeLotGL();
     dessineCurseur();

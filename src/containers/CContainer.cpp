@@ -3,6 +3,7 @@
 #include "containers/CContainer.h"
 
 #include "containers/CFenetre.h"
+#include "containers/DessinObjet.h"
 #include "render/MorceauSkin.h"
 #include "render/PilesDessin.h"
 #include "render/Primitives.h"
@@ -254,7 +255,7 @@ void CContainer::dessine(CObjetGDI* /*emetteur*/)
     // De l'arrière vers l'avant : le premier plan est dessiné en dernier.
     for (Noeud<CObjetGDI*>* n = enfants.queue; n; n = n->precedent)
         if (n->element->visible)
-            declenche(n->element->evenements[EVT_DESSIN], n->element);
+            declencheDessin(n->element);
 
     depileDecoupage();
     depileOrigine();

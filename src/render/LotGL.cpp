@@ -9,7 +9,9 @@ namespace
 {
 bool regroupe = true;
 bool texturage = false;
-bool lieConnu = false; // faux quand un autre que les primitives a pu lier une texture
+bool texturageConnu = true; // faux après un gestionnaire étranger, qui a pu l'allumer
+int etrangers = 0;          // gestionnaires étrangers en cours : chaque primitive part seule
+bool lieConnu = false;      // faux quand un autre que les primitives a pu lier une texture
 uint32_t lie = 0;
 bool lotOuvert = false;
 } // namespace
@@ -19,9 +21,9 @@ void quadsTextures(uint32_t nom)
     if (lotOuvert && lieConnu && lie == nom)
         return;
     fermeLot();
-    if (!texturage) {
+    if (!texturage || !texturageConnu) {
         glEnable(GL_TEXTURE_2D);
-        texturage = true;
+        texturage = texturageConnu = true;
     }
     if (!lieConnu || lie != nom) {
         glBindTexture(GL_TEXTURE_2D, nom);
@@ -35,9 +37,10 @@ void quadsTextures(uint32_t nom)
 void sansTexture()
 {
     fermeLot();
-    if (texturage) {
+    if (texturage || !texturageConnu) {
         glDisable(GL_TEXTURE_2D);
         texturage = false;
+        texturageConnu = true;
     }
 }
 
@@ -59,6 +62,7 @@ void fermeLotGL()
 void oublieEtatGL()
 {
     texturage = false;
+    texturageConnu = true;
     lieConnu = false;
     lotOuvert = false;
 }
@@ -72,4 +76,24 @@ void regroupementGL(bool actif)
 bool regroupementGL()
 {
     return regroupe;
+}
+
+bool lotsPermis()
+{
+    return regroupe && etrangers == 0;
+}
+
+void entreDessinEtranger()
+{
+    fermeLotGL();
+    ++etrangers;
+}
+
+void sortDessinEtranger()
+{
+    --etrangers;
+    // Le gestionnaire a pu lier, allumer ou colorer à sa guise.
+    fermeLot();
+    texturageConnu = false;
+    lieConnu = false;
 }

@@ -23,3 +23,12 @@ void oublieEtatGL();
 void regroupementGL(bool actif);
 /// Vrai tant que les primitives regroupent leurs quads en lots (le défaut).
 bool regroupementGL();
+
+/// Vrai quand les primitives peuvent regrouper : regroupementGL() et aucun gestionnaire de dessin
+/// étranger en cours.
+bool lotsPermis();
+/// Avant un gestionnaire de dessin étranger à la boîte à outils : tout ce qui attend est envoyé,
+/// le texturage coupé, aucun glBegin ouvert ; ses primitives partiront chacune seule.
+void entreDessinEtranger();
+/// Après lui : rien n'est plus supposé de la texture liée ni du texturage.
+void sortDessinEtranger();

@@ -93,7 +93,7 @@ void dessineImageEtiree(int texture, Coord hautGauche, Coord basDroite, Coord so
     coupeAxe(d1.y, d2.y, s1.y, s2.y, c.hautGauche.y, c.basDroite.y);
 
     const Texture& t = textures[texture];
-    const bool regroupe = regroupementGL();
+    const bool regroupe = lotsPermis();
     if (regroupe) {
         quadsTextures(t.identifiant);
         glColor4f(1, 1, 1, 1);

@@ -116,7 +116,7 @@ struct Plume {
 
     Plume(long long x0, long long hautLigne)
         : x(double(x0)), haut(HAUTEUR_ECRAN - hautLigne),
-          translate(!regroupementGL() || !exact(double(x0)) || !exact(double(haut)))
+          translate(!lotsPermis() || !exact(double(x0)) || !exact(double(haut)))
     {
         if (translate) {
             fermeLot();
@@ -186,7 +186,7 @@ void quadGlyphe(const Plume& p, const Rect& g, double pente, double qw, double q
     const float s2 = float(g.basDroite.x / double(LARGEUR_IMAGE_POLICE));
     const float t1 = float(1.0 - g.hautGauche.y / double(HAUTEUR_IMAGE_POLICE));
     const float t2 = float(1.0 - g.basDroite.y / double(HAUTEUR_IMAGE_POLICE));
-    const bool regroupe = regroupementGL();
+    const bool regroupe = lotsPermis();
     if (!regroupe)
         glBegin(GL_QUADS);
     glTexCoord2f(s1, t1);
@@ -209,7 +209,7 @@ void glyphe(Plume& p, const Police& police, const StyleTexte& s, const Rect& g, 
     p.loge(qw);
     p.loge(pente + qw);
     p.loge(qh);
-    if (regroupementGL()) {
+    if (lotsPermis()) {
         quadsTextures(police.nomTexture);
         glColor4ubv(&s.couleur.r);
     }
@@ -226,7 +226,7 @@ void dessineCaractere(unsigned char c, Plume& plume)
     const double qw = largeurGlyphe(g) * e;
     const double qh = (g.hautGauche.y - g.basDroite.y) * e;
     const double pente = s.italique ? PENTE_ITALIQUE * e : 0.0;
-    const bool regroupe = regroupementGL();
+    const bool regroupe = lotsPermis();
 
     // Seul le bord droit du découpage est testé ; la plume avance quand même.
     if (pente + qw + plume.x > decoupageCourant().basDroite.x) {

@@ -4,6 +4,8 @@
 
 #include "application/Curseur.h"
 #include "application/Plateforme.h"
+#include "containers/CContainer.h"
+#include "containers/DessinObjet.h"
 #include "editor/Editeur.h"
 #include "render/PilesDessin.h"
 #include "render/Primitives.h"
@@ -11,6 +13,8 @@
 #include "text/Police.h"
 #include "text/StyleTexte.h"
 #include "text/Texte.h"
+#include "widgets/CImage.h"
+#include "widgets/CTexte.h"
 
 #include "EnregistreurGL.h"
 #include "PilesPropres.h"
@@ -102,6 +106,41 @@ std::string fauteDeFlux()
         return "lot resté ouvert";
     return texturage ? "texturage resté allumé" : "";
 }
+
+// Un objet de programme qui dessine lui-même par OpenGL, à la façon documentée, après une
+// primitive de la boîte à outils ; il note le flux à son entrée et après la primitive.
+class CDessinUtilisateur : public CObjetGDI
+{
+  public:
+    std::string fauteALEntree = "pas appelé", fauteApresPrimitive = "pas appelé";
+    size_t morceauxALEntree = 0;
+    CDessinUtilisateur()
+    {
+        limites = MakeRect(0, 0, 40, 40);
+        ajouteGestionnaire(evenements[EVT_DESSIN], this, &CDessinUtilisateur::dessine);
+    }
+    void dessine(CObjetGDI*)
+    {
+        fauteALEntree = fauteDeFlux();
+        morceauxALEntree = enregistreur::morceaux().size();
+        dessineImage(1, {30, 30}, {0, 0}, {8, 8});
+        fauteApresPrimitive = fauteDeFlux();
+        glEnable(GL_TEXTURE_2D);
+        glBindTexture(GL_TEXTURE_2D, 99);
+        glBegin(GL_QUADS);
+        for (int i = 0; i < 4; ++i) {
+            glTexCoord2f(float(i & 1), float(i >> 1));
+            glVertex2i(20 + 10 * (i & 1), 700 + 10 * (i >> 1));
+        }
+        glEnd();
+        glDisable(GL_TEXTURE_2D);
+        glColor4ub(0, 255, 0, 255);
+        glBegin(GL_LINE_LOOP);
+        glVertex2i(0, 700);
+        glVertex2i(50, 740);
+        glEnd();
+    }
+};
 
 class Lots : public ::testing::Test
 {
@@ -282,4 +321,30 @@ TEST_F(Lots, UnContexteNeufOublieLEtatCru)
     EXPECT_EQ(suite[0], "glEnable(3553)");
     EXPECT_EQ(suite[1], "glBindTexture(3553, 11)");
     EXPECT_EQ(suite[2], "glBegin(7)");
+}
+
+TEST_F(Lots, UnGestionnaireEtrangerTrouveLEtatDOrigineEtNeDerangeRienApresLui)
+{
+    auto arbre = [](CDessinUtilisateur*& utilisateur) {
+        CContainer* racine = new CContainer(-1);
+        racine->ajouteObjetGDI(new CImage(0, MakeRect(0, 0, 30, 30), MakeRect(0, 0, 20, 20)));
+        racine->ajouteObjetGDI(new CTexte(MakeRect(0, 0, 200, 40), "ab"));
+        racine->ajouteObjetGDI(utilisateur = new CDessinUtilisateur);
+        racine->ajouteObjetGDI(new CImage(0, MakeRect(5, 5, 30, 30), MakeRect(0, 0, 20, 20)));
+        racine->ajouteObjetGDI(new CTexte(MakeRect(5, 5, 200, 40), "cd"));
+        return racine;
+    };
+    CDessinUtilisateur* utilisateur = nullptr;
+    CContainer* racine = arbre(utilisateur);
+    const std::vector<MorceauDessine> attendu = reference([&] { declencheDessin(racine); });
+    const std::vector<MorceauDessine> obtenu = enLots([&] { declencheDessin(racine); });
+    EXPECT_EQ(utilisateur->fauteALEntree, "") << enregistreur::journal();
+    EXPECT_EQ(utilisateur->fauteApresPrimitive, "") << enregistreur::journal();
+    // L'image et les deux glyphes d'avant sont déjà envoyés.
+    EXPECT_EQ(utilisateur->morceauxALEntree, 3u);
+    EXPECT_EQ(obtenu, attendu) << enregistreur::journalMorceaux();
+    ASSERT_EQ(obtenu.size(), 9u);
+    EXPECT_EQ(obtenu[6].texture, NOM_A);
+    EXPECT_EQ(fauteDeFlux(), "");
+    delete racine;
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -44,6 +45,12 @@ struct MorceauDessine {
     std::string texte() const;
     bool operator==(const MorceauDessine& m) const;
 };
+
+// Les messages d'échec des comparaisons de morceaux les montrent lisibles.
+inline std::ostream& operator<<(std::ostream& o, const MorceauDessine& m)
+{
+    return o << m.texte();
+}
 
 namespace enregistreur
 {
