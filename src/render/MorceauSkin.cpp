@@ -53,7 +53,8 @@ void etire(int texture, const MorceauSkin& m)
 }
 } // namespace
 
-void dessineMorceaux(int texture, const MorceauSkin* morceaux, int nombre, bool etireTout)
+void dessineMorceaux(int texture, const MorceauSkin* morceaux, int nombre, bool etireTout,
+                     const Rect* cadre)
 {
     const MorceauSkin* fin = morceaux + nombre;
     if (etireTout || !std::all_of(morceaux, fin, repetable)) {
@@ -66,6 +67,8 @@ void dessineMorceaux(int texture, const MorceauSkin* morceaux, int nombre, bool 
         colonnes = std::max(colonnes, nombreTuiles(largeur(m->destination), pasX(*m)));
         rangees = std::max(rangees, nombreTuiles(hauteur(m->destination), pasY(*m)));
     }
+    const Rect tout = cadre ? *cadre : decoupageCourant() - origineCourante();
+    empileDecoupage(tout.hautGauche, tout.basDroite);
     for (int j = 0; j < rangees; ++j)
         for (int i = 0; i < colonnes; ++i)
             for (const MorceauSkin* m = morceaux; m != fin; ++m) {
@@ -82,6 +85,7 @@ void dessineMorceaux(int texture, const MorceauSkin* morceaux, int nombre, bool 
                     m->tuileHautGauche, m->tuileBasDroite);
                 depileDecoupage();
             }
+    depileDecoupage();
 }
 
 void dessineBordsEtCentre(int texture, const int x[4], const int y[4], int W, int H, bool etire)
@@ -102,7 +106,8 @@ void dessineBordsEtCentre(int texture, const int x[4], const int y[4], int W, in
     };
     const MorceauSkin centre = {MakeCoord(x[1] + 1, y[1] + 1), MakeCoord(x[2], y[2]),
                                 MakeRect(gauche, haut, droite, bas), EN_LARGEUR_ET_HAUTEUR};
-    dessineMorceaux(texture, hautEtBas, 2, etire);
-    dessineMorceaux(texture, cotes, 2, etire);
-    dessineMorceau(texture, centre, etire);
+    const Rect cadre = MakeRect(0, 0, W, H);
+    dessineMorceaux(texture, hautEtBas, 2, etire, &cadre);
+    dessineMorceaux(texture, cotes, 2, etire, &cadre);
+    dessineMorceaux(texture, &centre, 1, etire, &cadre);
 }

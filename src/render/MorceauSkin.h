@@ -26,8 +26,11 @@ struct MorceauSkin {
 /// pas, et la dernière est coupée au bord de la destination. Plusieurs morceaux répétés sont posés
 /// tuile à tuile, tour à tour, rangée après rangée.
 /// Une tuile sans largeur ou sans hauteur dans un sens où elle s'allonge ne peut se répéter : tout
-/// l'appel est alors étiré. Une destination vide ou retournée ne dessine rien.
-void dessineMorceaux(int texture, const MorceauSkin* morceaux, int nombre, bool etire);
+/// l'appel est alors étiré. Une destination vide ou retournée ne dessine rien. Répétées, les tuiles
+/// sont aussi coupées au cadre donné, le rectangle local de l'objet : un objet plus petit que son
+/// habillage coupe ses bandes à ses propres bords.
+void dessineMorceaux(int texture, const MorceauSkin* morceaux, int nombre, bool etire,
+                     const Rect* cadre = nullptr);
 
 /// Un seul morceau, comme dessineMorceaux.
 inline void dessineMorceau(int texture, const MorceauSkin& morceau, bool etire)
@@ -36,6 +39,7 @@ inline void dessineMorceau(int texture, const MorceauSkin& morceau, bool etire)
 }
 
 /// Les quatre bords et le centre d'un cadre découpé aux colonnes x[0..3] et aux lignes y[0..3],
-/// posés sur le rectangle (0,0)-(W,H) ; les coins restent à l'appelant. Haut et bas sont posés
+/// posés sur le rectangle (0,0)-(W,H), qui coupe aussi les tuiles répétées ; les coins restent à
+/// l'appelant. Haut et bas sont posés
 /// ensemble, puis gauche et droite, puis le centre.
 void dessineBordsEtCentre(int texture, const int x[4], const int y[4], int W, int H, bool etire);

@@ -126,6 +126,19 @@ TEST_F(Morceau, PlusieursMorceauxTourATour)
                                       m(100, 50, 105, 58, 10, 0, 15, 8),
                                       m(120, 60, 125, 66, 10, 20, 15, 26),
                                   }));
+    // Des nombres de tuiles différents : chaque tuile une seule fois, la bande la plus longue
+    // finit seule.
+    const std::vector<MorceauSkin> inegales = {
+        {T1, T2, MakeRect(0, 0, 15, 8), EN_LARGEUR},
+        {B1, B2, MakeRect(0, 20, 25, 26), EN_LARGEUR},
+    };
+    EXPECT_EQ(pose(inegales, false), (Morceaux{
+                                         m(100, 50, 110, 58, 0, 0, 10, 8),
+                                         m(120, 60, 130, 66, 0, 20, 10, 26),
+                                         m(100, 50, 105, 58, 10, 0, 15, 8),
+                                         m(120, 60, 130, 66, 10, 20, 20, 26),
+                                         m(120, 60, 125, 66, 20, 20, 25, 26),
+                                     }));
     // Étirés, chacun une fois, dans l'ordre donné.
     EXPECT_EQ(pose(bande, true), (Morceaux{
                                      m(101, 50, 109, 58, 0, 0, 15, 8),
