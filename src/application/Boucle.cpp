@@ -65,8 +65,7 @@ void affichage()
     glClear(GL_COLOR_BUFFER_BIT);
     if (racine && racine->visible)
         declencheDessin(racine);
-    // Le curseur, puis l'échange des tampons, chacun après un lot fermé.
-    fermeLotGL();
+    // Le curseur, puis l'échange des tampons une fois tout envoyé.
     dessineCurseur();
     fermeLotGL();
     plateforme.echangeTampons();

@@ -6,6 +6,7 @@
 #include "containers/DessinObjet.h"
 #include "render/MorceauSkin.h"
 #include "render/PilesDessin.h"
+#include "render/PorteeDessin.h"
 #include "render/Primitives.h"
 #include "render/Texture.h"
 #include "text/StyleTexte.h"
@@ -242,6 +243,7 @@ void CContainer::dessineCadre()
 
 void CContainer::dessine(CObjetGDI* /*emetteur*/)
 {
+    const PorteeDessin portee;
     empileOrigine(limites.hautGauche);
     // Un indice hors du jeu de textures ne dessine pas de cadre plutôt que de lire au-delà.
     if (textureDuJeu(skin.texture))
@@ -260,7 +262,4 @@ void CContainer::dessine(CObjetGDI* /*emetteur*/)
     depileDecoupage();
     depileOrigine();
     depileOrigine();
-    // La racine finit l'image de l'arbre : le programme qui l'affiche peut échanger les tampons.
-    if (!parent)
-        fermeLotGL();
 }

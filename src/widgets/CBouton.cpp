@@ -3,6 +3,7 @@
 
 #include "render/MorceauSkin.h"
 #include "render/PilesDessin.h"
+#include "render/PorteeDessin.h"
 #include "render/Primitives.h"
 #include "render/Texture.h"
 #include "text/StyleTexte.h"
@@ -105,6 +106,7 @@ void CBouton::finSurvol(CObjetGDI* /*emetteur*/)
 
 void CBouton::dessine(CObjetGDI* /*emetteur*/)
 {
+    const PorteeDessin portee;
     const Coord d = comportement.aspect(Coord{0, 0}, skin.decalageSurvol, skin.decalageAppui);
     int X[4], Y[4];
     for (int i = 0; i < 4; ++i) {

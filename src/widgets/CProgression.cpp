@@ -3,6 +3,7 @@
 
 #include "render/MorceauSkin.h"
 #include "render/PilesDessin.h"
+#include "render/PorteeDessin.h"
 #include "render/Primitives.h"
 #include "render/Texture.h"
 #include "widgets/AppuiSurvol.h"
@@ -99,6 +100,7 @@ void CProgression::regleValeur(CObjetGDI* /*emetteur*/)
 
 void CProgression::dessine(CObjetGDI* /*emetteur*/)
 {
+    const PorteeDessin portee;
     const SkinProgression& k = skin;
     const int t = k.texture;
     const int L = k.finGauche, R = k.debutDroite, P = k.decalageRemplissage;

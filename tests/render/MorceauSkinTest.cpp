@@ -3,6 +3,7 @@
 #include "render/MorceauSkin.h"
 
 #include "render/PilesDessin.h"
+#include "render/Primitives.h"
 #include "render/Texture.h"
 
 #include "EnregistreurGL.h"
@@ -45,6 +46,7 @@ class Morceau : public ::testing::Test
         enregistreur::efface();
         const int decoupages = profondeurDecoupages();
         dessineMorceaux(TEXTURE_BOUTONS, morceaux.data(), int(morceaux.size()), etire);
+        fermeLotGL();
         EXPECT_EQ(profondeurDecoupages(), decoupages);
         return morceauxDessines();
     }

@@ -17,6 +17,19 @@ std::vector<EnvoiTexture> journalEnvois;
 GLuint prochainNom = 1;
 GLuint textureLiee = 0;
 
+// Les tableaux de sommets désignés (flottants seulement, comme les envoie la boîte à outils).
+struct Tableau {
+    const GLfloat* donnees = nullptr;
+    GLsizei pas = 0; // en flottants
+};
+Tableau sommetsTableau, texelsTableau, couleursTableau;
+
+Tableau designe(GLsizei pas, const void* p, int composantes)
+{
+    return Tableau{static_cast<const GLfloat*>(p),
+                   pas ? GLsizei(pas / GLsizei(sizeof(GLfloat))) : composantes};
+}
+
 bool muet = false;
 
 // Les arguments arrivent en liste : un enregistreur muet ne construit rien.
@@ -100,8 +113,9 @@ std::vector<MorceauDessine> morceaux()
     double s = 0, t = 0;
     double largeur = 1;
     int facteur = 1, motif = 0xFFFF;
-    double tx = 0, ty = 0;
-    std::vector<std::pair<double, double>> pile;
+    // Le repère, accumulé en simple précision comme la matrice d'OpenGL.
+    float tx = 0, ty = 0;
+    std::vector<std::pair<float, float>> pile;
     bool modele = true;
     unsigned mode = 0;
     std::vector<SommetDessine> sommets;
@@ -136,8 +150,9 @@ std::vector<MorceauDessine> morceaux()
             for (int i = 0; i < 4; ++i)
                 couleur[i] = a.args[size_t(i)];
         } else if (n == "glColor4ub" || n == "glColor4ubv") {
+            // Convertie en simple précision, comme OpenGL la range.
             for (int i = 0; i < 4; ++i)
-                couleur[i] = a.args[size_t(i)] / 255.0;
+                couleur[i] = double(float(a.args[size_t(i)]) / 255.0f);
         } else if (n == "glTexCoord2f") {
             s = a.args[0];
             t = a.args[1];
@@ -151,8 +166,8 @@ std::vector<MorceauDessine> morceaux()
         } else if (n == "glLoadIdentity" && modele) {
             tx = ty = 0;
         } else if ((n == "glTranslated" || n == "glTranslatef") && modele) {
-            tx += a.args[0];
-            ty += a.args[1];
+            tx += float(a.args[0]);
+            ty += float(a.args[1]);
         } else if (n == "glPushMatrix" && modele) {
             pile.push_back({tx, ty});
         } else if (n == "glPopMatrix" && modele && !pile.empty()) {
@@ -169,8 +184,24 @@ std::vector<MorceauDessine> morceaux()
             sommets.push_back({a.args[0] + tx, a.args[1] + ty, s, t});
         } else if (n == "glEnd") {
             termine();
+        } else if (n == "glDrawArrays") {
+            // mode, premier, nombre, puis x, y, s, t, r, g, b, a de chaque sommet.
+            const unsigned m = unsigned(a.args[0]);
+            const size_t nombre = size_t(a.args[2]);
+            auto lu = [&](size_t i) {
+                const double* v = &a.args[3 + 8 * i];
+                return SommetDessine{v[0] + tx, v[1] + ty, v[2], v[3]};
+            };
+            const size_t pas = m == GL_QUADS ? 4 : nombre;
+            for (size_t i = 0; pas > 0 && i + pas <= nombre; i += pas) {
+                MorceauDessine d = morceau(m, &a.args[3 + 8 * i + 4]);
+                for (size_t k = i; k < i + pas; ++k)
+                    d.sommets.push_back(lu(k));
+                r.push_back(std::move(d));
+            }
         } else if (n == "glRecti") {
-            MorceauDessine d = morceau(GL_POLYGON, couleur);
+            // OpenGL trace le rectangle comme le quad de ses quatre coins.
+            MorceauDessine d = morceau(GL_QUADS, couleur);
             const double x1 = a.args[0] + tx, y1 = a.args[1] + ty;
             const double x2 = a.args[2] + tx, y2 = a.args[3] + ty;
             d.sommets = {{x1, y1, s, t}, {x2, y1, s, t}, {x2, y2, s, t}, {x1, y2, s, t}};
@@ -288,6 +319,43 @@ void glLineStipple(GLint facteur, GLushort motif)
 void glRecti(GLint x1, GLint y1, GLint x2, GLint y2)
 {
     note("glRecti", {double(x1), double(y1), double(x2), double(y2)});
+}
+void glEnableClientState(GLenum tableau)
+{
+    note("glEnableClientState", {double(tableau)});
+}
+void glDisableClientState(GLenum tableau)
+{
+    note("glDisableClientState", {double(tableau)});
+}
+void glVertexPointer(GLint taille, GLenum type, GLsizei pas, const void* p)
+{
+    sommetsTableau = designe(pas, p, taille);
+    note("glVertexPointer", {double(taille), double(type), double(pas)});
+}
+void glTexCoordPointer(GLint taille, GLenum type, GLsizei pas, const void* p)
+{
+    texelsTableau = designe(pas, p, taille);
+    note("glTexCoordPointer", {double(taille), double(type), double(pas)});
+}
+void glColorPointer(GLint taille, GLenum type, GLsizei pas, const void* p)
+{
+    couleursTableau = designe(pas, p, taille);
+    note("glColorPointer", {double(taille), double(type), double(pas)});
+}
+void glDrawArrays(GLenum mode, GLint premier, GLsizei nombre)
+{
+    if (muet)
+        return;
+    // Les sommets sont copiés à l'appel : la boîte à outils réemploie ses tableaux.
+    std::vector<double> args{double(mode), double(premier), double(nombre)};
+    for (GLsizei i = premier; i < premier + nombre; ++i) {
+        const GLfloat* v = sommetsTableau.donnees + i * sommetsTableau.pas;
+        const GLfloat* t = texelsTableau.donnees + i * texelsTableau.pas;
+        const GLfloat* c = couleursTableau.donnees + i * couleursTableau.pas;
+        args.insert(args.end(), {v[0], v[1], t[0], t[1], c[0], c[1], c[2], c[3]});
+    }
+    note("glDrawArrays", std::move(args));
 }
 void glBindTexture(GLenum cible, GLuint nom)
 {
