@@ -4,7 +4,9 @@
 
 #include "containers/CFenetre.h"
 #include "containers/DessinObjet.h"
+#include "render/DecoupageLocal.h"
 #include "render/MorceauSkin.h"
+#include "render/OrigineLocale.h"
 #include "render/PilesDessin.h"
 #include "render/PorteeDessin.h"
 #include "render/Primitives.h"
@@ -244,22 +246,18 @@ void CContainer::dessineCadre()
 void CContainer::dessine(CObjetGDI* /*emetteur*/)
 {
     const PorteeDessin portee;
-    empileOrigine(limites.hautGauche);
+    const OrigineLocale cadre(limites.hautGauche);
     // Un indice hors du jeu de textures ne dessine pas de cadre plutôt que de lire au-delà.
     if (textureDuJeu(skin.texture))
         dessineCadre();
 
     const Rect client = zoneClient();
-    empileOrigine(MakeCoord(skin.margeGauche, skin.margeHaut));
-    empileDecoupage(client.hautGauche, client.basDroite);
+    const OrigineLocale marges(MakeCoord(skin.margeGauche, skin.margeHaut));
+    const DecoupageLocal decoupage(client.hautGauche, client.basDroite);
     styleCourant().couleur = skin.couleurTexte;
 
     // De l'arrière vers l'avant : le premier plan est dessiné en dernier.
     for (Noeud<CObjetGDI*>* n = enfants.queue; n; n = n->precedent)
         if (n->element->visible)
             declencheDessin(n->element);
-
-    depileDecoupage();
-    depileOrigine();
-    depileOrigine();
 }

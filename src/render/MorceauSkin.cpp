@@ -1,6 +1,7 @@
 // Pose des morceaux d'habillage : étirement, ou répétition coupée au bord de la destination.
 #include "render/MorceauSkin.h"
 
+#include "render/DecoupageLocal.h"
 #include "render/PilesDessin.h"
 #include "render/Primitives.h"
 
@@ -68,7 +69,7 @@ void dessineMorceaux(int texture, const MorceauSkin* morceaux, int nombre, bool 
         rangees = std::max(rangees, nombreTuiles(hauteur(m->destination), pasY(*m)));
     }
     const Rect tout = cadre ? *cadre : decoupageCourant() - origineCourante();
-    empileDecoupage(tout.hautGauche, tout.basDroite);
+    const DecoupageLocal coupeAuCadre(tout.hautGauche, tout.basDroite);
     for (int j = 0; j < rangees; ++j)
         for (int i = 0; i < colonnes; ++i)
             for (const MorceauSkin* m = morceaux; m != fin; ++m) {
@@ -78,14 +79,12 @@ void dessineMorceaux(int texture, const MorceauSkin* morceaux, int nombre, bool 
                     continue;
                 // Compté en int : la dernière tuile d'une très large destination dépasserait
                 // 32767 avant d'être coupée.
-                empileDecoupage(d.hautGauche, d.basDroite);
+                const DecoupageLocal coupeALaDestination(d.hautGauche, d.basDroite);
                 dessineImage(
                     texture,
                     MakeCoord(d.hautGauche.x + i * pasX(*m), d.hautGauche.y + j * pasY(*m)),
                     m->tuileHautGauche, m->tuileBasDroite);
-                depileDecoupage();
             }
-    depileDecoupage();
 }
 
 void dessineBordsEtCentre(int texture, const int x[4], const int y[4], int W, int H, bool etire)

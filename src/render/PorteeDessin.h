@@ -9,7 +9,9 @@
 class PorteeDessin
 {
   public:
+    /// Empile, ou garde, au début de la portée.
     PorteeDessin() { entreePorteeDessin(); }
+    /// Rend ce que le début a pris.
     ~PorteeDessin() { sortiePorteeDessin(); }
     PorteeDessin(const PorteeDessin&) = delete;
     PorteeDessin& operator=(const PorteeDessin&) = delete;

@@ -2,10 +2,12 @@
 #include "widgets/CBouton.h"
 
 #include "render/MorceauSkin.h"
+#include "render/OrigineLocale.h"
 #include "render/PilesDessin.h"
 #include "render/PorteeDessin.h"
 #include "render/Primitives.h"
 #include "render/Texture.h"
+#include "text/StyleLocal.h"
 #include "text/StyleTexte.h"
 #include "text/Texte.h"
 
@@ -116,7 +118,7 @@ void CBouton::dessine(CObjetGDI* /*emetteur*/)
     const int W = limites.largeur();
     const int H = limites.hauteur();
 
-    empileOrigine(limites.hautGauche + (appuye ? skin.enfoncement : Coord{0, 0}));
+    const OrigineLocale origine(limites.hautGauche + (appuye ? skin.enfoncement : Coord{0, 0}));
     // Un habillage sans texture du jeu n'a pas d'image : seule sa légende se dessine.
     if (textureDuJeu(skin.texture)) {
         if (skin.tailleFixe)
@@ -128,7 +130,6 @@ void CBouton::dessine(CObjetGDI* /*emetteur*/)
             dessineBordsEtCentre(skin.texture, X, Y, W, H, skin.etire);
     }
     dessineLegende(W, H);
-    depileOrigine();
 }
 
 void CBouton::dessineBarre(const int X[4], const int Y[4], int W)
@@ -154,11 +155,10 @@ void CBouton::dessineLegende(int W, int H)
         return;
     const Couleur couleur =
         comportement.aspect(skin.couleurTexte, skin.couleurTexteSurvol, skin.couleurTexteAppui);
-    const Couleur avant = styleCourant().couleur;
+    const StyleLocal style;
     styleCourant().couleur = couleur;
     // Une légende est un texte conservé : ses '%' se dessinent tels quels.
     afficheTexteLitteral(skin.margeTexteHautGauche,
                          MakeCoord(W - skin.margeTexteBasDroite.x, H - skin.margeTexteBasDroite.y),
                          texte);
-    styleCourant().couleur = avant;
 }

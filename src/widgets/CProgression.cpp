@@ -2,6 +2,7 @@
 #include "widgets/CProgression.h"
 
 #include "render/MorceauSkin.h"
+#include "render/OrigineLocale.h"
 #include "render/PilesDessin.h"
 #include "render/PorteeDessin.h"
 #include "render/Primitives.h"
@@ -118,7 +119,7 @@ void CProgression::dessine(CObjetGDI* /*emetteur*/)
     // Sans texture du jeu, rien à copier.
     if (!textureDuJeu(t))
         return;
-    empileOrigine(limites.hautGauche);
+    const OrigineLocale origine(limites.hautGauche);
     // Bouts fixes du cadre, puis du remplissage.
     dessineImage(t, MakeCoord(0, 0), MakeCoord(K1.x, K1.y), MakeCoord(L, K2.y + 1));
     dessineImage(t, MakeCoord(xD, 0), MakeCoord(R + 1, K1.y), MakeCoord(K2.x + 1, K2.y + 1));
@@ -134,5 +135,4 @@ void CProgression::dessine(CObjetGDI* /*emetteur*/)
                    {MakeCoord(L + 1, Q1.y), MakeCoord(R, Q2.y + 1),
                     MakeRect(gL, P, std::min(xE, xD), P + hR), EN_LARGEUR},
                    k.etire);
-    depileOrigine();
 }
