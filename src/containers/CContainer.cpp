@@ -226,7 +226,7 @@ void CContainer::relacheDroitDehors(CObjetGDI* /*emetteur*/)
     relacheDehors(1, EVT_RELACHE_DROIT_DEHORS);
 }
 
-void CContainer::dessineCadre()
+void CContainer::dessineHabillage()
 {
     const int t = skin.texture;
     const int* x = skin.decoupeX;
@@ -249,7 +249,7 @@ void CContainer::dessine(CObjetGDI* /*emetteur*/)
     const OrigineLocale cadre(limites.hautGauche);
     // Un indice hors du jeu de textures ne dessine pas de cadre plutôt que de lire au-delà.
     if (textureDuJeu(skin.texture))
-        dessineCadre();
+        dessineHabillage();
 
     const Rect client = zoneClient();
     const OrigineLocale marges(MakeCoord(skin.margeGauche, skin.margeHaut));
