@@ -56,17 +56,20 @@ bool traitConnu = false;
 // mémoire.
 std::vector<Lot> lots;
 size_t nombreLots = 0;
-struct Dernier {
+struct LotsDUnEtat {
     Etat etat;
-    int lot;
+    std::vector<int> lots; // croissants
 };
-std::vector<Dernier> derniers; // le dernier lot de chaque état
+std::vector<LotsDUnEtat> parEtat; // les lots de chaque état, pour en rejoindre le plus tôt
 
-// L'écran en cases : pour chacune, le plus grand lot où tombe un dessin qui la touche. Un dessin
-// ne peut rejoindre qu'un lot qui vient après tous ceux des dessins qu'il recouvre.
-const int COTE_CASE = 32;
+// L'écran en cases de 16 pixels : pour chacune, le plus grand lot où tombe un dessin qui la
+// touche. Un dessin ne peut rejoindre qu'un lot qui vient après tous ceux des dessins qu'il
+// recouvre.
+const int COTE_CASE = 16;
 const int CASES_X = LARGEUR_ECRAN / COTE_CASE, CASES_Y = HAUTEUR_ECRAN / COTE_CASE;
 std::vector<int> cases(CASES_X* CASES_Y, -1);
+size_t nombreEtats = 0;
+size_t dernierEtat = 0; // l'état du dessin précédent, le plus souvent celui du suivant
 
 bool immediat()
 {
@@ -76,41 +79,57 @@ bool immediat()
 void videCases()
 {
     std::fill(cases.begin(), cases.end(), -1);
+    for (size_t i = 0; i < nombreEtats; ++i)
+        parEtat[i].lots.clear();
+    nombreEtats = 0;
 }
 
-// Case d'une coordonnée, bornée à l'écran ; les valeurs démesurées restent comparables.
+// Case du pixel v, de -1 (à gauche ou au-dessus de l'écran) à nombre (au-delà) ; les valeurs
+// démesurées sont bornées avant toute conversion.
 int caseDe(float v, int nombre)
 {
-    const float c = std::floor(std::min(std::max(v, -1.0f), float(nombre * COTE_CASE)) / COTE_CASE);
-    return int(c);
+    const float borne = std::min(std::max(v, -1.0f), float(nombre * COTE_CASE));
+    return int(borne + COTE_CASE) / COTE_CASE - 1;
 }
 
 // Le lot où ajouter un dessin d'état e couvrant [x1, x2] x [y1, y2].
 Lot& lotPour(const Etat& e, float x1, float y1, float x2, float y2)
 {
-    int cx1 = caseDe(x1, CASES_X), cx2 = caseDe(x2, CASES_X);
-    int cy1 = caseDe(y1, CASES_Y), cy2 = caseDe(y2, CASES_Y);
+    // Les pixels de [x1, x2) x [y1, y2) : deux dessins qui se touchent par un bord ne se
+    // recouvrent pas ; un bord fractionnaire compte le pixel qu'il entame.
+    int cx1 = caseDe(x1, CASES_X), cx2 = caseDe(std::ceil(x2) - 1, CASES_X);
+    int cy1 = caseDe(y1, CASES_Y), cy2 = caseDe(std::ceil(y2) - 1, CASES_Y);
     // Hors de l'écran, il ne touche aucun pixel : aucun ordre à garder.
-    const bool visible = cx2 >= 0 && cx1 < CASES_X && cy2 >= 0 && cy1 < CASES_Y;
+    const bool visible =
+        cx2 >= 0 && cx1 < CASES_X && cy2 >= 0 && cy1 < CASES_Y && cx1 <= cx2 && cy1 <= cy2;
     cx1 = std::max(cx1, 0);
     cy1 = std::max(cy1, 0);
     cx2 = std::min(cx2, CASES_X - 1);
     cy2 = std::min(cy2, CASES_Y - 1);
     int depuis = -1;
     if (visible)
-        for (int cy = cy1; cy <= cy2; ++cy)
+        for (int cy = cy1; cy <= cy2; ++cy) {
+            const int* ligne = &cases[size_t(cy * CASES_X)];
             for (int cx = cx1; cx <= cx2; ++cx)
-                depuis = std::max(depuis, cases[size_t(cy * CASES_X + cx)]);
-
-    Dernier* dernier = nullptr;
-    for (Dernier& d : derniers)
-        if (d.etat == e) {
-            dernier = &d;
-            break;
+                depuis = std::max(depuis, ligne[cx]);
         }
+
+    if (dernierEtat >= nombreEtats || !(parEtat[dernierEtat].etat == e)) {
+        dernierEtat = 0;
+        while (dernierEtat < nombreEtats && !(parEtat[dernierEtat].etat == e))
+            ++dernierEtat;
+        if (dernierEtat == nombreEtats) {
+            if (parEtat.size() <= nombreEtats)
+                parEtat.emplace_back();
+            parEtat[nombreEtats++].etat = e;
+        }
+    }
+    LotsDUnEtat* memeEtat = &parEtat[dernierEtat];
+    // Le premier lot de même état qui ne précède aucun dessin recouvert.
+    const auto premier = std::lower_bound(memeEtat->lots.begin(), memeEtat->lots.end(), depuis);
     int choisi;
-    if (dernier && dernier->lot >= depuis) {
-        choisi = dernier->lot;
+    if (premier != memeEtat->lots.end()) {
+        choisi = *premier;
     } else {
         choisi = int(nombreLots++);
         if (lots.size() < nombreLots)
@@ -119,15 +138,15 @@ Lot& lotPour(const Etat& e, float x1, float y1, float x2, float y2)
         nouveau.etat = e;
         nouveau.sommets.clear();
         nouveau.boucles.clear();
-        if (dernier)
-            dernier->lot = choisi;
-        else
-            derniers.push_back({e, choisi});
+        memeEtat->lots.push_back(choisi);
     }
+    // Chaque case garde le plus grand lot qui la touche.
     if (visible)
-        for (int cy = cy1; cy <= cy2; ++cy)
-            std::fill(&cases[size_t(cy * CASES_X + cx1)], &cases[size_t(cy * CASES_X + cx2)] + 1,
-                      choisi);
+        for (int cy = cy1; cy <= cy2; ++cy) {
+            int* ligne = &cases[size_t(cy * CASES_X)];
+            for (int cx = cx1; cx <= cx2; ++cx)
+                ligne[cx] = std::max(ligne[cx], choisi);
+        }
     return lots[size_t(choisi)];
 }
 
@@ -195,7 +214,6 @@ void envoieLots()
         glDisableClientState(GL_TEXTURE_COORD_ARRAY);
         glDisableClientState(GL_COLOR_ARRAY);
         nombreLots = 0;
-        derniers.clear();
         videCases();
     }
     texturageVoulu(false);
@@ -505,7 +523,6 @@ void prepareEtatGL()
 void oublieEtatGL()
 {
     nombreLots = 0;
-    derniers.clear();
     videCases();
     texturage = false;
     texturageConnu = true;

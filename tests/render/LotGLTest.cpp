@@ -196,9 +196,9 @@ TEST_F(Lots, DeuxPrimitivesLUneApresLAutreGardentChacuneLEtatQuElleDemande)
             const std::vector<MorceauDessine> attendu = reference(deux);
             ASSERT_GE(attendu.size(), 2u);
             const std::vector<MorceauDessine> obtenu = enLots(deux);
-            EXPECT_EQ(obtenu, attendu) << "en lots :\n"
-                                       << enregistreur::journalMorceaux() << "\n"
-                                       << enregistreur::journal();
+            std::string ecart;
+            EXPECT_TRUE(memeImage(obtenu, attendu, ecart)) << ecart << "\nen lots :\n"
+                                                           << enregistreur::journalMorceaux();
             EXPECT_EQ(fauteDeFlux(), "") << enregistreur::journal();
         }
 }

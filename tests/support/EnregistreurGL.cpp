@@ -6,6 +6,8 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <initializer_list>
 #include <utility>
@@ -260,6 +262,63 @@ bool MorceauDessine::operator==(const MorceauDessine& m) const
         if (a.x != b.x || a.y != b.y || (texture && (a.s != b.s || a.t != b.t)))
             return false;
     }
+    return true;
+}
+
+namespace
+{
+struct Boite {
+    double x1, y1, x2, y2;
+};
+
+// Les pixels qu'un morceau peut toucher : ses sommets, et l'épaisseur d'un trait.
+Boite boite(const MorceauDessine& m)
+{
+    Boite b{1e300, 1e300, -1e300, -1e300};
+    for (const SommetDessine& v : m.sommets) {
+        b.x1 = std::min(b.x1, v.x);
+        b.y1 = std::min(b.y1, v.y);
+        b.x2 = std::max(b.x2, v.x);
+        b.y2 = std::max(b.y2, v.y);
+    }
+    const double marge = m.mode == GL_LINE_LOOP ? std::ceil(m.largeur) + 1 : 0;
+    return Boite{b.x1 - marge, b.y1 - marge, b.x2 + marge, b.y2 + marge};
+}
+
+bool recouvrent(const Boite& a, const Boite& b)
+{
+    return a.x1 < b.x2 && b.x1 < a.x2 && a.y1 < b.y2 && b.y1 < a.y2;
+}
+} // namespace
+
+bool memeImage(const std::vector<MorceauDessine>& obtenus,
+               const std::vector<MorceauDessine>& attendus, std::string& ecart)
+{
+    if (obtenus.size() != attendus.size()) {
+        ecart = std::to_string(obtenus.size()) + " morceaux au lieu de " +
+                std::to_string(attendus.size());
+        return false;
+    }
+    // Chaque morceau attendu trouve le premier obtenu égal encore libre.
+    std::vector<size_t> rang(attendus.size());
+    std::vector<bool> pris(obtenus.size(), false);
+    for (size_t i = 0; i < attendus.size(); ++i) {
+        size_t j = 0;
+        while (j < obtenus.size() && (pris[j] || !(obtenus[j] == attendus[i])))
+            ++j;
+        if (j == obtenus.size()) {
+            ecart = "manque : " + attendus[i].texte();
+            return false;
+        }
+        pris[j] = true;
+        rang[i] = j;
+    }
+    for (size_t i = 0; i < attendus.size(); ++i)
+        for (size_t k = i + 1; k < attendus.size(); ++k)
+            if (rang[k] < rang[i] && recouvrent(boite(attendus[i]), boite(attendus[k]))) {
+                ecart = "échangés : " + attendus[i].texte() + " et " + attendus[k].texte();
+                return false;
+            }
     return true;
 }
 

@@ -52,6 +52,12 @@ inline std::ostream& operator<<(std::ostream& o, const MorceauDessine& m)
     return o << m.texte();
 }
 
+// Vrai quand deux suites de morceaux tracent la même image : les mêmes morceaux, et deux
+// morceaux qui se recouvrent dans le même ordre ; ceux qui ne se recouvrent pas peuvent
+// s'échanger. Sinon faux, et la raison dans ecart.
+bool memeImage(const std::vector<MorceauDessine>& obtenus,
+               const std::vector<MorceauDessine>& attendus, std::string& ecart);
+
 namespace enregistreur
 {
 // Oublie tout ce qui a été enregistré et remet le compteur de noms de textures à 1. Un journal

@@ -505,7 +505,10 @@ TEST_F(Texte, MemesMorceauxEnLotsQueParLaReference)
             enregistreur::efface();
             dessine();
             fermeLotGL();
-            EXPECT_EQ(enregistreur::morceaux(), attendu) << enregistreur::journalMorceaux();
+            std::string ecart;
+            EXPECT_TRUE(memeImage(enregistreur::morceaux(), attendu, ecart))
+                << ecart << "\n"
+                << enregistreur::journalMorceaux();
             regroupementGL(false);
         }
 }
