@@ -229,17 +229,15 @@ void CContainer::relacheDroitDehors(CObjetGDI* /*emetteur*/)
 void CContainer::dessineHabillage()
 {
     const int t = skin.texture;
-    const int* x = skin.decoupeX;
-    const int* y = skin.decoupeY;
+    const Bandes x = bandes(skin.decoupeX), y = bandes(skin.decoupeY);
     const int W = limites.largeur(), H = limites.hauteur();
-    const int xD = coupe16(W - (x[3] - x[2])), yB = coupe16(H - (y[3] - y[2]));
+    const int xD = coupe16(W - x.taille(2)), yB = coupe16(H - y.taille(2));
 
     // Les coins, à leur taille naturelle.
-    dessineImage(t, {0, 0}, MakeCoord(x[0], y[0]), MakeCoord(x[1], y[1]));
-    dessineImage(t, MakeCoord(xD, 0), MakeCoord(x[2] + 1, y[0]), MakeCoord(x[3] + 1, y[1]));
-    dessineImage(t, MakeCoord(xD, yB), MakeCoord(x[2] + 1, y[2] + 1),
-                 MakeCoord(x[3] + 1, y[3] + 1));
-    dessineImage(t, MakeCoord(0, yB), MakeCoord(x[0], y[2] + 1), MakeCoord(x[1], y[3] + 1));
+    dessineImage(t, {0, 0}, texelsDebut(x, y, 0, 0), texelsFin(x, y, 0, 0));
+    dessineImage(t, MakeCoord(xD, 0), texelsDebut(x, y, 2, 0), texelsFin(x, y, 2, 0));
+    dessineImage(t, MakeCoord(xD, yB), texelsDebut(x, y, 2, 2), texelsFin(x, y, 2, 2));
+    dessineImage(t, MakeCoord(0, yB), texelsDebut(x, y, 0, 2), texelsFin(x, y, 0, 2));
     dessineBordsEtCentre(t, x, y, W, H, skin.etire);
 }
 

@@ -110,11 +110,7 @@ void CBouton::dessine(CObjetGDI* /*emetteur*/)
 {
     const PorteeDessin portee;
     const Coord d = comportement.aspect(Coord{0, 0}, skin.decalageSurvol, skin.decalageAppui);
-    int X[4], Y[4];
-    for (int i = 0; i < 4; ++i) {
-        X[i] = skin.decoupeX[i] + d.x;
-        Y[i] = skin.decoupeY[i] + d.y;
-    }
+    const Bandes x = bandes(skin.decoupeX, d.x), y = bandes(skin.decoupeY, d.y);
     const int W = limites.largeur();
     const int H = limites.hauteur();
 
@@ -122,29 +118,28 @@ void CBouton::dessine(CObjetGDI* /*emetteur*/)
     // Un habillage sans texture du jeu n'a pas d'image : seule sa légende se dessine.
     if (textureDuJeu(skin.texture)) {
         if (skin.tailleFixe)
-            dessineImage(skin.texture, {0, 0}, MakeCoord(X[0], Y[0]),
-                         MakeCoord(X[3] + 1, Y[3] + 1));
+            dessineImage(skin.texture, {0, 0}, texelsDebut(x, y, 0, 0), texelsFin(x, y, 2, 2));
         else if (skin.largeurVariable)
-            dessineBarre(X, Y, W);
+            dessineBarre(x, y, W);
         else
-            dessineBordsEtCentre(skin.texture, X, Y, W, H, skin.etire);
+            dessineBordsEtCentre(skin.texture, x, y, W, H, skin.etire);
     }
     dessineLegende(W, H);
 }
 
-void CBouton::dessineBarre(const int X[4], const int Y[4], int W)
+void CBouton::dessineBarre(const Bandes& x, const Bandes& y, int W)
 {
     const int t = skin.texture;
-    const int gauche = X[1] - X[0];       // largeur du bout gauche
-    const int droite = W - (X[3] - X[2]); // début du bout droit
-    const int hauteur = Y[3] - Y[0] + 1;
-    dessineImage(t, {0, 0}, MakeCoord(X[0], Y[0]), MakeCoord(X[1], Y[3] + 1));
-    dessineImage(t, MakeCoord(droite, 0), MakeCoord(X[2] + 1, Y[0]), MakeCoord(X[3] + 1, Y[3] + 1));
+    const int droite = W - x.taille(2); // début du bout droit
+    // Les trois morceaux descendent de la première à la dernière ligne de l'image.
+    const int haut = y.debut[0], bas = y.fin[2];
+    dessineImage(t, {0, 0}, MakeCoord(x.debut[0], haut), MakeCoord(x.fin[0], bas));
+    dessineImage(t, MakeCoord(droite, 0), MakeCoord(x.debut[2], haut), MakeCoord(x.fin[2], bas));
     // Le milieu descend jusqu'au bas de l'image, comme les bouts : à la hauteur de limites, ses
     // tuiles perdraient leur dernière ligne.
     dessineMorceau(t,
-                   {MakeCoord(X[1] + 1, Y[0]), MakeCoord(X[2], Y[3] + 1),
-                    MakeRect(gauche, 0, droite, hauteur), EN_LARGEUR},
+                   {MakeCoord(x.debut[1], haut), MakeCoord(x.fin[1], bas),
+                    MakeRect(x.taille(0), 0, droite, bas - haut), EN_LARGEUR},
                    skin.etire);
 }
 

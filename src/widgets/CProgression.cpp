@@ -107,42 +107,40 @@ void CProgression::dessine(CObjetGDI* /*emetteur*/)
     // Sans texture du jeu, rien à copier.
     if (!textureDuJeu(t))
         return;
-    // Texels : le cadre et le remplissage (coins bas-droits inclus dans la table), la fin du bout
-    // gauche et le début du bout droit.
-    const Coord cadre1 = k.cadreHautGauche, cadre2 = k.cadreBasDroite;
-    const Coord rempli1 = k.remplissageHautGauche, rempli2 = k.remplissageBasDroite;
-    const int finBoutGauche = k.finGauche, avantBoutDroit = k.debutDroite;
+    // Texels, convertis une fois de la table (derniers texels inclus) en coins exclusifs : le
+    // cadre, le remplissage, la fin du bout gauche, le début du milieu et celui du bout droit.
+    const Coord cadre1 = k.cadreHautGauche, cadre2 = k.cadreBasDroite + MakeCoord(1, 1);
+    const Coord rempli1 = k.remplissageHautGauche;
+    const Coord rempli2 = k.remplissageBasDroite + MakeCoord(1, 1);
+    const int finBoutGauche = k.finGauche, debutMilieu = k.finGauche + 1;
+    const int finMilieu = k.debutDroite, debutBoutDroit = k.debutDroite + 1;
     // Pixels, dans la barre : le bout droit, le début et la fin du remplissage.
     const int largeur = limites.largeur();
     const int xBoutDroit = largeur - largeurDroite();
     const int xRemplissage = debutRemplissage();
     const int rempli = longueurRemplie();
     const int xFinRemplissage = xRemplissage + rempli;
-    const int hauteurCadre = cadre2.y - cadre1.y + 1;
-    const int hauteurRemplissage = rempli2.y - rempli1.y + 1;
     const int y = k.decalageRemplissage;
 
     const OrigineLocale origine(limites.hautGauche);
     // Bouts fixes du cadre, puis du remplissage.
-    dessineImage(t, MakeCoord(0, 0), cadre1, MakeCoord(finBoutGauche, cadre2.y + 1));
-    dessineImage(t, MakeCoord(xBoutDroit, 0), MakeCoord(avantBoutDroit + 1, cadre1.y),
-                 cadre2 + MakeCoord(1, 1));
+    dessineImage(t, MakeCoord(0, 0), cadre1, MakeCoord(finBoutGauche, cadre2.y));
+    dessineImage(t, MakeCoord(xBoutDroit, 0), MakeCoord(debutBoutDroit, cadre1.y), cadre2);
     copie(t, MakeCoord(xRemplissage, y), rempli1,
-          MakeCoord(std::min(rempli1.x + rempli, finBoutGauche), rempli2.y + 1));
+          MakeCoord(std::min(rempli1.x + rempli, finBoutGauche), rempli2.y));
     if (xFinRemplissage >= xBoutDroit)
-        copie(t, MakeCoord(xBoutDroit, y), MakeCoord(avantBoutDroit + 1, rempli1.y),
-              MakeCoord(avantBoutDroit + 1 + (xFinRemplissage - xBoutDroit), rempli2.y + 1));
+        copie(t, MakeCoord(xBoutDroit, y), MakeCoord(debutBoutDroit, rempli1.y),
+              MakeCoord(debutBoutDroit + (xFinRemplissage - xBoutDroit), rempli2.y));
 
     // Le milieu du cadre, puis celui du remplissage, serré ou coupé au bout du remplissage.
     dessineMorceau(t,
-                   {MakeCoord(finBoutGauche + 1, cadre1.y), MakeCoord(avantBoutDroit, cadre2.y + 1),
-                    MakeRect(largeurGauche(), 0, xBoutDroit, hauteurCadre), EN_LARGEUR},
+                   {MakeCoord(debutMilieu, cadre1.y), MakeCoord(finMilieu, cadre2.y),
+                    MakeRect(largeurGauche(), 0, xBoutDroit, cadre2.y - cadre1.y), EN_LARGEUR},
                    k.etire);
     dessineMorceau(t,
-                   {MakeCoord(finBoutGauche + 1, rempli1.y),
-                    MakeCoord(avantBoutDroit, rempli2.y + 1),
+                   {MakeCoord(debutMilieu, rempli1.y), MakeCoord(finMilieu, rempli2.y),
                     MakeRect(largeurGauche(), y, std::min(xFinRemplissage, xBoutDroit),
-                             y + hauteurRemplissage),
+                             y + rempli2.y - rempli1.y),
                     EN_LARGEUR},
                    k.etire);
 }
