@@ -62,14 +62,25 @@ struct LotsDUnEtat {
 };
 std::vector<LotsDUnEtat> parEtat; // les lots de chaque état, pour en rejoindre le plus tôt
 
-// L'écran en cases de 16 pixels : pour chacune, le plus grand lot où tombe un dessin qui la
+// L'écran en cases de 8 pixels : pour chacune, le plus grand lot où tombe un dessin qui la
 // touche. Un dessin ne peut rejoindre qu'un lot qui vient après tous ceux des dessins qu'il
 // recouvre.
-const int COTE_CASE = 16;
+const int COTE_CASE = 8;
 const int CASES_X = LARGEUR_ECRAN / COTE_CASE, CASES_Y = HAUTEUR_ECRAN / COTE_CASE;
 std::vector<int> cases(CASES_X* CASES_Y, -1);
 size_t nombreEtats = 0;
 size_t dernierEtat = 0; // l'état du dessin précédent, le plus souvent celui du suivant
+
+// Une suite de dessins de même état posés dans le dernier lot ouvert : aucun ne peut passer
+// devant un autre dessin, ils n'ont pas à lire les cases. Les cases de leur rectangle commun
+// ne prennent ce lot qu'à la fin de la suite.
+struct Suite {
+    bool active = false;
+    int lot = 0;
+    int cx1 = 0, cy1 = 0, cx2 = 0, cy2 = 0;
+    int aire() const { return (cx2 - cx1 + 1) * (cy2 - cy1 + 1); }
+};
+Suite suite;
 
 bool immediat()
 {
@@ -78,6 +89,7 @@ bool immediat()
 
 void videCases()
 {
+    suite.active = false;
     std::fill(cases.begin(), cases.end(), -1);
     for (size_t i = 0; i < nombreEtats; ++i)
         parEtat[i].lots.clear();
@@ -90,6 +102,17 @@ int caseDe(float v, int nombre)
 {
     const float borne = std::min(std::max(v, -1.0f), float(nombre * COTE_CASE));
     return int(borne + COTE_CASE) / COTE_CASE - 1;
+}
+
+void termineSuite()
+{
+    if (!suite.active)
+        return;
+    suite.active = false;
+    for (int cy = suite.cy1; cy <= suite.cy2; ++cy) {
+        int* ligne = &cases[size_t(cy * CASES_X)];
+        std::fill(ligne + suite.cx1, ligne + suite.cx2 + 1, suite.lot);
+    }
 }
 
 // Le lot où ajouter un dessin d'état e couvrant [x1, x2] x [y1, y2].
@@ -106,6 +129,21 @@ Lot& lotPour(const Etat& e, float x1, float y1, float x2, float y2)
     cy1 = std::max(cy1, 0);
     cx2 = std::min(cx2, CASES_X - 1);
     cy2 = std::min(cy2, CASES_Y - 1);
+
+    // Dans la suite en cours, tant que son rectangle grandit sans englober de vide.
+    if (suite.active && visible && lots[size_t(suite.lot)].etat == e) {
+        Suite plus = suite;
+        plus.cx1 = std::min(cx1, suite.cx1);
+        plus.cy1 = std::min(cy1, suite.cy1);
+        plus.cx2 = std::max(cx2, suite.cx2);
+        plus.cy2 = std::max(cy2, suite.cy2);
+        if (plus.aire() <= suite.aire() + (cx2 - cx1 + 1) * (cy2 - cy1 + 1)) {
+            suite = plus;
+            return lots[size_t(suite.lot)];
+        }
+    }
+    termineSuite();
+
     int depuis = -1;
     if (visible)
         for (int cy = cy1; cy <= cy2; ++cy) {
@@ -140,13 +178,19 @@ Lot& lotPour(const Etat& e, float x1, float y1, float x2, float y2)
         nouveau.boucles.clear();
         memeEtat->lots.push_back(choisi);
     }
+    if (!visible)
+        return lots[size_t(choisi)];
+    if (choisi == int(nombreLots) - 1) {
+        // Le dernier lot : les cases attendront la fin de la suite.
+        suite = Suite{true, choisi, cx1, cy1, cx2, cy2};
+        return lots[size_t(choisi)];
+    }
     // Chaque case garde le plus grand lot qui la touche.
-    if (visible)
-        for (int cy = cy1; cy <= cy2; ++cy) {
-            int* ligne = &cases[size_t(cy * CASES_X)];
-            for (int cx = cx1; cx <= cx2; ++cx)
-                ligne[cx] = std::max(ligne[cx], choisi);
-        }
+    for (int cy = cy1; cy <= cy2; ++cy) {
+        int* ligne = &cases[size_t(cy * CASES_X)];
+        for (int cx = cx1; cx <= cx2; ++cx)
+            ligne[cx] = std::max(ligne[cx], choisi);
+    }
     return lots[size_t(choisi)];
 }
 
