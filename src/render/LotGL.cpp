@@ -64,10 +64,14 @@ std::vector<LotsDUnEtat> parEtat; // les lots de chaque état, pour en rejoindre
 
 // L'écran en cases de 8 pixels : pour chacune, le plus grand lot où tombe un dessin qui la
 // touche. Un dessin ne peut rejoindre qu'un lot qui vient après tous ceux des dessins qu'il
-// recouvre.
+// recouvre. Une case vaut base + lot + 1 ; chaque envoi avance la base d'une génération, si
+// bien que les valeurs des envois passés, plus petites, ne comptent plus sans rien effacer.
 const int COTE_CASE = 8;
 const int CASES_X = LARGEUR_ECRAN / COTE_CASE, CASES_Y = HAUTEUR_ECRAN / COTE_CASE;
-std::vector<int> cases(CASES_X* CASES_Y, -1);
+const uint32_t GENERATION = 1u << 16;
+const size_t LOTS_MAX = GENERATION - 1; // au-delà, les lots attendus sont d'abord envoyés
+std::vector<uint32_t> cases(CASES_X* CASES_Y, 0);
+uint32_t base = GENERATION;
 size_t nombreEtats = 0;
 size_t dernierEtat = 0; // l'état du dessin précédent, le plus souvent celui du suivant
 
@@ -90,7 +94,11 @@ bool immediat()
 void videCases()
 {
     suite.active = false;
-    std::fill(cases.begin(), cases.end(), -1);
+    if (base >= ~uint32_t(0) - 2 * GENERATION) {
+        std::fill(cases.begin(), cases.end(), 0);
+        base = 0;
+    }
+    base += GENERATION;
     for (size_t i = 0; i < nombreEtats; ++i)
         parEtat[i].lots.clear();
     nombreEtats = 0;
@@ -110,14 +118,18 @@ void termineSuite()
         return;
     suite.active = false;
     for (int cy = suite.cy1; cy <= suite.cy2; ++cy) {
-        int* ligne = &cases[size_t(cy * CASES_X)];
-        std::fill(ligne + suite.cx1, ligne + suite.cx2 + 1, suite.lot);
+        uint32_t* ligne = &cases[size_t(cy * CASES_X)];
+        std::fill(ligne + suite.cx1, ligne + suite.cx2 + 1, base + uint32_t(suite.lot) + 1);
     }
 }
 
 // Le lot où ajouter un dessin d'état e couvrant [x1, x2] x [y1, y2].
+void envoieTableaux();
+
 Lot& lotPour(const Etat& e, float x1, float y1, float x2, float y2)
 {
+    if (nombreLots >= LOTS_MAX)
+        envoieTableaux();
     // Les pixels de [x1, x2) x [y1, y2) : deux dessins qui se touchent par un bord ne se
     // recouvrent pas ; un bord fractionnaire compte le pixel qu'il entame.
     int cx1 = caseDe(x1, CASES_X), cx2 = caseDe(std::ceil(x2) - 1, CASES_X);
@@ -144,13 +156,14 @@ Lot& lotPour(const Etat& e, float x1, float y1, float x2, float y2)
     }
     termineSuite();
 
-    int depuis = -1;
+    uint32_t plusGrand = 0;
     if (visible)
         for (int cy = cy1; cy <= cy2; ++cy) {
-            const int* ligne = &cases[size_t(cy * CASES_X)];
+            const uint32_t* ligne = &cases[size_t(cy * CASES_X)];
             for (int cx = cx1; cx <= cx2; ++cx)
-                depuis = std::max(depuis, ligne[cx]);
+                plusGrand = std::max(plusGrand, ligne[cx]);
         }
+    const int depuis = plusGrand > base ? int(plusGrand - base) - 1 : -1;
 
     if (dernierEtat >= nombreEtats || !(parEtat[dernierEtat].etat == e)) {
         dernierEtat = 0;
@@ -186,10 +199,11 @@ Lot& lotPour(const Etat& e, float x1, float y1, float x2, float y2)
         return lots[size_t(choisi)];
     }
     // Chaque case garde le plus grand lot qui la touche.
+    const uint32_t valeur = base + uint32_t(choisi) + 1;
     for (int cy = cy1; cy <= cy2; ++cy) {
-        int* ligne = &cases[size_t(cy * CASES_X)];
+        uint32_t* ligne = &cases[size_t(cy * CASES_X)];
         for (int cx = cx1; cx <= cx2; ++cx)
-            ligne[cx] = std::max(ligne[cx], choisi);
+            ligne[cx] = std::max(ligne[cx], valeur);
     }
     return lots[size_t(choisi)];
 }
@@ -225,8 +239,30 @@ void trait(float epaisseur, uint16_t motif, int facteur)
     traitConnu = true;
 }
 
+// Les glyphes d'une ligne qui attendent leur lot : ils y entrent ensemble, sous le rectangle
+// qui les couvre tous, à la fin de la ligne ou avant tout autre dessin.
+std::vector<SommetGL> glyphes;
+uint32_t textureGlyphes = 0;
+float glyphesX1, glyphesY1, glyphesX2, glyphesY2;
+
+void posteGlyphes()
+{
+    if (glyphes.empty())
+        return;
+    Lot& l =
+        lotPour(Etat{textureGlyphes, false, 0, 0, 0}, glyphesX1, glyphesY1, glyphesX2, glyphesY2);
+    l.sommets.insert(l.sommets.end(), glyphes.begin(), glyphes.end());
+    glyphes.clear();
+}
+
 // Tout ce qui attend, lot après lot, en tableaux ; puis texturage coupé.
 void envoieLots()
+{
+    posteGlyphes();
+    envoieTableaux();
+}
+
+void envoieTableaux()
 {
     if (nombreLots > 0) {
         glEnableClientState(GL_VERTEX_ARRAY);
@@ -275,6 +311,7 @@ void ajoute(Lot& l, float x, float y, float s, float t, const float c[4])
 
 void quadGarde(uint32_t nomTexture, const float xy[8], const float st[8], const float c[4])
 {
+    posteGlyphes();
     const float x1 = std::min({xy[0], xy[2], xy[4], xy[6]});
     const float x2 = std::max({xy[0], xy[2], xy[4], xy[6]});
     const float y1 = std::min({xy[1], xy[3], xy[5], xy[7]});
@@ -287,6 +324,7 @@ void quadGarde(uint32_t nomTexture, const float xy[8], const float st[8], const 
 void boucleGardee(const float* xy, int nombre, Couleur couleur, float epaisseur, uint16_t motif,
                   int facteur)
 {
+    posteGlyphes();
     float x1 = xy[0], x2 = xy[0], y1 = xy[1], y2 = xy[1];
     for (int i = 1; i < nombre; ++i) {
         x1 = std::min(x1, xy[2 * i]);
@@ -508,7 +546,21 @@ void quadGlyphe(const float texels[4], const int sommets[8])
                              texels[2], texels[3], texels[0], texels[3]};
         const float c[4] = {composante(couleurPlume.r), composante(couleurPlume.g),
                             composante(couleurPlume.b), composante(couleurPlume.a)};
-        quadGarde(texturePlume, xy, st, c);
+        if (!glyphes.empty() && textureGlyphes != texturePlume)
+            posteGlyphes();
+        if (glyphes.empty()) {
+            textureGlyphes = texturePlume;
+            glyphesX1 = glyphesY1 = 1e30f;
+            glyphesX2 = glyphesY2 = -1e30f;
+        }
+        for (int i = 0; i < 4; ++i) {
+            glyphes.push_back(
+                {st[2 * i], st[2 * i + 1], c[0], c[1], c[2], c[3], xy[2 * i], xy[2 * i + 1]});
+            glyphesX1 = std::min(glyphesX1, xy[2 * i]);
+            glyphesX2 = std::max(glyphesX2, xy[2 * i]);
+            glyphesY1 = std::min(glyphesY1, xy[2 * i + 1]);
+            glyphesY2 = std::max(glyphesY2, xy[2 * i + 1]);
+        }
         return;
     }
     // Trop loin pour l'absolu : seul, dans le repère translaté que la référence aurait.
@@ -537,6 +589,7 @@ void finGlyphes()
 
 void finLigneTexte()
 {
+    posteGlyphes();
     if (ligneImmediate)
         glLoadIdentity();
     ligneImmediate = false;
@@ -566,6 +619,7 @@ void prepareEtatGL()
 
 void oublieEtatGL()
 {
+    glyphes.clear();
     nombreLots = 0;
     videCases();
     texturage = false;
