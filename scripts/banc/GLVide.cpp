@@ -98,4 +98,22 @@ void glClear(GLbitfield)
 void gluOrtho2D(GLdouble, GLdouble, GLdouble, GLdouble)
 {
 }
+void glEnableClientState(GLenum)
+{
+}
+void glDisableClientState(GLenum)
+{
+}
+void glVertexPointer(GLint, GLenum, GLsizei, const void*)
+{
+}
+void glTexCoordPointer(GLint, GLenum, GLsizei, const void*)
+{
+}
+void glColorPointer(GLint, GLenum, GLsizei, const void*)
+{
+}
+void glDrawArrays(GLenum, GLint, GLsizei)
+{
+}
 }

@@ -197,6 +197,42 @@ bool CPlancherMinimal::construit(const CFluxGL& flux, std::string& erreur, bool 
             dessins.push_back(std::move(d));
             break;
         }
+        case DESSINE_TABLEAU: {
+            // Chaque sommet a sa couleur ; les quads un à un, une boucle en ses segments.
+            const SommetTableau* v = &flux.sommetsTableaux()[size_t(a[1])];
+            const size_t n = size_t(a[2]);
+            courant.clear();
+            for (size_t i = 0; i < n; ++i)
+                courant.insert(courant.end(), {v[i].s, v[i].t, v[i].r, v[i].g, v[i].b, v[i].a,
+                                               v[i].x + tx, v[i].y + ty});
+            if (GLenum(a[0]) == GL_QUADS) {
+                for (size_t i = 0; i + 32 <= courant.size(); i += 32) {
+                    Dessin d = nouveau(GL_QUADS);
+                    d.sommets.assign(courant.begin() + long(i), courant.begin() + long(i) + 32);
+                    boite(d, 0);
+                    dessins.push_back(std::move(d));
+                }
+            } else if (GLenum(a[0]) == GL_LINE_LOOP) {
+                Dessin d = nouveau(GL_LINES);
+                for (size_t i = 0; i < n; ++i) {
+                    const size_t j = (i + 1) % n;
+                    d.sommets.insert(d.sommets.end(), courant.begin() + long(8 * i),
+                                     courant.begin() + long(8 * i + 8));
+                    d.sommets.insert(d.sommets.end(), courant.begin() + long(8 * j),
+                                     courant.begin() + long(8 * j + 8));
+                }
+                boite(d, std::ceil(largeur) + 1);
+                dessins.push_back(std::move(d));
+            } else {
+                erreur = "tableau autre que quads et boucles de lignes";
+                return false;
+            }
+            break;
+        }
+        case ACTIVE_TABLEAU:
+        case DESACTIVE_TABLEAU:
+        case POINTEUR_TABLEAU:
+            break;
         case PARAMETRE_TEXTURE:
         case MELANGE:
         case COULEUR_EFFACEMENT:

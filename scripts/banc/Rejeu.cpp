@@ -33,7 +33,13 @@ const std::map<std::string, CodeGL> CODES = {{"glEnable", ACTIVE},
                                              {"glPopMatrix", DEPILE_MATRICE},
                                              {"glBlendFunc", MELANGE},
                                              {"glClearColor", COULEUR_EFFACEMENT},
-                                             {"glClear", EFFACE}};
+                                             {"glClear", EFFACE},
+                                             {"glEnableClientState", ACTIVE_TABLEAU},
+                                             {"glDisableClientState", DESACTIVE_TABLEAU},
+                                             {"glVertexPointer", POINTEUR_TABLEAU},
+                                             {"glTexCoordPointer", POINTEUR_TABLEAU},
+                                             {"glColorPointer", POINTEUR_TABLEAU},
+                                             {"glDrawArrays", DESSINE_TABLEAU}};
 } // namespace
 
 bool CFluxGL::lit(const std::string& chemin, const std::map<int, uint32_t>& nomsReels,
@@ -45,6 +51,7 @@ bool CFluxGL::lit(const std::string& chemin, const std::map<int, uint32_t>& noms
         return false;
     }
     operations.clear();
+    tableaux.clear();
     std::map<uint32_t, uint32_t> correspondance;
     std::string ligne;
     while (std::getline(f, ligne)) {
@@ -66,12 +73,32 @@ bool CFluxGL::lit(const std::string& chemin, const std::map<int, uint32_t>& noms
         }
         OperationGL op{trouve->second, {0, 0, 0, 0}};
         const char* p = ligne.c_str() + ouvre + 1;
-        for (int i = 0; i < 4 && *p && *p != ')'; ++i) {
+        std::vector<double> nombres;
+        while (*p && *p != ')') {
             char* fin;
-            op.args[i] = std::strtod(p, &fin);
+            nombres.push_back(std::strtod(p, &fin));
+            if (fin == p)
+                break;
             p = fin;
             while (*p == ',' || *p == ' ')
                 ++p;
+        }
+        for (size_t i = 0; i < 4 && i < nombres.size(); ++i)
+            op.args[i] = nombres[i];
+        if (op.code == DESSINE_TABLEAU) {
+            // mode, premier, nombre, puis x, y, s, t, r, g, b, a de chaque sommet.
+            const size_t n = nombres.size() >= 3 ? size_t(nombres[2]) : 0;
+            if (nombres.size() != 3 + 8 * n) {
+                erreur = "tableau incomplet : " + ligne.substr(0, 80);
+                return false;
+            }
+            op.args[1] = double(tableaux.size());
+            for (size_t i = 0; i < n; ++i) {
+                const double* v = &nombres[3 + 8 * i];
+                tableaux.push_back(SommetTableau{float(v[0]), float(v[1]), float(v[2]), float(v[3]),
+                                                 float(v[4]), float(v[5]), float(v[6]),
+                                                 float(v[7])});
+            }
         }
         if (op.code == LIE_TEXTURE) {
             auto nom = correspondance.find(uint32_t(op.args[1]));
@@ -161,6 +188,23 @@ void CFluxGL::rejoue() const
         case EFFACE:
             glClear(GLbitfield(a[0]));
             break;
+        case ACTIVE_TABLEAU:
+            glEnableClientState(GLenum(a[0]));
+            break;
+        case DESACTIVE_TABLEAU:
+            glDisableClientState(GLenum(a[0]));
+            break;
+        case POINTEUR_TABLEAU:
+            break; // posés avec chaque tableau, qui a ses propres sommets
+        case DESSINE_TABLEAU: {
+            const SommetTableau* v = &tableaux[size_t(a[1])];
+            const GLsizei pas = sizeof(SommetTableau);
+            glVertexPointer(2, GL_FLOAT, pas, &v->x);
+            glTexCoordPointer(2, GL_FLOAT, pas, &v->s);
+            glColorPointer(4, GL_FLOAT, pas, &v->r);
+            glDrawArrays(GLenum(a[0]), 0, GLsizei(a[2]));
+            break;
+        }
         }
     }
 }

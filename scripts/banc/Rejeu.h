@@ -33,9 +33,19 @@ enum CodeGL : uint8_t {
     DEPILE_MATRICE,
     MELANGE,
     COULEUR_EFFACEMENT,
-    EFFACE
+    EFFACE,
+    ACTIVE_TABLEAU,
+    DESACTIVE_TABLEAU,
+    POINTEUR_TABLEAU,
+    DESSINE_TABLEAU
 };
 
+// Un sommet d'un tableau enregistré : position, texel, couleur.
+struct SommetTableau {
+    float x, y, s, t, r, g, b, a;
+};
+
+// Pour DESSINE_TABLEAU : mode, premier sommet dans sommetsTableaux(), nombre de sommets.
 struct OperationGL {
     uint8_t code;
     double args[4];
@@ -53,7 +63,9 @@ class CFluxGL
     void rejoue() const;
     size_t taille() const { return operations.size(); }
     const std::vector<OperationGL>& liste() const { return operations; }
+    const std::vector<SommetTableau>& sommetsTableaux() const { return tableaux; }
 
   private:
     std::vector<OperationGL> operations;
+    std::vector<SommetTableau> tableaux;
 };

@@ -5,6 +5,7 @@
 #include "application/Curseur.h"
 #include "application/Plateforme.h"
 #include "containers/CContainer.h"
+#include "containers/DessinObjet.h"
 #include "render/DossierImages.h"
 #include "render/Primitives.h"
 #include "render/Texture.h"
@@ -63,9 +64,8 @@ void affichage()
     fermeLotGL();
     glClear(GL_COLOR_BUFFER_BIT);
     if (racine && racine->visible)
-        declenche(racine->evenements[EVT_DESSIN], racine);
-    // Le curseur, puis l'échange des tampons, chacun après un lot fermé.
-    fermeLotGL();
+        declencheDessin(racine);
+    // Le curseur, puis l'échange des tampons une fois tout envoyé.
     dessineCurseur();
     fermeLotGL();
     plateforme.echangeTampons();

@@ -3,8 +3,12 @@
 #include "containers/CContainer.h"
 
 #include "containers/CFenetre.h"
+#include "containers/DessinObjet.h"
+#include "render/DecoupageLocal.h"
 #include "render/MorceauSkin.h"
+#include "render/OrigineLocale.h"
 #include "render/PilesDessin.h"
+#include "render/PorteeDessin.h"
 #include "render/Primitives.h"
 #include "render/Texture.h"
 #include "text/SansBalises.h"
@@ -272,44 +276,36 @@ void CContainer::relacheDroitDehors(CObjetGDI* /*emetteur*/)
     relacheDehors(1, EVT_RELACHE_DROIT_DEHORS);
 }
 
-void CContainer::dessineCadre()
+void CContainer::dessineHabillage()
 {
     const int t = skin.texture;
-    const int* x = skin.decoupeX;
-    const int* y = skin.decoupeY;
+    const Bandes x = bandes(skin.decoupeX), y = bandes(skin.decoupeY);
     const int W = limites.largeur(), H = limites.hauteur();
-    const int xD = coupe16(W - (x[3] - x[2])), yB = coupe16(H - (y[3] - y[2]));
+    const int xD = coupe16(W - x.taille(2)), yB = coupe16(H - y.taille(2));
 
     // Les coins, à leur taille naturelle.
-    dessineImage(t, {0, 0}, MakeCoord(x[0], y[0]), MakeCoord(x[1], y[1]));
-    dessineImage(t, MakeCoord(xD, 0), MakeCoord(x[2] + 1, y[0]), MakeCoord(x[3] + 1, y[1]));
-    dessineImage(t, MakeCoord(xD, yB), MakeCoord(x[2] + 1, y[2] + 1),
-                 MakeCoord(x[3] + 1, y[3] + 1));
-    dessineImage(t, MakeCoord(0, yB), MakeCoord(x[0], y[2] + 1), MakeCoord(x[1], y[3] + 1));
+    dessineImage(t, {0, 0}, texelsDebut(x, y, 0, 0), texelsFin(x, y, 0, 0));
+    dessineImage(t, MakeCoord(xD, 0), texelsDebut(x, y, 2, 0), texelsFin(x, y, 2, 0));
+    dessineImage(t, MakeCoord(xD, yB), texelsDebut(x, y, 2, 2), texelsFin(x, y, 2, 2));
+    dessineImage(t, MakeCoord(0, yB), texelsDebut(x, y, 0, 2), texelsFin(x, y, 0, 2));
     dessineBordsEtCentre(t, x, y, W, H, skin.etire);
 }
 
 void CContainer::dessine(CObjetGDI* /*emetteur*/)
 {
-    empileOrigine(limites.hautGauche);
+    const PorteeDessin portee;
+    const OrigineLocale cadre(limites.hautGauche);
     // Un indice hors du jeu de textures ne dessine pas de cadre plutôt que de lire au-delà.
     if (textureDuJeu(skin.texture))
-        dessineCadre();
+        dessineHabillage();
 
     const Rect client = zoneClient();
-    empileOrigine(MakeCoord(skin.margeGauche, skin.margeHaut));
-    empileDecoupage(client.hautGauche, client.basDroite);
+    const OrigineLocale marges(MakeCoord(skin.margeGauche, skin.margeHaut));
+    const DecoupageLocal decoupage(client.hautGauche, client.basDroite);
     styleCourant().couleur = skin.couleurTexte;
 
     // De l'arrière vers l'avant : le premier plan est dessiné en dernier.
     for (Noeud<CObjetGDI*>* n = enfants.queue; n; n = n->precedent)
         if (n->element->visible)
-            declenche(n->element->evenements[EVT_DESSIN], n->element);
-
-    depileDecoupage();
-    depileOrigine();
-    depileOrigine();
-    // La racine finit l'image de l'arbre : le programme qui l'affiche peut échanger les tampons.
-    if (!parent)
-        fermeLotGL();
+            declencheDessin(n->element);
 }

@@ -85,5 +85,5 @@ class CContainer : public CObjetGDI
     void appui(uint16_t bouton, TypeEvenement appui);
     void relache(uint16_t bouton, TypeEvenement clic, TypeEvenement dessus, TypeEvenement dehors);
     void relacheDehors(uint16_t bouton, TypeEvenement dehors);
-    void dessineCadre();
+    void dessineHabillage();
 };

@@ -1,6 +1,7 @@
 // Pose des morceaux d'habillage : étirement, ou répétition coupée au bord de la destination.
 #include "render/MorceauSkin.h"
 
+#include "render/DecoupageLocal.h"
 #include "render/PilesDessin.h"
 #include "render/Primitives.h"
 
@@ -53,7 +54,8 @@ void etire(int texture, const MorceauSkin& m)
 }
 } // namespace
 
-void dessineMorceaux(int texture, const MorceauSkin* morceaux, int nombre, bool etireTout)
+void dessineMorceaux(int texture, const MorceauSkin* morceaux, int nombre, bool etireTout,
+                     const Rect* cadre)
 {
     const MorceauSkin* fin = morceaux + nombre;
     if (etireTout || !std::all_of(morceaux, fin, repetable)) {
@@ -66,6 +68,8 @@ void dessineMorceaux(int texture, const MorceauSkin* morceaux, int nombre, bool 
         colonnes = std::max(colonnes, nombreTuiles(largeur(m->destination), pasX(*m)));
         rangees = std::max(rangees, nombreTuiles(hauteur(m->destination), pasY(*m)));
     }
+    const Rect tout = cadre ? *cadre : decoupageCourant() - origineCourante();
+    const DecoupageLocal coupeAuCadre(tout.hautGauche, tout.basDroite);
     for (int j = 0; j < rangees; ++j)
         for (int i = 0; i < colonnes; ++i)
             for (const MorceauSkin* m = morceaux; m != fin; ++m) {
@@ -75,34 +79,34 @@ void dessineMorceaux(int texture, const MorceauSkin* morceaux, int nombre, bool 
                     continue;
                 // Compté en int : la dernière tuile d'une très large destination dépasserait
                 // 32767 avant d'être coupée.
-                empileDecoupage(d.hautGauche, d.basDroite);
+                const DecoupageLocal coupeALaDestination(d.hautGauche, d.basDroite);
                 dessineImage(
                     texture,
                     MakeCoord(d.hautGauche.x + i * pasX(*m), d.hautGauche.y + j * pasY(*m)),
                     m->tuileHautGauche, m->tuileBasDroite);
-                depileDecoupage();
             }
 }
 
-void dessineBordsEtCentre(int texture, const int x[4], const int y[4], int W, int H, bool etire)
+void dessineBordsEtCentre(int texture, const Bandes& x, const Bandes& y, int W, int H, bool etire)
 {
-    const int gauche = x[1] - x[0], droite = W - (x[3] - x[2]);
-    const int haut = y[1] - y[0], bas = H - (y[3] - y[2]);
+    const int gauche = x.taille(0), droite = W - x.taille(2);
+    const int haut = y.taille(0), bas = H - y.taille(2);
     const MorceauSkin hautEtBas[2] = {
-        {MakeCoord(x[1] + 1, y[0]), MakeCoord(x[2], y[1]), MakeRect(gauche, 0, droite, haut),
+        {texelsDebut(x, y, 1, 0), texelsFin(x, y, 1, 0), MakeRect(gauche, 0, droite, haut),
          EN_LARGEUR},
-        {MakeCoord(x[1] + 1, y[2] + 1), MakeCoord(x[2], y[3] + 1), MakeRect(gauche, bas, droite, H),
+        {texelsDebut(x, y, 1, 2), texelsFin(x, y, 1, 2), MakeRect(gauche, bas, droite, H),
          EN_LARGEUR},
     };
     const MorceauSkin cotes[2] = {
-        {MakeCoord(x[0], y[1] + 1), MakeCoord(x[1], y[2]), MakeRect(0, haut, gauche, bas),
+        {texelsDebut(x, y, 0, 1), texelsFin(x, y, 0, 1), MakeRect(0, haut, gauche, bas),
          EN_HAUTEUR},
-        {MakeCoord(x[2] + 1, y[1] + 1), MakeCoord(x[3] + 1, y[2]), MakeRect(droite, haut, W, bas),
+        {texelsDebut(x, y, 2, 1), texelsFin(x, y, 2, 1), MakeRect(droite, haut, W, bas),
          EN_HAUTEUR},
     };
-    const MorceauSkin centre = {MakeCoord(x[1] + 1, y[1] + 1), MakeCoord(x[2], y[2]),
+    const MorceauSkin centre = {texelsDebut(x, y, 1, 1), texelsFin(x, y, 1, 1),
                                 MakeRect(gauche, haut, droite, bas), EN_LARGEUR_ET_HAUTEUR};
-    dessineMorceaux(texture, hautEtBas, 2, etire);
-    dessineMorceaux(texture, cotes, 2, etire);
-    dessineMorceau(texture, centre, etire);
+    const Rect cadre = MakeRect(0, 0, W, H);
+    dessineMorceaux(texture, hautEtBas, 2, etire, &cadre);
+    dessineMorceaux(texture, cotes, 2, etire, &cadre);
+    dessineMorceaux(texture, &centre, 1, etire, &cadre);
 }

@@ -5,6 +5,8 @@
 
 #include "Coord.h"
 
+#include <cstdint>
+
 /// Les sens dans lesquels un morceau s'allonge pour couvrir sa destination.
 enum SensMorceau { EN_LARGEUR = 1, EN_HAUTEUR = 2, EN_LARGEUR_ET_HAUTEUR = 3 };
 
@@ -26,8 +28,11 @@ struct MorceauSkin {
 /// pas, et la dernière est coupée au bord de la destination. Plusieurs morceaux répétés sont posés
 /// tuile à tuile, tour à tour, rangée après rangée.
 /// Une tuile sans largeur ou sans hauteur dans un sens où elle s'allonge ne peut se répéter : tout
-/// l'appel est alors étiré. Une destination vide ou retournée ne dessine rien.
-void dessineMorceaux(int texture, const MorceauSkin* morceaux, int nombre, bool etire);
+/// l'appel est alors étiré. Une destination vide ou retournée ne dessine rien. Répétées, les tuiles
+/// sont aussi coupées au cadre donné, le rectangle local de l'objet : un objet plus petit que son
+/// habillage coupe ses bandes à ses propres bords.
+void dessineMorceaux(int texture, const MorceauSkin* morceaux, int nombre, bool etire,
+                     const Rect* cadre = nullptr);
 
 /// Un seul morceau, comme dessineMorceaux.
 inline void dessineMorceau(int texture, const MorceauSkin& morceau, bool etire)
@@ -35,7 +40,34 @@ inline void dessineMorceau(int texture, const MorceauSkin& morceau, bool etire)
     dessineMorceaux(texture, &morceau, 1, etire);
 }
 
-/// Les quatre bords et le centre d'un cadre découpé aux colonnes x[0..3] et aux lignes y[0..3],
-/// posés sur le rectangle (0,0)-(W,H) ; les coins restent à l'appelant. Haut et bas sont posés
-/// ensemble, puis gauche et droite, puis le centre.
-void dessineBordsEtCentre(int texture, const int x[4], const int y[4], int W, int H, bool etire);
+/// Trois bandes de texels d'un habillage découpé en neuf, dans un sens : la table range les
+/// coupes x0..x3, x3 étant le dernier texel, et les texels x1 et x2 séparent les bandes. Converties
+/// une fois en bornes exclusives : [x0, x1), [x1 + 1, x2), [x2 + 1, x3 + 1).
+struct Bandes {
+    int debut[3]; ///< premier texel de chaque bande
+    int fin[3];   ///< premier texel après chaque bande
+    /// Largeur d'une bande en texels.
+    int taille(int i) const { return fin[i] - debut[i]; }
+};
+
+/// Les bandes des coupes c[0..3] d'une ligne d'habillage, décalées de d texels.
+constexpr Bandes bandes(const int32_t c[4], int d = 0)
+{
+    return Bandes{{c[0] + d, c[1] + 1 + d, c[2] + 1 + d}, {c[1] + d, c[2] + d, c[3] + 1 + d}};
+}
+
+/// Les texels de la bande i en x et j en y.
+inline Coord texelsDebut(const Bandes& x, const Bandes& y, int i, int j)
+{
+    return MakeCoord(x.debut[i], y.debut[j]);
+}
+/// Le coin exclusif de la bande i en x et j en y.
+inline Coord texelsFin(const Bandes& x, const Bandes& y, int i, int j)
+{
+    return MakeCoord(x.fin[i], y.fin[j]);
+}
+
+/// Les quatre bords et le centre d'un cadre découpé en bandes x et y, posés sur le rectangle
+/// (0,0)-(W,H), qui coupe aussi les tuiles répétées ; les coins restent à l'appelant. Haut et bas
+/// sont posés ensemble, puis gauche et droite, puis le centre.
+void dessineBordsEtCentre(int texture, const Bandes& x, const Bandes& y, int W, int H, bool etire);

@@ -5,20 +5,21 @@
 #include "render/PilesDessin.h"
 #include "render/Texture.h"
 
-#include <GL/gl.h>
-#include <GL/glu.h>
-
 namespace
 {
 // OpenGL a son origine en bas à gauche.
-void sommet(int x, int y)
+int yGL(int y)
 {
-    glVertex2i(x, HAUTEUR_ECRAN - y);
+    return HAUTEUR_ECRAN - y;
 }
 
-void coordonneeTexture(const Texture& t, int x, int y)
+float texelS(const Texture& t, int x)
 {
-    glTexCoord2f(float(double(x) / t.largeurTexture), float(1.0 - double(y) / t.hauteurTexture));
+    return float(double(x) / t.largeurTexture);
+}
+float texelT(const Texture& t, int y)
+{
+    return float(1.0 - double(y) / t.hauteurTexture);
 }
 
 bool decoupageVide(const Rect& c)
@@ -54,30 +55,7 @@ void coupeAxe(int16_t& d1, int16_t& d2, int16_t& s1, int16_t& s2, int16_t c1, in
         d2 = c2;
     }
 }
-
-void prepareTrait(Couleur couleur, float epaisseur, uint16_t motif, int facteur)
-{
-    sansTexture();
-    glLineWidth(epaisseur);
-    glLineStipple(facteur, motif);
-    glColor4ubv(&couleur.r);
-}
 } // namespace
-
-void prepareEtatGL()
-{
-    oublieEtatGL();
-    glMatrixMode(GL_PROJECTION);
-    glLoadIdentity();
-    gluOrtho2D(0, LARGEUR_ECRAN, 0, HAUTEUR_ECRAN);
-    glMatrixMode(GL_MODELVIEW);
-    glLoadIdentity();
-    glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
-    glEnable(GL_BLEND);
-    glDisable(GL_LINE_SMOOTH);
-    glEnable(GL_LINE_STIPPLE);
-    glClearColor(0, 0, 0, 1);
-}
 
 void dessineImageEtiree(int texture, Coord hautGauche, Coord basDroite, Coord sourceHautGauche,
                         Coord sourceBasDroite)
@@ -93,28 +71,8 @@ void dessineImageEtiree(int texture, Coord hautGauche, Coord basDroite, Coord so
     coupeAxe(d1.y, d2.y, s1.y, s2.y, c.hautGauche.y, c.basDroite.y);
 
     const Texture& t = textures[texture];
-    const bool regroupe = regroupementGL();
-    if (regroupe) {
-        quadsTextures(t.identifiant);
-        glColor4f(1, 1, 1, 1);
-    } else {
-        glEnable(GL_TEXTURE_2D);
-        glColor4f(1, 1, 1, 1);
-        glBindTexture(GL_TEXTURE_2D, t.identifiant);
-        glBegin(GL_QUADS);
-    }
-    coordonneeTexture(t, s1.x, s1.y);
-    sommet(d1.x, d1.y);
-    coordonneeTexture(t, s2.x, s1.y);
-    sommet(d2.x, d1.y);
-    coordonneeTexture(t, s2.x, s2.y);
-    sommet(d2.x, d2.y);
-    coordonneeTexture(t, s1.x, s2.y);
-    sommet(d1.x, d2.y);
-    if (!regroupe) {
-        glEnd();
-        glDisable(GL_TEXTURE_2D);
-    }
+    envoieCopie(t.identifiant, d1.x, yGL(d1.y), d2.x, yGL(d2.y), texelS(t, s1.x), texelT(t, s1.y),
+                texelS(t, s2.x), texelT(t, s2.y));
 }
 
 void dessineImage(int texture, Coord position, Coord sourceHautGauche, Coord sourceBasDroite)
@@ -138,12 +96,9 @@ void dessineLigne(Coord a, Coord b, Couleur couleur, float epaisseur, uint16_t m
     const Coord origine = origineCourante();
     a = a + origine;
     b = b + origine;
-    prepareTrait(couleur, epaisseur, motif, facteur);
     // Une boucle de deux sommets trace le segment à l'aller et au retour.
-    glBegin(GL_LINE_LOOP);
-    sommet(a.x, a.y);
-    sommet(b.x, b.y);
-    glEnd();
+    const int xy[4] = {a.x, yGL(a.y), b.x, yGL(b.y)};
+    envoieBoucle(xy, 2, couleur, epaisseur, motif, facteur);
 }
 
 void dessineCadre(Coord hautGauche, Coord basDroite, Couleur couleur, float epaisseur,
@@ -154,13 +109,8 @@ void dessineCadre(Coord hautGauche, Coord basDroite, Couleur couleur, float epai
     // Le contour n'est pas coupé : il est tracé entier dès qu'il touche le découpage.
     if (!recouvre(d1, d2, decoupageCourant()))
         return;
-    prepareTrait(couleur, epaisseur, motif, facteur);
-    glBegin(GL_LINE_LOOP);
-    sommet(d1.x, d1.y);
-    sommet(d2.x, d1.y);
-    sommet(d2.x, d2.y);
-    sommet(d1.x, d2.y);
-    glEnd();
+    const int xy[8] = {d1.x, yGL(d1.y), d2.x, yGL(d1.y), d2.x, yGL(d2.y), d1.x, yGL(d2.y)};
+    envoieBoucle(xy, 4, couleur, epaisseur, motif, facteur);
 }
 
 void remplitRectangle(Coord hautGauche, Coord basDroite, Couleur couleur)
@@ -178,7 +128,5 @@ void remplitRectangle(Coord hautGauche, Coord basDroite, Couleur couleur)
         d1.y = c.hautGauche.y;
     if (d2.y > c.basDroite.y)
         d2.y = c.basDroite.y;
-    sansTexture();
-    glColor4ubv(&couleur.r);
-    glRecti(d1.x, HAUTEUR_ECRAN - d1.y, d2.x, HAUTEUR_ECRAN - d2.y);
+    envoieRectangle(d1.x, yGL(d1.y), d2.x, yGL(d2.y), couleur);
 }

@@ -11,11 +11,11 @@
 /// l'état que les primitives supposent, posé une fois après la création du contexte.
 void prepareEtatGL();
 
-/// Les primitives regroupent leurs quads et ne coupent le texturage que lorsqu'un dessin le
-/// demande. Avant tout appel OpenGL direct (dans un gestionnaire de dessin, avant l'échange des
-/// tampons), fermeLotGL termine le lot ouvert et rend l'état d'origine : texturage coupé, aucune
-/// paire glBegin/glEnd ouverte ; la texture liée peut alors être changée librement. Le conteneur
-/// racine l'appelle à la fin de son dessin.
+/// Les primitives regroupent leurs dessins : la boîte à outils les garde et les envoie en
+/// tableaux à la fin du dessin de l'arbre. Un gestionnaire de dessin qui n'est pas le sien
+/// trouve déjà l'état d'origine. Hors de tout gestionnaire, avant un appel OpenGL direct ou une
+/// lecture des pixels, fermeLotGL envoie tout ce qui attend et rend l'état d'origine : texturage
+/// coupé, aucune paire glBegin/glEnd ouverte ; la texture liée peut alors être changée librement.
 void fermeLotGL();
 
 // Toutes travaillent en coordonnées locales sous l'origine et le découpage courants.

@@ -6,8 +6,6 @@
 #include "text/Police.h"
 #include "text/StyleTexte.h"
 
-#include <GL/gl.h>
-
 #include <algorithm>
 #include <climits>
 #include <cmath>
@@ -96,124 +94,35 @@ void termineTexte()
     pileStyles[0].retourLigne = false;
 }
 
-// Au-delà, une somme d'entiers n'est plus exacte dans les flottants d'OpenGL : le repère
-// translaté garde alors son propre arrondi.
-const double LIMITE_EXACTE = double(1 << 22);
-
-bool exact(double v)
-{
-    return v == std::floor(v) && std::fabs(v) < LIMITE_EXACTE;
-}
-
-// La plume d'une ligne. Tant qu'elle est sur un pixel entier, les glyphes sont envoyés en
-// sommets absolus, sans translation ; dès qu'une avance fractionnaire l'en écarte (taille autre
-// que 16), le repère est translaté jusqu'à elle et suit chaque avance comme OpenGL l'a toujours
-// fait, pour que son arithmétique flottante trace les mêmes pixels.
+// La plume d'une ligne : le renderer place chaque glyphe depuis elle comme le repère translaté
+// d'OpenGL le placerait ; son x sert ici au test du bord droit.
 struct Plume {
     double x;
-    long long haut; // y d'OpenGL du haut de la ligne
-    bool translate;
 
-    Plume(long long x0, long long hautLigne)
-        : x(double(x0)), haut(HAUTEUR_ECRAN - hautLigne),
-          translate(!regroupementGL() || !exact(double(x0)) || !exact(double(haut)))
+    Plume(long long x0, long long hautLigne) : x(double(x0))
     {
-        if (translate) {
-            fermeLot();
-            glTranslated(x, double(haut), 0);
-        }
-    }
-
-    // Passe au repère translaté, qui vaut exactement la plume entière.
-    void translation()
-    {
-        if (translate)
-            return;
-        fermeLot();
-        glTranslated(x, double(haut), 0);
-        translate = true;
-    }
-
-    // Assure que des sommets décalés de v depuis la plume restent exacts en absolu.
-    void loge(double v)
-    {
-        if (!exact(std::trunc(v)))
-            translation();
+        debutLigneTexte(x, HAUTEUR_ECRAN - hautLigne);
     }
 
     void avance(double d)
     {
-        if (!translate && !exact(x + d))
-            translation();
-        if (translate) {
-            fermeLot();
-            glTranslated(d, 0, 0);
-        }
+        avanceTexte(d);
         x += d;
     }
 
-    // Le sommet (vx, vy) du repère de la plume, absolu tant qu'elle est entière.
-    void sommet(int vx, int vy) const
-    {
-        if (translate)
-            glVertex2i(vx, vy);
-        else
-            glVertex2i(int(x) + vx, int(haut) + vy);
-    }
-
-    void termine() const
-    {
-        if (translate) {
-            fermeLot();
-            glLoadIdentity();
-        }
-    }
+    void termine() const { finLigneTexte(); }
 };
 
-void traitDecoration(const Plume& p, int x1, int x2, int y)
+// Un glyphe au point de la plume.
+void quad(const Rect& g, double pente, double qw, double qh)
 {
-    glLineWidth(1.0f);
-    glLineStipple(1, 0xFFFF);
-    glBegin(GL_LINE_LOOP);
-    p.sommet(x1, y);
-    p.sommet(x2, y);
-    glEnd();
-}
-
-void quadGlyphe(const Plume& p, const Rect& g, double pente, double qw, double qh)
-{
-    const float s1 = float(g.hautGauche.x / double(LARGEUR_IMAGE_POLICE));
-    const float s2 = float(g.basDroite.x / double(LARGEUR_IMAGE_POLICE));
-    const float t1 = float(1.0 - g.hautGauche.y / double(HAUTEUR_IMAGE_POLICE));
-    const float t2 = float(1.0 - g.basDroite.y / double(HAUTEUR_IMAGE_POLICE));
-    const bool regroupe = regroupementGL();
-    if (!regroupe)
-        glBegin(GL_QUADS);
-    glTexCoord2f(s1, t1);
-    p.sommet(tronque(pente), 0);
-    glTexCoord2f(s2, t1);
-    p.sommet(tronque(pente + qw), 0);
-    glTexCoord2f(s2, t2);
-    p.sommet(tronque(qw), tronque(qh));
-    glTexCoord2f(s1, t2);
-    p.sommet(0, tronque(qh));
-    if (!regroupe)
-        glEnd();
-}
-
-// Un glyphe au point de la plume, couleur donnée juste avant lui.
-void glyphe(Plume& p, const Police& police, const StyleTexte& s, const Rect& g, double pente,
-            double qw, double qh)
-{
-    p.loge(pente);
-    p.loge(qw);
-    p.loge(pente + qw);
-    p.loge(qh);
-    if (regroupementGL()) {
-        quadsTextures(police.nomTexture);
-        glColor4ubv(&s.couleur.r);
-    }
-    quadGlyphe(p, g, pente, qw, qh);
+    const float texels[4] = {float(g.hautGauche.x / double(LARGEUR_IMAGE_POLICE)),
+                             float(1.0 - g.hautGauche.y / double(HAUTEUR_IMAGE_POLICE)),
+                             float(g.basDroite.x / double(LARGEUR_IMAGE_POLICE)),
+                             float(1.0 - g.basDroite.y / double(HAUTEUR_IMAGE_POLICE))};
+    const int sommets[8] = {tronque(pente), 0, tronque(pente + qw), 0, tronque(qw),
+                            tronque(qh),    0, tronque(qh)};
+    quadGlyphe(texels, sommets);
 }
 
 // Dessine c au point de la plume, haut de ligne en y = 0 de son repère, puis avance.
@@ -226,7 +135,6 @@ void dessineCaractere(unsigned char c, Plume& plume)
     const double qw = largeurGlyphe(g) * e;
     const double qh = (g.hautGauche.y - g.basDroite.y) * e;
     const double pente = s.italique ? PENTE_ITALIQUE * e : 0.0;
-    const bool regroupe = regroupementGL();
 
     // Seul le bord droit du découpage est testé ; la plume avance quand même.
     if (pente + qw + plume.x > decoupageCourant().basDroite.x) {
@@ -236,36 +144,25 @@ void dessineCaractere(unsigned char c, Plume& plume)
 
     const int gras = s.gras ? 1 : 0;
     const int finTrait = tronque(gras + qw + 1);
-    if (regroupe && (s.souligne || s.barre)) {
-        sansTexture();
-        plume.loge(-2);
-        plume.loge(finTrait);
-        plume.loge(-(double(s.taille) + 1));
-    }
-    if (!regroupe || s.souligne || s.barre)
-        glColor4ubv(&s.couleur.r);
+    couleurTexte(s.couleur);
     if (s.souligne)
-        traitDecoration(plume, -2, finTrait, tronque(-(double(s.taille) + 1)));
+        decorationTexte(-2, finTrait, tronque(-(double(s.taille) + 1)));
     if (s.barre)
-        traitDecoration(plume, -2, finTrait, tronque(-(double(s.taille / 2) + 1)));
+        decorationTexte(-2, finTrait, tronque(-(double(s.taille / 2) + 1)));
 
     if (c == ' ') {
         plume.avance(AVANCE_ESPACE * e);
         return;
     }
 
-    if (!regroupe) {
-        glEnable(GL_TEXTURE_2D);
-        glBindTexture(GL_TEXTURE_2D, police.nomTexture);
-    }
-    glyphe(plume, police, s, g, pente, qw, qh);
+    debutGlyphes(police.nomTexture);
+    quad(g, pente, qw, qh);
     if (s.gras) {
         // Le gras est le même glyphe redessiné un pixel plus loin.
         plume.avance(1);
-        glyphe(plume, police, s, g, pente, qw, qh);
+        quad(g, pente, qw, qh);
     }
-    if (!regroupe)
-        glDisable(GL_TEXTURE_2D);
+    finGlyphes();
     plume.avance(qw + ECART_GLYPHES);
 }
 

@@ -2,9 +2,12 @@
 #include "widgets/CBouton.h"
 
 #include "render/MorceauSkin.h"
+#include "render/OrigineLocale.h"
 #include "render/PilesDessin.h"
+#include "render/PorteeDessin.h"
 #include "render/Primitives.h"
 #include "render/Texture.h"
+#include "text/StyleLocal.h"
 #include "text/StyleTexte.h"
 #include "text/Texte.h"
 
@@ -110,43 +113,38 @@ void CBouton::finSurvol(CObjetGDI* /*emetteur*/)
 
 void CBouton::dessine(CObjetGDI* /*emetteur*/)
 {
+    const PorteeDessin portee;
     const Coord d = comportement.aspect(Coord{0, 0}, skin.decalageSurvol, skin.decalageAppui);
-    int X[4], Y[4];
-    for (int i = 0; i < 4; ++i) {
-        X[i] = skin.decoupeX[i] + d.x;
-        Y[i] = skin.decoupeY[i] + d.y;
-    }
+    const Bandes x = bandes(skin.decoupeX, d.x), y = bandes(skin.decoupeY, d.y);
     const int W = limites.largeur();
     const int H = limites.hauteur();
 
-    empileOrigine(limites.hautGauche + (appuye ? skin.enfoncement : Coord{0, 0}));
+    const OrigineLocale origine(limites.hautGauche + (appuye ? skin.enfoncement : Coord{0, 0}));
     // Un habillage sans texture du jeu n'a pas d'image : seule sa légende se dessine.
     if (textureDuJeu(skin.texture)) {
         if (skin.tailleFixe)
-            dessineImage(skin.texture, {0, 0}, MakeCoord(X[0], Y[0]),
-                         MakeCoord(X[3] + 1, Y[3] + 1));
+            dessineImage(skin.texture, {0, 0}, texelsDebut(x, y, 0, 0), texelsFin(x, y, 2, 2));
         else if (skin.largeurVariable)
-            dessineBarre(X, Y, W);
+            dessineBarre(x, y, W);
         else
-            dessineBordsEtCentre(skin.texture, X, Y, W, H, skin.etire);
+            dessineBordsEtCentre(skin.texture, x, y, W, H, skin.etire);
     }
     dessineLegende(W, H);
-    depileOrigine();
 }
 
-void CBouton::dessineBarre(const int X[4], const int Y[4], int W)
+void CBouton::dessineBarre(const Bandes& x, const Bandes& y, int W)
 {
     const int t = skin.texture;
-    const int gauche = X[1] - X[0];       // largeur du bout gauche
-    const int droite = W - (X[3] - X[2]); // début du bout droit
-    const int hauteur = Y[3] - Y[0] + 1;
-    dessineImage(t, {0, 0}, MakeCoord(X[0], Y[0]), MakeCoord(X[1], Y[3] + 1));
-    dessineImage(t, MakeCoord(droite, 0), MakeCoord(X[2] + 1, Y[0]), MakeCoord(X[3] + 1, Y[3] + 1));
+    const int droite = W - x.taille(2); // début du bout droit
+    // Les trois morceaux descendent de la première à la dernière ligne de l'image.
+    const int haut = y.debut[0], bas = y.fin[2];
+    dessineImage(t, {0, 0}, MakeCoord(x.debut[0], haut), MakeCoord(x.fin[0], bas));
+    dessineImage(t, MakeCoord(droite, 0), MakeCoord(x.debut[2], haut), MakeCoord(x.fin[2], bas));
     // Le milieu descend jusqu'au bas de l'image, comme les bouts : à la hauteur de limites, ses
     // tuiles perdraient leur dernière ligne.
     dessineMorceau(t,
-                   {MakeCoord(X[1] + 1, Y[0]), MakeCoord(X[2], Y[3] + 1),
-                    MakeRect(gauche, 0, droite, hauteur), EN_LARGEUR},
+                   {MakeCoord(x.debut[1], haut), MakeCoord(x.fin[1], bas),
+                    MakeRect(x.taille(0), 0, droite, bas - haut), EN_LARGEUR},
                    skin.etire);
 }
 
@@ -157,11 +155,10 @@ void CBouton::dessineLegende(int W, int H)
         return;
     const Couleur couleur =
         comportement.aspect(skin.couleurTexte, skin.couleurTexteSurvol, skin.couleurTexteAppui);
-    const Couleur avant = styleCourant().couleur;
+    const StyleLocal style;
     styleCourant().couleur = couleur;
     // Une légende est un texte conservé : ses '%' se dessinent tels quels.
     afficheTexteLitteral(skin.margeTexteHautGauche,
                          MakeCoord(W - skin.margeTexteBasDroite.x, H - skin.margeTexteBasDroite.y),
                          texte);
-    styleCourant().couleur = avant;
 }

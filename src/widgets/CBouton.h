@@ -6,6 +6,8 @@
 #include "AppuiSurvol.h"
 #include "CObjetGDI.h"
 
+struct Bandes;
+
 /// Le bouton poussoir : un habillage à trois aspects et, selon sa ligne, une légende balisée.
 class CBouton : public CObjetGDI
 {
@@ -48,6 +50,6 @@ class CBouton : public CObjetGDI
 
     /// Étapes communes aux constructeurs, une fois skin et texte en place.
     void construit(Rect demande);
-    void dessineBarre(const int X[4], const int Y[4], int W);
+    void dessineBarre(const Bandes& x, const Bandes& y, int W);
     void dessineLegende(int W, int H);
 };

@@ -2,6 +2,7 @@
 // coche.
 #include "widgets/CCoche.h"
 
+#include "render/PorteeDessin.h"
 #include "render/Primitives.h"
 #include "render/Texture.h"
 
@@ -54,6 +55,7 @@ void CCoche::finSurvol(CObjetGDI* /*emetteur*/)
 
 void CCoche::dessine(CObjetGDI* /*emetteur*/)
 {
+    const PorteeDessin portee;
     // Sans texture du jeu, rien à copier.
     if (!textureDuJeu(skin.texture))
         return;

@@ -1,6 +1,7 @@
 // CImage : construction et dessin d'une image étirée sur son rectangle.
 #include "widgets/CImage.h"
 
+#include "render/PorteeDessin.h"
 #include "render/Primitives.h"
 #include "render/Texture.h"
 
@@ -37,6 +38,7 @@ void CImage::inscritGestionnaires()
 
 void CImage::dessine(CObjetGDI* /*emetteur*/)
 {
+    const PorteeDessin portee;
     // Un indice hors du jeu lirait au-delà de la table : rien n'est dessiné.
     if (!textureDuJeu(texture))
         return;

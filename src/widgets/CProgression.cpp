@@ -2,7 +2,9 @@
 #include "widgets/CProgression.h"
 
 #include "render/MorceauSkin.h"
+#include "render/OrigineLocale.h"
 #include "render/PilesDessin.h"
+#include "render/PorteeDessin.h"
 #include "render/Primitives.h"
 #include "render/Texture.h"
 #include "widgets/AppuiSurvol.h"
@@ -104,38 +106,46 @@ void CProgression::regleValeur(CObjetGDI* /*emetteur*/)
 
 void CProgression::dessine(CObjetGDI* /*emetteur*/)
 {
+    const PorteeDessin portee;
     const SkinProgression& k = skin;
     const int t = k.texture;
-    const int L = k.finGauche, R = k.debutDroite, P = k.decalageRemplissage;
-    const Coord K1 = k.cadreHautGauche, K2 = k.cadreBasDroite;
-    const Coord Q1 = k.remplissageHautGauche, Q2 = k.remplissageBasDroite;
-    const int W = limites.largeur();
-    const int gL = largeurGauche();
-    const int xD = W - largeurDroite();
-    const int xF = debutRemplissage();
-    const int hC = K2.y - K1.y + 1;
-    const int hR = Q2.y - Q1.y + 1;
-    const int F = longueurRemplie();
-    const int xE = xF + F;
-
     // Sans texture du jeu, rien à copier.
     if (!textureDuJeu(t))
         return;
-    empileOrigine(limites.hautGauche);
+    // Texels, convertis une fois de la table (derniers texels inclus) en coins exclusifs : le
+    // cadre, le remplissage, la fin du bout gauche, le début du milieu et celui du bout droit.
+    const Coord cadre1 = k.cadreHautGauche, cadre2 = k.cadreBasDroite + MakeCoord(1, 1);
+    const Coord rempli1 = k.remplissageHautGauche;
+    const Coord rempli2 = k.remplissageBasDroite + MakeCoord(1, 1);
+    const int finBoutGauche = k.finGauche, debutMilieu = k.finGauche + 1;
+    const int finMilieu = k.debutDroite, debutBoutDroit = k.debutDroite + 1;
+    // Pixels, dans la barre : le bout droit, le début et la fin du remplissage.
+    const int largeur = limites.largeur();
+    const int xBoutDroit = largeur - largeurDroite();
+    const int xRemplissage = debutRemplissage();
+    const int rempli = longueurRemplie();
+    const int xFinRemplissage = xRemplissage + rempli;
+    const int y = k.decalageRemplissage;
+
+    const OrigineLocale origine(limites.hautGauche);
     // Bouts fixes du cadre, puis du remplissage.
-    dessineImage(t, MakeCoord(0, 0), MakeCoord(K1.x, K1.y), MakeCoord(L, K2.y + 1));
-    dessineImage(t, MakeCoord(xD, 0), MakeCoord(R + 1, K1.y), MakeCoord(K2.x + 1, K2.y + 1));
-    copie(t, MakeCoord(xF, P), MakeCoord(Q1.x, Q1.y), MakeCoord(std::min(Q1.x + F, L), Q2.y + 1));
-    if (xE >= xD)
-        copie(t, MakeCoord(xD, P), MakeCoord(R + 1, Q1.y), MakeCoord(R + 1 + (xE - xD), Q2.y + 1));
+    dessineImage(t, MakeCoord(0, 0), cadre1, MakeCoord(finBoutGauche, cadre2.y));
+    dessineImage(t, MakeCoord(xBoutDroit, 0), MakeCoord(debutBoutDroit, cadre1.y), cadre2);
+    copie(t, MakeCoord(xRemplissage, y), rempli1,
+          MakeCoord(std::min(rempli1.x + rempli, finBoutGauche), rempli2.y));
+    if (xFinRemplissage >= xBoutDroit)
+        copie(t, MakeCoord(xBoutDroit, y), MakeCoord(debutBoutDroit, rempli1.y),
+              MakeCoord(debutBoutDroit + (xFinRemplissage - xBoutDroit), rempli2.y));
 
     // Le milieu du cadre, puis celui du remplissage, serré ou coupé au bout du remplissage.
-    dessineMorceau(
-        t, {MakeCoord(L + 1, K1.y), MakeCoord(R, K2.y + 1), MakeRect(gL, 0, xD, hC), EN_LARGEUR},
-        k.etire);
     dessineMorceau(t,
-                   {MakeCoord(L + 1, Q1.y), MakeCoord(R, Q2.y + 1),
-                    MakeRect(gL, P, std::min(xE, xD), P + hR), EN_LARGEUR},
+                   {MakeCoord(debutMilieu, cadre1.y), MakeCoord(finMilieu, cadre2.y),
+                    MakeRect(largeurGauche(), 0, xBoutDroit, cadre2.y - cadre1.y), EN_LARGEUR},
                    k.etire);
-    depileOrigine();
+    dessineMorceau(t,
+                   {MakeCoord(debutMilieu, rempli1.y), MakeCoord(finMilieu, rempli2.y),
+                    MakeRect(largeurGauche(), y, std::min(xFinRemplissage, xBoutDroit),
+                             y + rempli2.y - rempli1.y),
+                    EN_LARGEUR},
+                   k.etire);
 }

@@ -1,6 +1,7 @@
 // CTexte : construction des deux formes de zone de texte et dessin du texte conservé.
 #include "widgets/CTexte.h"
 
+#include "render/PorteeDessin.h"
 #include "text/Texte.h"
 
 CTexte::CTexte(Rect limites, const char* texte) : texte(texte)
@@ -22,6 +23,7 @@ void CTexte::setTexte(const char* nouveau)
 
 void CTexte::dessine(CObjetGDI* /*emetteur*/)
 {
+    const PorteeDessin portee;
     // Texte conservé : un '%' s'y dessine tel quel, jamais lu comme un format.
     afficheTexteLitteral(limites.hautGauche, limites.basDroite, texte);
 }

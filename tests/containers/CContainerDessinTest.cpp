@@ -238,6 +238,29 @@ TEST_F(DessinConteneur, EnfantsDansLaZoneClientDeLArriereVersLAvant)
     EXPECT_EQ(profondeurDecoupages(), 0);
 }
 
+TEST_F(DessinConteneur, PlusPetitQueSonCadreCoupeSesBandesASesBords)
+{
+    // Ligne 2 sur 200 x 10 : ses bandes haute et basse (15 de haut chacune) se recouvrent ; leurs
+    // carreaux sont coupés aux bords du conteneur, pas au bout de leur propre bande.
+    const SkinContainer& s = skinsContainer[2];
+    const int gauche = s.decoupeX[1] - s.decoupeX[0], droite = s.decoupeX[3] - s.decoupeX[2];
+    ASSERT_GT(s.decoupeY[1] - s.decoupeY[0], 10);
+    CContainer c(2);
+    c.limites = MakeRect(10, 20, 210, 30);
+    dessine(c);
+    int hautJusquAuBord = 0, basDepuisLeBord = 0;
+    for (const Morceau& p : morceaux()) {
+        if (p.x1 < 10 + gauche || p.x2 > 210 - droite)
+            continue; // un coin, posé entier
+        EXPECT_GE(p.y1, 20) << p;
+        EXPECT_LE(p.y2, 30) << p;
+        hautJusquAuBord += p.y1 == 20 && p.y2 == 30 && p.sy1 == s.decoupeY[0];
+        basDepuisLeBord += p.y1 == 20 && p.y2 == 30 && p.sy2 == s.decoupeY[3] + 1;
+    }
+    EXPECT_GT(hautJusquAuBord, 0) << enregistreur::journalMorceaux();
+    EXPECT_EQ(basDepuisLeBord, hautJusquAuBord);
+}
+
 TEST_F(DessinConteneur, LigneParDefautSansCadre)
 {
     CContainer c(-1);
@@ -246,7 +269,8 @@ TEST_F(DessinConteneur, LigneParDefautSansCadre)
     c.ajouteObjetGDI(X);
     styleCourant().couleur = Couleur{1, 2, 3, 4};
     dessine(c);
-    EXPECT_TRUE(enregistreur::appels().empty()) << enregistreur::journal();
+    // Rien de dessiné ; le texturage peut être coupé après le peintre, étranger à la boîte.
+    EXPECT_TRUE(enregistreur::morceaux().empty()) << enregistreur::journal();
     EXPECT_EQ(X->origine, MakeCoord(30, 40));
     EXPECT_EQ(X->decoupage, MakeRect(30, 40, 80, 70));
     EXPECT_EQ(X->couleur.r, 255);
@@ -280,7 +304,7 @@ TEST_F(DessinConteneur, CasLimitesDuCadre)
     auto* X = new CPeintre("X", MakeRect(0, 0, 10, 10));
     horsJeu.ajouteObjetGDI(X);
     dessine(horsJeu);
-    EXPECT_TRUE(enregistreur::appels().empty());
+    EXPECT_TRUE(enregistreur::morceaux().empty());
     EXPECT_EQ(journal(), (std::vector<std::string>{"X"}));
 }
 

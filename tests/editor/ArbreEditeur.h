@@ -54,7 +54,10 @@ inline std::vector<std::string> traitGL(int epaisseur, Couleur c, std::vector<Co
 // Les derniers appels enregistrés, autant qu'en compte attendu.
 inline std::vector<std::string> derniersAppels(size_t nombre)
 {
-    const std::vector<std::string> t = enregistreur::textes();
+    std::vector<std::string> t = enregistreur::textes();
+    // Après le gestionnaire de l'éditeur, la fin d'image coupe le texturage qu'il a pu allumer.
+    if (!t.empty() && t.back() == "glDisable(3553)")
+        t.pop_back();
     return std::vector<std::string>(t.end() - std::min(nombre, t.size()), t.end());
 }
 

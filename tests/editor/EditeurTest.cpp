@@ -11,6 +11,7 @@
 #include "editor/ExportSource.h"
 #include "editor/FinParSignal.h"
 #include "editor/MessageErreur.h"
+#include "render/Primitives.h"
 #include "render/Texture.h"
 #include "text/Police.h"
 #include "text/StyleTexte.h"
@@ -116,6 +117,7 @@ class Application : public ::testing::Test
     // été envoyé.
     static std::vector<std::string> dernierQuad()
     {
+        fermeLotGL();
         const std::vector<MorceauDessine> m = enregistreur::morceaux();
         for (auto q = m.rbegin(); q != m.rend(); ++q) {
             if (q->mode != GL_QUADS)
@@ -221,7 +223,7 @@ TEST_F(Application, AffichageEffaceDessineLArbrePuisLeCurseurEtEchange)
     for (size_t i = 0; i < t.size(); ++i) {
         if (t[i] == "glLineWidth(77)")
             marque = i;
-        if (t[i] == "glVertex2i(400, 468)")
+        if (t[i].rfind("glDrawArrays(7, 0, 4, 400, 468,", 0) == 0)
             quadCurseur = i;
     }
     EXPECT_GT(marque, 0u);

@@ -4,6 +4,7 @@
 #include "TableCas.h"
 
 #include "editor/CFenetreMessage.h"
+#include "render/LotGL.h"
 #include "render/SkinContainer.h"
 #include "text/Texte.h"
 #include "widgets/CTexte.h"
@@ -162,7 +163,10 @@ TEST_F(ArbreEditeur, FondDesIconesDuMenu)
         SCOPED_TRACE(k);
         CBouton* icone = boutonsSelection[k];
         enregistreur::efface();
+        // Gestionnaire de l'éditeur, étranger à la boîte : ses primitives partent aussitôt.
+        regroupementGL(false);
         menu->dessineFondIcone(icone);
+        regroupementGL(true);
         const Coord t = icone->limites.hautGauche + a->decalage;
         const Coord u = icone->limites.basDroite + a->decalage;
         const Coord coin = t - MakeCoord(1, 1);

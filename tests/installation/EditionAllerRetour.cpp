@@ -1,7 +1,7 @@
 // EditionAllerRetour : une séance d'édition en mémoire, menée par les rappels de l'application
 // comme le ferait l'utilisateur : pose un objet de chaque genre en les faisant se chevaucher,
-// en déplace, redimensionne et réordonne, rétrécit la fenêtre, puis enregistre les appels
-// OpenGL du dessin de la fenêtre éditée et quitte, ce qui écrit "Fenetre1.cpp".
+// en déplace, redimensionne et réordonne, rétrécit la fenêtre, puis enregistre les morceaux
+// dessinés de la fenêtre éditée et quitte, ce qui écrit "Fenetre1.cpp".
 #include "EnregistreurGL.h"
 #include "Wexo.h"
 #include "application/Entrees.h"
@@ -79,7 +79,7 @@ Coord ecran(int x, int y)
 int main(int argc, char** argv)
 {
     if (argc != 2) {
-        std::fputs("usage : edition_aller_retour <fichier des appels>, là où se trouve Data/\n",
+        std::fputs("usage : edition_aller_retour <fichier des morceaux>, là où se trouve Data/\n",
                    stderr);
         return 2;
     }
@@ -140,7 +140,7 @@ int main(int argc, char** argv)
     const Rect l = fenetrePrincipale->limites;
     sortie << "# limites " << l.hautGauche.x << " " << l.hautGauche.y << " " << l.basDroite.x << " "
            << l.basDroite.y << "\n"
-           << enregistreur::journal();
+           << enregistreur::journalMorceaux();
     quitte();
     return sortie ? 0 : 1;
 }

@@ -4,6 +4,7 @@
 #include "Scenes.h"
 
 #include "Wexo.h"
+#include "containers/DessinObjet.h"
 #include "editor/Editeur.h"
 #include "render/LotGL.h"
 
@@ -74,6 +75,75 @@ void imageTextes()
     dessineCadre(MakeCoord(590, 610), MakeCoord(800, 730), Couleur{255, 0, 255, 255}, 3, 0xFFFF, 1);
     fermeLotGL();
 }
+// Un objet de programme qui dessine par OpenGL à la façon documentée : sa propre texture créée
+// une fois, un quad, puis un trait de couleur unie.
+class CDamier : public CObjetGDI
+{
+  public:
+    explicit CDamier(Rect r)
+    {
+        limites = r;
+        ajouteGestionnaire(evenements[EVT_DESSIN], this, &CDamier::dessine);
+    }
+    void dessine(CObjetGDI*)
+    {
+        static GLuint nom = 0;
+        if (!nom) {
+            const unsigned char texels[16] = {255, 0, 0,   255, 0,   0, 255, 255,
+                                              0,   0, 255, 255, 255, 0, 0,   255};
+            glGenTextures(1, &nom);
+            glBindTexture(GL_TEXTURE_2D, nom);
+            glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, 2, 2, 0, GL_RGBA, GL_UNSIGNED_BYTE, texels);
+            glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+            glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+        }
+        const Coord o = origineCourante() + limites.hautGauche;
+        const int x1 = o.x, y1 = HAUTEUR_ECRAN - o.y;
+        const int x2 = x1 + limites.largeur(), y2 = y1 - limites.hauteur();
+        glEnable(GL_TEXTURE_2D);
+        glBindTexture(GL_TEXTURE_2D, nom);
+        glColor4f(1, 1, 1, 1);
+        glBegin(GL_QUADS);
+        glTexCoord2f(0, 1);
+        glVertex2i(x1, y1);
+        glTexCoord2f(1, 1);
+        glVertex2i(x2, y1);
+        glTexCoord2f(1, 0);
+        glVertex2i(x2, y2);
+        glTexCoord2f(0, 0);
+        glVertex2i(x1, y2);
+        glEnd();
+        glDisable(GL_TEXTURE_2D);
+        glColor4ub(0, 255, 0, 255);
+        glLineWidth(3);
+        glBegin(GL_LINE_LOOP);
+        glVertex2i(x1, y2 - 5);
+        glVertex2i(x2 + 40, y2 - 5);
+        glEnd();
+    }
+};
+
+// L'objet de programme posé entre des objets de la boîte à outils, avant et après lui.
+void imageGestionnaireUtilisateur()
+{
+    static CContainer* racine = nullptr;
+    if (!racine) {
+        racine = new CContainer(CONTAINER_SKIN_BEIGE);
+        racine->setLimites(MakeRect(20, 20, 700, 500));
+        racine->ajouteObjetGDI(
+            new CBouton(MakeRect(10, 10, 200, 60), "<centre>Avant", BOUTON_SKIN_ROND_VARIABLE));
+        racine->ajouteObjetGDI(new CDamier(MakeRect(150, 40, 250, 140)));
+        racine->ajouteObjetGDI(
+            new CImage(TEXTURE_MOI, MakeRect(200, 100, 300, 200), MakeRect(0, 0, 256, 256)));
+        racine->ajouteObjetGDI(new CTexte(MakeRect(180, 120, 500, 200), "Texte <b>apr\xE8s</b>"));
+        racine->ajouteObjetGDI(new CProgression(MakeCoord(100, 220), 200, false, 0, 60, 100, 0));
+        racine->ajouteObjetGDI(new CCoche(MakeCoord(320, 220), true, COCHE_SKIN_DEFAUT));
+    }
+    fermeLotGL();
+    glClear(GL_COLOR_BUFFER_BIT);
+    declencheDessin(racine);
+    fermeLotGL();
+}
 } // namespace
 
 int main()
@@ -88,6 +158,7 @@ int main()
     }
     bool ok = compare("éditeur au démarrage", imageEditeur);
     ok = compare("textes", imageTextes) && ok;
+    ok = compare("gestionnaire de l'utilisateur", imageGestionnaireUtilisateur) && ok;
     fermeAide();
     for (int n : NOMBRES_OBJETS) {
         poseObjetsJusqua(n);

@@ -3,6 +3,7 @@
 #include "render/MorceauSkin.h"
 
 #include "render/PilesDessin.h"
+#include "render/Primitives.h"
 #include "render/Texture.h"
 
 #include "EnregistreurGL.h"
@@ -45,6 +46,7 @@ class Morceau : public ::testing::Test
         enregistreur::efface();
         const int decoupages = profondeurDecoupages();
         dessineMorceaux(TEXTURE_BOUTONS, morceaux.data(), int(morceaux.size()), etire);
+        fermeLotGL();
         EXPECT_EQ(profondeurDecoupages(), decoupages);
         return morceauxDessines();
     }
@@ -126,6 +128,19 @@ TEST_F(Morceau, PlusieursMorceauxTourATour)
                                       m(100, 50, 105, 58, 10, 0, 15, 8),
                                       m(120, 60, 125, 66, 10, 20, 15, 26),
                                   }));
+    // Des nombres de tuiles différents : chaque tuile une seule fois, la bande la plus longue
+    // finit seule.
+    const std::vector<MorceauSkin> inegales = {
+        {T1, T2, MakeRect(0, 0, 15, 8), EN_LARGEUR},
+        {B1, B2, MakeRect(0, 20, 25, 26), EN_LARGEUR},
+    };
+    EXPECT_EQ(pose(inegales, false), (Morceaux{
+                                         m(100, 50, 110, 58, 0, 0, 10, 8),
+                                         m(120, 60, 130, 66, 0, 20, 10, 26),
+                                         m(100, 50, 105, 58, 10, 0, 15, 8),
+                                         m(120, 60, 130, 66, 10, 20, 20, 26),
+                                         m(120, 60, 125, 66, 20, 20, 25, 26),
+                                     }));
     // Étirés, chacun une fois, dans l'ordre donné.
     EXPECT_EQ(pose(bande, true), (Morceaux{
                                      m(101, 50, 109, 58, 0, 0, 15, 8),

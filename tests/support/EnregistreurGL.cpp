@@ -6,6 +6,8 @@
 #include <GL/gl.h>
 #include <GL/glu.h>
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <initializer_list>
 #include <utility>
@@ -16,6 +18,19 @@ std::vector<AppelGL> journalAppels;
 std::vector<EnvoiTexture> journalEnvois;
 GLuint prochainNom = 1;
 GLuint textureLiee = 0;
+
+// Les tableaux de sommets désignés (flottants seulement, comme les envoie la boîte à outils).
+struct Tableau {
+    const GLfloat* donnees = nullptr;
+    GLsizei pas = 0; // en flottants
+};
+Tableau sommetsTableau, texelsTableau, couleursTableau;
+
+Tableau designe(GLsizei pas, const void* p, int composantes)
+{
+    return Tableau{static_cast<const GLfloat*>(p),
+                   pas ? GLsizei(pas / GLsizei(sizeof(GLfloat))) : composantes};
+}
 
 bool muet = false;
 
@@ -100,8 +115,9 @@ std::vector<MorceauDessine> morceaux()
     double s = 0, t = 0;
     double largeur = 1;
     int facteur = 1, motif = 0xFFFF;
-    double tx = 0, ty = 0;
-    std::vector<std::pair<double, double>> pile;
+    // Le repère, accumulé en simple précision comme la matrice d'OpenGL.
+    float tx = 0, ty = 0;
+    std::vector<std::pair<float, float>> pile;
     bool modele = true;
     unsigned mode = 0;
     std::vector<SommetDessine> sommets;
@@ -136,8 +152,9 @@ std::vector<MorceauDessine> morceaux()
             for (int i = 0; i < 4; ++i)
                 couleur[i] = a.args[size_t(i)];
         } else if (n == "glColor4ub" || n == "glColor4ubv") {
+            // Convertie en simple précision, comme OpenGL la range.
             for (int i = 0; i < 4; ++i)
-                couleur[i] = a.args[size_t(i)] / 255.0;
+                couleur[i] = double(float(a.args[size_t(i)]) / 255.0f);
         } else if (n == "glTexCoord2f") {
             s = a.args[0];
             t = a.args[1];
@@ -151,8 +168,8 @@ std::vector<MorceauDessine> morceaux()
         } else if (n == "glLoadIdentity" && modele) {
             tx = ty = 0;
         } else if ((n == "glTranslated" || n == "glTranslatef") && modele) {
-            tx += a.args[0];
-            ty += a.args[1];
+            tx += float(a.args[0]);
+            ty += float(a.args[1]);
         } else if (n == "glPushMatrix" && modele) {
             pile.push_back({tx, ty});
         } else if (n == "glPopMatrix" && modele && !pile.empty()) {
@@ -169,8 +186,24 @@ std::vector<MorceauDessine> morceaux()
             sommets.push_back({a.args[0] + tx, a.args[1] + ty, s, t});
         } else if (n == "glEnd") {
             termine();
+        } else if (n == "glDrawArrays") {
+            // mode, premier, nombre, puis x, y, s, t, r, g, b, a de chaque sommet.
+            const unsigned m = unsigned(a.args[0]);
+            const size_t nombre = size_t(a.args[2]);
+            auto lu = [&](size_t i) {
+                const double* v = &a.args[3 + 8 * i];
+                return SommetDessine{v[0] + tx, v[1] + ty, v[2], v[3]};
+            };
+            const size_t pas = m == GL_QUADS ? 4 : nombre;
+            for (size_t i = 0; pas > 0 && i + pas <= nombre; i += pas) {
+                MorceauDessine d = morceau(m, &a.args[3 + 8 * i + 4]);
+                for (size_t k = i; k < i + pas; ++k)
+                    d.sommets.push_back(lu(k));
+                r.push_back(std::move(d));
+            }
         } else if (n == "glRecti") {
-            MorceauDessine d = morceau(GL_POLYGON, couleur);
+            // OpenGL trace le rectangle comme le quad de ses quatre coins.
+            MorceauDessine d = morceau(GL_QUADS, couleur);
             const double x1 = a.args[0] + tx, y1 = a.args[1] + ty;
             const double x2 = a.args[2] + tx, y2 = a.args[3] + ty;
             d.sommets = {{x1, y1, s, t}, {x2, y1, s, t}, {x2, y2, s, t}, {x1, y2, s, t}};
@@ -232,6 +265,63 @@ bool MorceauDessine::operator==(const MorceauDessine& m) const
     return true;
 }
 
+namespace
+{
+struct Boite {
+    double x1, y1, x2, y2;
+};
+
+// Les pixels qu'un morceau peut toucher : ses sommets, et l'épaisseur d'un trait.
+Boite boite(const MorceauDessine& m)
+{
+    Boite b{1e300, 1e300, -1e300, -1e300};
+    for (const SommetDessine& v : m.sommets) {
+        b.x1 = std::min(b.x1, v.x);
+        b.y1 = std::min(b.y1, v.y);
+        b.x2 = std::max(b.x2, v.x);
+        b.y2 = std::max(b.y2, v.y);
+    }
+    const double marge = m.mode == GL_LINE_LOOP ? std::ceil(m.largeur) + 1 : 0;
+    return Boite{b.x1 - marge, b.y1 - marge, b.x2 + marge, b.y2 + marge};
+}
+
+bool recouvrent(const Boite& a, const Boite& b)
+{
+    return a.x1 < b.x2 && b.x1 < a.x2 && a.y1 < b.y2 && b.y1 < a.y2;
+}
+} // namespace
+
+bool memeImage(const std::vector<MorceauDessine>& obtenus,
+               const std::vector<MorceauDessine>& attendus, std::string& ecart)
+{
+    if (obtenus.size() != attendus.size()) {
+        ecart = std::to_string(obtenus.size()) + " morceaux au lieu de " +
+                std::to_string(attendus.size());
+        return false;
+    }
+    // Chaque morceau attendu trouve le premier obtenu égal encore libre.
+    std::vector<size_t> rang(attendus.size());
+    std::vector<bool> pris(obtenus.size(), false);
+    for (size_t i = 0; i < attendus.size(); ++i) {
+        size_t j = 0;
+        while (j < obtenus.size() && (pris[j] || !(obtenus[j] == attendus[i])))
+            ++j;
+        if (j == obtenus.size()) {
+            ecart = "manque : " + attendus[i].texte();
+            return false;
+        }
+        pris[j] = true;
+        rang[i] = j;
+    }
+    for (size_t i = 0; i < attendus.size(); ++i)
+        for (size_t k = i + 1; k < attendus.size(); ++k)
+            if (rang[k] < rang[i] && recouvrent(boite(attendus[i]), boite(attendus[k]))) {
+                ecart = "échangés : " + attendus[i].texte() + " et " + attendus[k].texte();
+                return false;
+            }
+    return true;
+}
+
 extern "C" {
 void glEnable(GLenum cap)
 {
@@ -288,6 +378,43 @@ void glLineStipple(GLint facteur, GLushort motif)
 void glRecti(GLint x1, GLint y1, GLint x2, GLint y2)
 {
     note("glRecti", {double(x1), double(y1), double(x2), double(y2)});
+}
+void glEnableClientState(GLenum tableau)
+{
+    note("glEnableClientState", {double(tableau)});
+}
+void glDisableClientState(GLenum tableau)
+{
+    note("glDisableClientState", {double(tableau)});
+}
+void glVertexPointer(GLint taille, GLenum type, GLsizei pas, const void* p)
+{
+    sommetsTableau = designe(pas, p, taille);
+    note("glVertexPointer", {double(taille), double(type), double(pas)});
+}
+void glTexCoordPointer(GLint taille, GLenum type, GLsizei pas, const void* p)
+{
+    texelsTableau = designe(pas, p, taille);
+    note("glTexCoordPointer", {double(taille), double(type), double(pas)});
+}
+void glColorPointer(GLint taille, GLenum type, GLsizei pas, const void* p)
+{
+    couleursTableau = designe(pas, p, taille);
+    note("glColorPointer", {double(taille), double(type), double(pas)});
+}
+void glDrawArrays(GLenum mode, GLint premier, GLsizei nombre)
+{
+    if (muet)
+        return;
+    // Les sommets sont copiés à l'appel : la boîte à outils réemploie ses tableaux.
+    std::vector<double> args{double(mode), double(premier), double(nombre)};
+    for (GLsizei i = premier; i < premier + nombre; ++i) {
+        const GLfloat* v = sommetsTableau.donnees + i * sommetsTableau.pas;
+        const GLfloat* t = texelsTableau.donnees + i * texelsTableau.pas;
+        const GLfloat* c = couleursTableau.donnees + i * couleursTableau.pas;
+        args.insert(args.end(), {v[0], v[1], t[0], t[1], c[0], c[1], c[2], c[3]});
+    }
+    note("glDrawArrays", std::move(args));
 }
 void glBindTexture(GLenum cible, GLuint nom)
 {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -32,7 +33,7 @@ struct SommetDessine {
     double s, t; // coordonnées de texture courantes
 };
 struct MorceauDessine {
-    unsigned mode;    // GL_QUADS (un quad), GL_LINE_LOOP, ou GL_POLYGON pour glRecti
+    unsigned mode;    // GL_QUADS (un quad, glRecti compris) ou GL_LINE_LOOP
     uint32_t texture; // 0 quand le texturage est coupé
     double couleur[4];
     double largeur; // trait : épaisseur, facteur et motif du pointillé
@@ -44,6 +45,18 @@ struct MorceauDessine {
     std::string texte() const;
     bool operator==(const MorceauDessine& m) const;
 };
+
+// Les messages d'échec des comparaisons de morceaux les montrent lisibles.
+inline std::ostream& operator<<(std::ostream& o, const MorceauDessine& m)
+{
+    return o << m.texte();
+}
+
+// Vrai quand deux suites de morceaux tracent la même image : les mêmes morceaux, et deux
+// morceaux qui se recouvrent dans le même ordre ; ceux qui ne se recouvrent pas peuvent
+// s'échanger. Sinon faux, et la raison dans ecart.
+bool memeImage(const std::vector<MorceauDessine>& obtenus,
+               const std::vector<MorceauDessine>& attendus, std::string& ecart);
 
 namespace enregistreur
 {
@@ -62,7 +75,8 @@ std::string journal();
 std::vector<std::string> textes();
 const std::vector<EnvoiTexture>& envois();
 // Les morceaux dessinés, dans l'ordre où OpenGL les trace, y compris les quads complets d'un
-// lot encore ouvert, que sa fermeture enverra tels quels.
+// glBegin encore ouvert, et ceux des tableaux de glDrawArrays (copiés à l'appel). Ce que la boîte
+// à outils garde encore n'y est pas : fermeLotGL() l'envoie.
 std::vector<MorceauDessine> morceaux();
 // Sous forme lisible, un par ligne, pour les messages d'échec.
 std::string journalMorceaux();

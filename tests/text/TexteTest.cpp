@@ -209,6 +209,9 @@ TEST_F(Texte, LignesCoupeesAligneesEtArretees)
         {"aaa bbb", MakeRect(0, 0, 50, 100), {{0, 0, "aaa"}, {19, 0, "bbb"}}},
         // Sans espace, coupure avant le caractère qui ne tient pas.
         {"abcdefgh", MakeRect(0, 0, 30, 100), {{0, 0, "abc"}, {19, 0, "def"}, {38, 0, "gh"}}},
+        // Une ligne juste aussi large que le rectangle (3 × 8) tient ; un pixel de moins, non.
+        {"abcd", MakeRect(0, 0, 24, 100), {{0, 0, "abc"}, {19, 0, "d"}}},
+        {"abcd", MakeRect(0, 0, 23, 100), {{0, 0, "ab"}, {19, 0, "cd"}}},
         {"ab-cd", MakeRect(0, 0, 30, 100), {{0, 0, "ab-"}, {19, 0, "cd"}}},
         // Centré : (100 - 16 + 0) / 2 ; tronqué vers zéro : (2 - 16 - 15) / 2 = -14.
         {"<centre>ab", MakeRect(0, 0, 100, 50), {{0, 42, "ab"}}},
@@ -482,6 +485,9 @@ TEST_F(Texte, MemesMorceauxEnLotsQueParLaReference)
         "<taille='-16'>ab<br>cd",
         "<taille='2000'>W<taille='99999999'>a",
         "<taille='3000000'><u>a</u>",
+        // Une taille négative démesurée, et des lignes remontées à plus de 2^31 pixels.
+        "<taille='-99999999'>abc",
+        "<taille='-1500000000'><u>a</u><br>b<br>c",
     };
     const Rect decoupages[] = {PLEIN_ECRAN, MakeRect(0, 0, 45, 768), MakeRect(20, 25, 90, 60)};
     for (const char* t : textes)
@@ -499,7 +505,10 @@ TEST_F(Texte, MemesMorceauxEnLotsQueParLaReference)
             enregistreur::efface();
             dessine();
             fermeLotGL();
-            EXPECT_EQ(enregistreur::morceaux(), attendu) << enregistreur::journalMorceaux();
+            std::string ecart;
+            EXPECT_TRUE(memeImage(enregistreur::morceaux(), attendu, ecart))
+                << ecart << "\n"
+                << enregistreur::journalMorceaux();
             regroupementGL(false);
         }
 }

@@ -3,6 +3,7 @@
 #include "widgets/CTexte.h"
 
 #include "render/PilesDessin.h"
+#include "render/Primitives.h"
 #include "text/Police.h"
 #include "text/StyleTexte.h"
 #include "text/Texte.h"
@@ -60,6 +61,7 @@ Textes reference(Rect r, const char* texte)
     empileOrigine(MakeCoord(5, 7));
     afficheTexte(r.hautGauche, r.basDroite, "%s", texte);
     depileOrigine();
+    fermeLotGL();
     return enregistreur::textes();
 }
 } // namespace

@@ -1,5 +1,5 @@
-// Redessine la fenêtre que construit le code généré et compare ses appels OpenGL, ligne à ligne,
-// à ceux de la fenêtre éditée, une fois la fenêtre ramenée à la place de celle de l'éditeur.
+// Redessine la fenêtre que construit le code généré et compare ses morceaux dessinés, ligne à
+// ligne, à ceux de la fenêtre éditée, une fois la fenêtre ramenée à la place de celle de l'éditeur.
 #include <wexo/Fenetre1.h>
 
 #include "EnregistreurGL.h"
@@ -12,7 +12,7 @@
 int main(int argc, char** argv)
 {
     if (argc != 2) {
-        std::fputs("usage : essai <appels de l'éditeur>, là où se trouve Data/\n", stderr);
+        std::fputs("usage : essai <morceaux de l'éditeur>, là où se trouve Data/\n", stderr);
         return 2;
     }
     std::ifstream f(argv[1]);
@@ -53,18 +53,20 @@ int main(int argc, char** argv)
 
     enregistreur::efface();
     declenche(fond->evenements[EVT_DESSIN], fond);
-    const std::vector<std::string> obtenus = enregistreur::textes();
+    std::vector<std::string> obtenus;
+    for (const MorceauDessine& m : enregistreur::morceaux())
+        obtenus.push_back(m.texte());
     delete fond;
 
     for (size_t i = 0; i < attendus.size() || i < obtenus.size(); ++i) {
         const std::string a = i < attendus.size() ? attendus[i] : "(rien)";
         const std::string o = i < obtenus.size() ? obtenus[i] : "(rien)";
         if (a != o) {
-            std::fprintf(stderr, "appel %zu sur %zu : éditeur %s, code généré %s\n", i + 1,
+            std::fprintf(stderr, "morceau %zu sur %zu : éditeur %s, code généré %s\n", i + 1,
                          attendus.size(), a.c_str(), o.c_str());
             return 1;
         }
     }
-    std::printf("%zu appels identiques\n", obtenus.size());
+    std::printf("%zu morceaux identiques\n", obtenus.size());
     return attendus.empty() ? 1 : 0;
 }
