@@ -114,10 +114,14 @@ class CDessinUtilisateur : public CObjetGDI
   public:
     std::string fauteALEntree = "pas appelé", fauteApresPrimitive = "pas appelé";
     size_t morceauxALEntree = 0;
-    CDessinUtilisateur()
+    // Par méthode ou par fonction inscrite : les deux sont étrangers à la boîte à outils.
+    explicit CDessinUtilisateur(bool parFonction = false)
     {
         limites = MakeRect(0, 0, 40, 40);
-        ajouteGestionnaire(evenements[EVT_DESSIN], this, &CDessinUtilisateur::dessine);
+        if (parFonction)
+            ajouteGestionnaire(evenements[EVT_DESSIN], [this](CObjetGDI* o) { dessine(o); });
+        else
+            ajouteGestionnaire(evenements[EVT_DESSIN], this, &CDessinUtilisateur::dessine);
     }
     void dessine(CObjetGDI*)
     {
@@ -343,26 +347,30 @@ TEST_F(Lots, UnContexteNeufOublieLEtatCru)
 
 TEST_F(Lots, UnGestionnaireEtrangerTrouveLEtatDOrigineEtNeDerangeRienApresLui)
 {
-    auto arbre = [](CDessinUtilisateur*& utilisateur) {
-        CContainer* racine = new CContainer(-1);
-        racine->ajouteObjetGDI(new CImage(0, MakeRect(0, 0, 30, 30), MakeRect(0, 0, 20, 20)));
-        racine->ajouteObjetGDI(new CTexte(MakeRect(0, 0, 200, 40), "ab"));
-        racine->ajouteObjetGDI(utilisateur = new CDessinUtilisateur);
-        racine->ajouteObjetGDI(new CImage(0, MakeRect(5, 5, 30, 30), MakeRect(0, 0, 20, 20)));
-        racine->ajouteObjetGDI(new CTexte(MakeRect(5, 5, 200, 40), "cd"));
-        return racine;
-    };
-    CDessinUtilisateur* utilisateur = nullptr;
-    CContainer* racine = arbre(utilisateur);
-    const std::vector<MorceauDessine> attendu = reference([&] { declencheDessin(racine); });
-    const std::vector<MorceauDessine> obtenu = enLots([&] { declencheDessin(racine); });
-    EXPECT_EQ(utilisateur->fauteALEntree, "") << enregistreur::journal();
-    EXPECT_EQ(utilisateur->fauteApresPrimitive, "") << enregistreur::journal();
-    // L'image et les deux glyphes d'avant sont déjà envoyés.
-    EXPECT_EQ(utilisateur->morceauxALEntree, 3u);
-    EXPECT_EQ(obtenu, attendu) << enregistreur::journalMorceaux();
-    ASSERT_EQ(obtenu.size(), 9u);
-    EXPECT_EQ(obtenu[6].texture, NOM_A);
-    EXPECT_EQ(fauteDeFlux(), "");
-    delete racine;
+    for (bool parFonction : {false, true}) {
+        SCOPED_TRACE(parFonction ? "fonction inscrite" : "méthode");
+        auto arbre = [parFonction](CDessinUtilisateur*& utilisateur) {
+            CContainer* racine = new CContainer(-1);
+            racine->ajouteObjetGDI(new CImage(0, MakeRect(0, 0, 30, 30), MakeRect(0, 0, 20, 20)));
+            racine->ajouteObjetGDI(new CTexte(MakeRect(0, 0, 200, 40), "ab"));
+            racine->ajouteObjetGDI(utilisateur = new CDessinUtilisateur(parFonction));
+            racine->ajouteObjetGDI(new CImage(0, MakeRect(5, 5, 30, 30), MakeRect(0, 0, 20, 20)));
+            racine->ajouteObjetGDI(new CTexte(MakeRect(5, 5, 200, 40), "cd"));
+            return racine;
+        };
+        CDessinUtilisateur* utilisateur = nullptr;
+        CContainer* racine = arbre(utilisateur);
+        const std::vector<MorceauDessine> attendu = reference([&] { declencheDessin(racine); });
+        const std::vector<MorceauDessine> obtenu = enLots([&] { declencheDessin(racine); });
+        EXPECT_EQ(utilisateur->fauteALEntree, "") << enregistreur::journal();
+        EXPECT_EQ(utilisateur->fauteApresPrimitive, "") << enregistreur::journal();
+        // L'image et les deux glyphes d'avant sont déjà envoyés.
+        EXPECT_EQ(utilisateur->morceauxALEntree, 3u);
+        EXPECT_EQ(obtenu, attendu) << enregistreur::journalMorceaux();
+        ASSERT_EQ(obtenu.size(), 9u);
+        EXPECT_EQ(obtenu[6].texture, NOM_A);
+        EXPECT_EQ(fauteDeFlux(), "");
+        delete racine;
+        enregistreur::efface();
+    }
 }
