@@ -72,7 +72,7 @@ std::map<int, uint32_t> nomsTextures()
 {
     std::map<int, uint32_t> noms;
     for (int i = 0; i < NOMBRE_TEXTURES; ++i)
-        noms[i] = textures[i].identifiant;
+        noms[i] = textures[i].nomTexture;
     noms[NOMBRE_TEXTURES] = polices[0].nomTexture;
     return noms;
 }

@@ -71,7 +71,7 @@ void dessineImageEtiree(int texture, Coord hautGauche, Coord basDroite, Coord so
     coupeAxe(d1.y, d2.y, s1.y, s2.y, c.hautGauche.y, c.basDroite.y);
 
     const Texture& t = textures[texture];
-    envoieCopie(t.identifiant, d1.x, yGL(d1.y), d2.x, yGL(d2.y), texelS(t, s1.x), texelT(t, s1.y),
+    envoieCopie(t.nomTexture, d1.x, yGL(d1.y), d2.x, yGL(d2.y), texelS(t, s1.x), texelT(t, s1.y),
                 texelS(t, s2.x), texelT(t, s2.y));
 }
 

@@ -132,7 +132,7 @@ void creeTexture(Texture& texture)
     fermeLotGL();
     GLuint nom = 0;
     glGenTextures(1, &nom);
-    texture.identifiant = nom;
+    texture.nomTexture = nom;
     glBindTexture(GL_TEXTURE_2D, nom);
     glTexImage2D(GL_TEXTURE_2D, 0, GLint(parPixel), texture.largeurTexture, texture.hauteurTexture,
                  0, parPixel == 4 ? GL_RGBA : GL_RGB, GL_UNSIGNED_BYTE, tampon.data());

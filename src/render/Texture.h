@@ -20,7 +20,7 @@ struct Texture {
     int16_t largeurTexture;
     int16_t hauteurTexture;
     ///@}
-    uint32_t identifiant; ///< nom de texture OpenGL
+    uint32_t nomTexture; ///< nom de texture OpenGL
 };
 
 /// Les indices du jeu de textures, que les habillages, le curseur et les images désignent.

@@ -36,7 +36,7 @@ void mesureGlyphes(int indice, const Texture& image)
         return;
     Police& police = polices[indice];
     police = Police{};
-    police.nomTexture = image.identifiant;
+    police.nomTexture = image.nomTexture;
     if (!image.pixels)
         return;
 

@@ -97,7 +97,7 @@ class Application : public ::testing::Test
         // Une texture de curseur de 256 x 64 texels.
         textures[TEXTURE_CURSEURS].largeurTexture = 256;
         textures[TEXTURE_CURSEURS].hauteurTexture = 64;
-        textures[TEXTURE_CURSEURS].identifiant = 9;
+        textures[TEXTURE_CURSEURS].nomTexture = 9;
         curseurCourant = curseurDefaut;
         tempsEcoule = 0;
         racine = nullptr;

@@ -286,7 +286,7 @@ TEST_F(Lots, UneTextureCreeeEntreDeuxImagesNeLaissePasDeLiaisonPerimee)
             fermeLotGL();
         Texture nouvelle{"n", pixels, 32, 4, 4, 0, 0, 0};
         creeTexture(nouvelle);
-        ASSERT_NE(nouvelle.identifiant, NOM_A);
+        ASSERT_NE(nouvelle.nomTexture, NOM_A);
         dessineImage(0, {20, 0}, {0, 0}, {10, 10});
         fermeLotGL();
         const std::vector<MorceauDessine> m = enregistreur::morceaux();

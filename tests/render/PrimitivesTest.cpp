@@ -39,7 +39,7 @@ class Primitives : public ::testing::Test
 };
 
 // Les appels attendus d'une copie de texels : sommets (x, 768 - y), texels (s / L, 1 - t / H).
-Textes blit(int identifiant, double L, double H, int sx1, int sy1, int sx2, int sy2, int x1, int y1,
+Textes blit(int nomTexture, double L, double H, int sx1, int sy1, int sx2, int sy2, int x1, int y1,
             int x2, int y2)
 {
     auto tc = [&](int s, int t) {
@@ -51,7 +51,7 @@ Textes blit(int identifiant, double L, double H, int sx1, int sy1, int sx2, int 
     };
     return {"glEnable(3553)",
             "glColor4f(1, 1, 1, 1)",
-            "glBindTexture(3553, " + std::to_string(identifiant) + ")",
+            "glBindTexture(3553, " + std::to_string(nomTexture) + ")",
             "glBegin(7)",
             tc(sx1, sy1),
             v(x1, y1),

@@ -183,11 +183,11 @@ TEST(Texture, TailleDeTextureEtPlacementDesLignes)
         liberePixels(t);
         EXPECT_EQ(t.largeurTexture, c.largeurTexture);
         EXPECT_EQ(t.hauteurTexture, c.hauteurTexture);
-        EXPECT_EQ(t.identifiant, 1u);
+        EXPECT_EQ(t.nomTexture, 1u);
 
         ASSERT_EQ(enregistreur::envois().size(), 1u);
         const EnvoiTexture& e = enregistreur::envois()[0];
-        EXPECT_EQ(e.identifiant, 1u);
+        EXPECT_EQ(e.nomTexture, 1u);
         EXPECT_EQ(e.composantes, 4);
         EXPECT_EQ(e.format, unsigned(GL_RGBA));
         EXPECT_EQ(e.largeur, c.largeurTexture);
@@ -241,7 +241,7 @@ TEST(Texture, ChargeTexturesSArreteALaPremiereImageManquante)
     EXPECT_EQ(enregistreur::envois().size(), 3u);
     EXPECT_STREQ(textures[3].nom, "Curseurs");
     EXPECT_EQ(textures[3].pixels, nullptr);
-    EXPECT_EQ(textures[2].identifiant, 3u);
+    EXPECT_EQ(textures[2].nomTexture, 3u);
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(textures[i].pixels, nullptr) << "pixels rendus après l'envoi";
 
@@ -252,5 +252,5 @@ TEST(Texture, ChargeTexturesSArreteALaPremiereImageManquante)
     EXPECT_TRUE(chargeTextures());
     EXPECT_EQ(enregistreur::envois().size(), 7u);
     EXPECT_STREQ(textures[TEXTURE_MOI].nom, "Moi");
-    EXPECT_EQ(textures[TEXTURE_MOI].identifiant, 7u);
+    EXPECT_EQ(textures[TEXTURE_MOI].nomTexture, 7u);
 }

@@ -17,7 +17,7 @@ struct AppelGL {
 
 // Une image envoyée par glTexImage2D, copiée au moment de l'appel.
 struct EnvoiTexture {
-    uint32_t identifiant; // texture liée au moment de l'envoi
+    uint32_t nomTexture; // texture liée au moment de l'envoi
     int composantes;      // format interne (3 ou 4)
     int largeur;
     int hauteur;

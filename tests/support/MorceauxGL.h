@@ -14,20 +14,20 @@
 #include <vector>
 
 struct MorceauGL {
-    int identifiant;        // texture liée
+    int nomTexture;        // texture liée
     int sx1, sy1, sx2, sy2; // texels, coin bas-droit exclu
     int x1, y1, x2, y2;     // écran, y vers le bas
 
     bool operator==(const MorceauGL& m) const
     {
-        return identifiant == m.identifiant && sx1 == m.sx1 && sy1 == m.sy1 && sx2 == m.sx2 &&
+        return nomTexture == m.nomTexture && sx1 == m.sx1 && sy1 == m.sy1 && sx2 == m.sx2 &&
                sy2 == m.sy2 && x1 == m.x1 && y1 == m.y1 && x2 == m.x2 && y2 == m.y2;
     }
 };
 
 inline std::ostream& operator<<(std::ostream& o, const MorceauGL& m)
 {
-    return o << "{tex " << m.identifiant << ", texels (" << m.sx1 << "," << m.sy1 << ")-(" << m.sx2
+    return o << "{tex " << m.nomTexture << ", texels (" << m.sx1 << "," << m.sy1 << ")-(" << m.sx2
              << "," << m.sy2 << "), ecran (" << m.x1 << "," << m.y1 << ")-(" << m.x2 << "," << m.y2
              << ")}";
 }
@@ -43,7 +43,7 @@ inline std::vector<MorceauGL> morceauxDessines()
             continue;
         double L = 1, H = 1;
         for (const Texture& t : textures)
-            if (t.identifiant == d.texture && t.largeurTexture > 0) {
+            if (t.nomTexture == d.texture && t.largeurTexture > 0) {
                 L = t.largeurTexture;
                 H = t.hauteurTexture;
             }

@@ -152,7 +152,7 @@ TEST_F(MesureGlyphes, ChargePolicesLitPolice0EtRemetLeStyleDeBase)
     EXPECT_EQ(decrit(polices[0].glyphes[34]), decrit(MakeRect(5, 36, 9, 53)));
     // La texture envoyée est celle dont la police garde le nom.
     ASSERT_EQ(enregistreur::envois().size(), 1u);
-    EXPECT_EQ(enregistreur::envois()[0].identifiant, polices[0].nomTexture);
+    EXPECT_EQ(enregistreur::envois()[0].nomTexture, polices[0].nomTexture);
     EXPECT_EQ(enregistreur::envois()[0].largeur, 256);
 
     // Sans fichier, le chargement échoue.

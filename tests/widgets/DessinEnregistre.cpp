@@ -17,7 +17,7 @@ namespace
 const Texture* textureDeNom(uint32_t nom)
 {
     for (const Texture& t : textures)
-        if (t.identifiant == nom && t.largeurTexture > 0)
+        if (t.nomTexture == nom && t.largeurTexture > 0)
             return &t;
     return nullptr;
 }
