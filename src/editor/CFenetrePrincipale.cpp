@@ -153,23 +153,23 @@ template <typename F> void CFenetrePrincipale::commande(F action)
 
 void CFenetrePrincipale::annule()
 {
-    if (boutonEnfonce || annulations.empty())
-        return;
-    suiteFleches = false;
-    retablissements.push_back(etat());
-    const Etape e = annulations.back();
-    annulations.pop_back();
-    restaure(e);
+    rejoue(annulations, retablissements);
 }
 
 void CFenetrePrincipale::retablit()
 {
-    if (boutonEnfonce || retablissements.empty())
+    rejoue(retablissements, annulations);
+}
+
+// La dernière étape de depuis est restaurée ; l'état qu'elle remplace passe dans vers.
+void CFenetrePrincipale::rejoue(std::vector<Etape>& depuis, std::vector<Etape>& vers)
+{
+    if (boutonEnfonce || depuis.empty())
         return;
     suiteFleches = false;
-    annulations.push_back(etat());
-    const Etape e = retablissements.back();
-    retablissements.pop_back();
+    vers.push_back(etat());
+    const Etape e = depuis.back();
+    depuis.pop_back();
     restaure(e);
 }
 

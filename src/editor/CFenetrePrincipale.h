@@ -92,6 +92,7 @@ class CFenetrePrincipale : public CFenetre
     };
     Etape etat();
     void restaure(const Etape& etape);
+    void rejoue(std::vector<Etape>& depuis, std::vector<Etape>& vers);
     // Garde avant comme étape si la mise en page a changé depuis ; vrai si elle est gardée.
     bool noteEtape(const Etape& avant);
     // La fin d'un geste (appui puis relâchement) : une étape s'il a changé quelque chose.
