@@ -33,29 +33,17 @@ X2=$((droite - gauche))
 Y2=$((bas - haut))
 
 # Échap : la fenêtre de premier niveau, de la taille de celle de l'utilisateur, en (0,0), montre
-# l'habillage beige pixel pour pixel ; le centre étiré de la ligne 1 du cadre : texels (88,29) à
-# (98,43) de "Containers", comptés depuis le haut de l'image (le TGA est rangé de bas en haut).
+# l'habillage beige pixel pour pixel.
 lance_depuis "$VIDE"
 id=$(attend_fenetre Wexo)
 sleep 1
 capture fenetre
 geometrie "$id"
 [ "$x,$y $l x $h" = "0,0 $X2 x $Y2" ] || echec "fenêtre de $l x $h en ($x,$y) au lieu de $X2 x $Y2 en (0,0)"
-habillage=$(pixel "$BUILD/Data/Containers.tga" 93 36 -flip)
-[ -n "$habillage" ] || echec "Containers.tga illisible par convert"
 # Les quatre coins du centre étiré (22 pixels du cadre à gauche, 27 en haut, 28 à droite, 19 en
 # bas), à 10 pixels en dedans : le fond nu de la fenêtre, loin des objets.
-for point in "32 37" "$((X2 - 38)) 37" "32 $((Y2 - 29))" "$((X2 - 38)) $((Y2 - 29))"; do
-    # shellcheck disable=SC2086
-    couleur=$(pixel "$CAPTURES/fenetre.png" $point)
-    [ "$couleur" = "$habillage" ] || echec "pixel ($point) : $couleur au lieu de l'habillage $habillage"
-done
-# La souris dans la fenêtre : sans gestionnaire de fenêtres, le clavier va à celle sous elle.
-xdotool mousemove $((X2 / 2)) $((Y2 / 2))
-sleep 0.3
-xdotool key Escape
-attend_fin
-[ "$CODE_EDITEUR" = 0 ] || echec "Échap : code de sortie $CODE_EDITEUR au lieu de 0"
+verifie_habillage fenetre "32 37" "$((X2 - 38)) 37" "32 $((Y2 - 29))" "$((X2 - 38)) $((Y2 - 29))"
+echap_rend_zero $((X2 / 2)) $((Y2 / 2))
 [ ! -s "$TRAVAIL/editeur.log" ] || echec "Échap : sortie d'erreur non vide"
 [ -z "$(ls -A "$VIDE")" ] || echec "le dossier de travail a reçu $(ls -A "$VIDE")"
 [ -z "$(fenetre Wexo)" ] || echec "la fenêtre reste après Échap"

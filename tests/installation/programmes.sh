@@ -80,18 +80,8 @@ sdl2)
     geometrie "$id"
     [ "$x,$y $l x $h" = "0,0 $((dx - gx)) x $((dy - gy))" ] ||
         echec "fenêtre SDL2 de $l x $h en ($x,$y) au lieu de la fenêtre dessinée en (0,0)"
-    # Le fond nu de la fenêtre beige, centre étiré de l'habillage (voir lance_application.sh).
-    habillage=$(pixel "$BUILD/Data/Containers.tga" 93 36 -flip)
-    for point in "32 37" "$((l - 38)) $((h - 29))"; do
-        # shellcheck disable=SC2086
-        couleur=$(pixel "$CAPTURES/fenetre.png" $point)
-        [ "$couleur" = "$habillage" ] || echec "pixel ($point) : $couleur au lieu de l'habillage $habillage"
-    done
-    xdotool mousemove $((l / 2)) $((h / 2))
-    sleep 0.3
-    xdotool key Escape
-    attend_fin
-    [ "$CODE_EDITEUR" = 0 ] || echec "Échap : code de sortie $CODE_EDITEUR au lieu de 0"
+    verifie_habillage fenetre "32 37" "$((l - 38)) $((h - 29))"
+    echap_rend_zero $((l / 2)) $((h / 2))
     echo "fenêtre dessinée dans la fenêtre SDL2, habillée ; Échap : 0"
     ;;
 deux_lancements)

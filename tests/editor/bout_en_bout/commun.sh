@@ -183,3 +183,28 @@ repond() {
         ;;
     esac
 }
+
+# Chaque point "x y" de la capture NOM montre le fond nu d'une fenêtre beige : le centre étiré
+# de la ligne 1 du cadre, texels (88,29) à (98,43) de "Containers" comptés depuis le haut (le
+# TGA est rangé de bas en haut).
+verifie_habillage() {
+    local nom=$1 habillage couleur point
+    shift
+    habillage=$(pixel "$BUILD/Data/Containers.tga" 93 36 -flip)
+    [ -n "$habillage" ] || echec "Containers.tga illisible par convert"
+    for point in "$@"; do
+        # shellcheck disable=SC2086
+        couleur=$(pixel "$CAPTURES/$nom.png" $point)
+        [ "$couleur" = "$habillage" ] || echec "pixel ($point) : $couleur au lieu de l'habillage $habillage"
+    done
+}
+
+# Échap avec la souris en (X, Y) (sans gestionnaire de fenêtres, le clavier va à la fenêtre sous
+# elle) : le programme doit finir et rendre 0.
+echap_rend_zero() {
+    xdotool mousemove "$1" "$2"
+    sleep 0.3
+    xdotool key Escape
+    attend_fin
+    [ "$CODE_EDITEUR" = 0 ] || echec "Échap : code de sortie $CODE_EDITEUR au lieu de 0"
+}
