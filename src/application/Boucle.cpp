@@ -10,6 +10,7 @@
 #include "render/Primitives.h"
 #include "render/Texture.h"
 #include "text/Police.h"
+#include "widgets/DemandeImage.h"
 
 #include <GL/gl.h>
 
@@ -78,6 +79,7 @@ void inactivite()
     // Différence prise sans signe : l'horloge de la plateforme peut repasser par les négatifs
     // sans que l'écart devienne négatif.
     tempsEcoule = int32_t(uint32_t(plateforme.temps()) - uint32_t(tempsDepart));
+    poseHorlogeBoiteAOutils(tempsEcoule);
     curseurCourant = curseurDefaut;
     if (racine)
         declenche(racine->evenements[EVT_MISE_A_JOUR], racine);

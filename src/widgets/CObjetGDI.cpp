@@ -37,3 +37,22 @@ void CObjetGDI::desactiveEvenements()
     for (int i = EVT_APPUI_GAUCHE; i <= EVT_MISE_A_JOUR; ++i)
         evenements[i].vide();
 }
+
+bool CObjetGDI::accepteFocus()
+{
+    return false;
+}
+
+bool CObjetGDI::toucheFocus(int /*touche*/, int /*modificateurs*/)
+{
+    return false;
+}
+
+bool CObjetGDI::toucheSpecialeFocus(int /*touche*/, int /*modificateurs*/)
+{
+    return false;
+}
+
+void CObjetGDI::changeFocus(bool /*aLeFocus*/)
+{
+}

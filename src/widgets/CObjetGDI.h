@@ -59,4 +59,17 @@ class CObjetGDI
     void demandeFermeture(CObjetGDI* emetteur);
     /// Vide les listes d'entrée et garde le dessin : l'objet s'affiche mais ne réagit plus.
     void desactiveEvenements();
+
+    /// Focus du clavier, un par fenêtre (voir CFenetre::donneFocus).
+    ///@{
+    /// Vrai pour un objet qui prend le focus (champ, bouton, case) ; faux par défaut.
+    virtual bool accepteFocus();
+    /// Un caractère pour l'objet qui a le focus ; vrai quand il s'en est servi, sinon la
+    /// touche continue vers la fenêtre.
+    virtual bool toucheFocus(int touche, int modificateurs);
+    /// Une touche spéciale (codes de GLUT) pour l'objet qui a le focus ; vrai quand utilisée.
+    virtual bool toucheSpecialeFocus(int touche, int modificateurs);
+    /// Le focus vient d'arriver (vrai) ou de partir (faux).
+    virtual void changeFocus(bool aLeFocus);
+    ///@}
 };
