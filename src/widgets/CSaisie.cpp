@@ -41,6 +41,7 @@ const Couleur BORD_SURVOL = {0, 128, 128, 255};
 const Couleur BORD_INACTIF = {185, 175, 155, 255};
 const Couleur TEXTE = {40, 34, 24, 255};
 const Couleur TEXTE_INACTIF = {150, 140, 120, 255};
+const Couleur OMBRE = {226, 216, 196, 255}; // sous le bord haut : le champ paraît creusé
 const Couleur SELECTION = {160, 215, 210, 255};
 const Couleur CURSEUR = {20, 20, 20, 255};
 
@@ -350,6 +351,9 @@ void CSaisie::dessine(CObjetGDI* /*emetteur*/)
     remplitRectangle(MakeCoord(0, 0), MakeCoord(W, H), bord);
     remplitRectangle(MakeCoord(epaisseur, epaisseur), MakeCoord(W - epaisseur, H - epaisseur),
                      enService ? FOND : FOND_INACTIF);
+    if (enService)
+        remplitRectangle(MakeCoord(epaisseur, epaisseur), MakeCoord(W - epaisseur, epaisseur + 1),
+                         OMBRE);
 
     ajusteDefilement();
     const std::string s = montre();
