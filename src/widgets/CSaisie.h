@@ -3,6 +3,7 @@
 /// masque de mot de passe et filtre des caractères.
 #pragma once
 
+#include "../render/SkinSaisie.h"
 #include "CObjetGDI.h"
 #include "EditionLigne.h"
 
@@ -39,6 +40,7 @@ class CSaisie : public CObjetGDI
     static bool chiffresSeulement(unsigned char c); ///< '0' à '9'
     ///@}
 
+    SkinSaisie skin; ///< copie de la ligne SAISIE_SKIN_DEFAUT : cadre et couleurs
     /// Chaque caractère est montré par une puce (0x95 de Windows-1252) ; le texte ne se copie ni
     /// ne se coupe, et les sauts de mot vont aux bouts.
     bool motDePasse = false;
@@ -95,6 +97,8 @@ class CSaisie : public CObjetGDI
                                          ///@}
 
   private:
+    // Le cadre de l'état du moment, découpé en neuf.
+    void dessineCadre(bool enService);
     // Le texte tel qu'il est montré : lui-même, ou une puce par caractère.
     std::string montre() const;
     // Position du texte la plus proche de l'abscisse x du champ.
