@@ -279,17 +279,13 @@ TEST_F(Saisie, PressePapiersDeLHote)
     EXPECT_EQ(s.contenu(), "\xE9t\xE9 \x80 ?");
     EXPECT_EQ(lectures, 1);
     // Copié : l'hôte reçoit l'UTF-8 de « ïe € ».
-    s.setContenu("\xEF"
-                 "e \x80");
+    s.setContenu("\357e \200");
     s.toucheFocus(1, MODIFICATEUR_CTRL);
     s.toucheFocus(3, MODIFICATEUR_CTRL);
-    EXPECT_EQ(hote, "\xC3\xAF"
-                    "e \xE2\x82\xAC");
+    EXPECT_EQ(hote, "\303\257e \342\202\254");
     // Une seule fonction vide : retour au presse-papiers du processus, que l'hôte ne voit pas.
     installePressePapiers(nullptr, [&](const std::string& t) { hote = t; });
     s.toucheFocus(24, MODIFICATEUR_CTRL);
-    EXPECT_EQ(hote, "\xC3\xAF"
-                    "e \xE2\x82\xAC");
-    EXPECT_EQ(lisPressePapiers(), "\xEF"
-                                  "e \x80");
+    EXPECT_EQ(hote, "\303\257e \342\202\254");
+    EXPECT_EQ(lisPressePapiers(), "\357e \200");
 }
