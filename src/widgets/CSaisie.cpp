@@ -25,6 +25,7 @@ const int TOUCHE_GAUCHE = 100;
 const int TOUCHE_DROITE = 102;
 const int TOUCHE_DEBUT = 106;
 const int TOUCHE_FIN = 107;
+const int TOUCHE_SUPPR = 111; // Suppr du pavé numérique, que GLUT ne donne pas en caractère
 // Octets que GLUT donne pour Ctrl+lettre.
 const unsigned char CTRL_A = 1, CTRL_C = 3, CTRL_V = 22, CTRL_X = 24, CTRL_Y = 25, CTRL_Z = 26;
 const unsigned char RETOUR_ARRIERE = 8, TAB = 9, ENTREE = 13, ECHAP = 27, SUPPR = 127;
@@ -196,6 +197,8 @@ bool CSaisie::toucheSpecialeFocus(int touche, int modificateurs)
 {
     if (!actif())
         return false;
+    if (touche == TOUCHE_SUPPR)
+        return toucheFocus(SUPPR, modificateurs);
     const bool etend = modificateurs & MODIFICATEUR_MAJ;
     const bool mot = modificateurs & MODIFICATEUR_CTRL;
     const int p = edition.curseur();
