@@ -36,23 +36,23 @@ if [ -z "${DISPLAY:-}" ]; then
 fi
 
 echo "Flux d'appels enregistrés..." >&2
-./scripts/banc/banc_enregistre "$banc"
+./bench/banc_enregistre "$banc"
 echo "Images avec Mesa (plusieurs minutes)..." >&2
-./scripts/banc/banc_gl "$banc" > "$banc/images.txt"
+./bench/banc_gl "$banc" > "$banc/images.txt"
 echo "Démarrages..." >&2
-./scripts/banc/lance_chrono 15 "$build_dir/scripts/banc/libpremiere_image.so" \
+./bench/lance_chrono 15 "$build_dir/bench/libpremiere_image.so" \
     "$banc/premiere_image" "$build_dir/editeur" > "$banc/demarrage.txt"
-./scripts/banc/lance_chrono 15 "$build_dir/scripts/banc/libpremiere_image.so" \
-    "$banc/premiere_image" "$build_dir/scripts/banc/image_vide" > "$banc/demarrage_vide.txt"
+./bench/lance_chrono 15 "$build_dir/bench/libpremiere_image.so" \
+    "$banc/premiere_image" "$build_dir/bench/image_vide" > "$banc/demarrage_vide.txt"
 echo "Instructions et tas de la boîte à outils seule..." >&2
 valgrind --tool=callgrind --callgrind-out-file="$banc/callgrind.out" \
-    --toggle-collect=imagesMesurees ./scripts/banc/banc_vide > "$banc/vide.txt" 2>/dev/null
+    --toggle-collect=imagesMesurees ./bench/banc_vide > "$banc/vide.txt" 2>/dev/null
 
-./scripts/banc/banc_vide > "$banc/vide_rss.txt"
+./bench/banc_vide > "$banc/vide_rss.txt"
 
 # Part du programme lui-même (boîte à outils et éditeur) dans le processeur du démarrage.
 part_programme="perf absent"
-if command -v perf >/dev/null && LD_PRELOAD="$build_dir/scripts/banc/libpremiere_image.so" \
+if command -v perf >/dev/null && LD_PRELOAD="$build_dir/bench/libpremiere_image.so" \
     BANC_PREMIERE_IMAGE="$banc/premiere_image" perf record -q -o "$banc/perf.data" ./editeur \
     >/dev/null 2>&1; then
     part_programme=$(perf report -i "$banc/perf.data" --no-children --sort dso -g none 2>/dev/null |
