@@ -125,4 +125,6 @@ void arreteBoiteAOutils()
     racine = nullptr;
     delete arbre;
     plateformeParDefaut();
+    // L'affichage du programme n'est plus le sien : la taille par défaut revient.
+    poseTailleAffichage(LARGEUR_ECRAN, HAUTEUR_ECRAN);
 }

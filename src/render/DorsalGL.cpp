@@ -140,7 +140,6 @@ void DorsalGL::finGestionnaire()
     dansGestionnaire = false;
     // Il a pu lier, allumer, tracer ou changer la projection à sa guise.
     texturageConnu = liaisonConnue = traitConnu = false;
-    largeurPosee = -1;
     assureProjection();
 }
 

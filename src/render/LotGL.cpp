@@ -19,14 +19,15 @@ DorsalGL& dorsal()
 
 bool regroupe = true;
 int portees = 0;
+int etrangers = 0;
 // Les portées ouvertes autour d'un gestionnaire étranger, rendues après lui.
 int porteesAvantEtranger[16];
-int etrangers = 0;
 
 void envoieListe()
 {
     ListeDessin& l = liste();
-    dorsal().envoie(l, regroupe);
+    // Pendant un gestionnaire étranger, chaque primitive part seule, en mode immédiat.
+    dorsal().envoie(l, regroupe && etrangers == 0);
     l.vide();
 }
 } // namespace

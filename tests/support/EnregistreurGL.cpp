@@ -153,7 +153,8 @@ std::vector<MorceauDessine> morceaux()
     std::vector<MorceauDessine> r;
     const ListeDessin& t = temoin();
     for (const CommandeDessin& c : t.commandes())
-        r.push_back(morceauDe(c, t));
+        if (c.genre != DESSIN_GESTIONNAIRE)
+            r.push_back(morceauDe(c, t));
     return r;
 }
 

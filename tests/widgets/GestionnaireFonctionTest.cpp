@@ -21,8 +21,9 @@ class CTemoin : public CObjetGDI
 
 TEST(GestionnaireFonction, MeleesAuxMethodesDansLOrdreDInscription)
 {
-    // Une méthode ne coûte rien de plus : son enregistrement n'a que l'objet et la méthode.
-    EXPECT_EQ(sizeof(Gestionnaire), sizeof(CObjetGDI*) + sizeof(MethodeGestionnaire));
+    // Une méthode ne coûte rien de plus : son enregistrement n'a que l'objet, la méthode et ses
+    // drapeaux d'inscription.
+    EXPECT_LE(sizeof(Gestionnaire), sizeof(CObjetGDI*) + sizeof(MethodeGestionnaire) + 8);
     trace.clear();
     CTemoin o;
     ListeGestionnaires& l = o.evenements[EVT_CLIC_GAUCHE];
