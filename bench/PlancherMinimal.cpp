@@ -2,6 +2,8 @@
 // l'ordre de deux dessins qui se recouvrent, et les envoie en tableaux.
 #include "PlancherMinimal.h"
 
+#include "render/TailleAffichage.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -54,191 +56,46 @@ struct Groupe {
 };
 } // namespace
 
-bool CPlancherMinimal::construit(const CFluxGL& flux, std::string& erreur, bool reordonne)
+bool CPlancherMinimal::construit(const ListeDessin& image, std::string& erreur, bool reordonne)
 {
+    // Les dessins de la liste de l'image, en sommets d'OpenGL (y vers le haut), après
+    // l'effacement qui ouvre l'image.
     std::vector<Dessin> dessins;
-    // L'état qu'OpenGL aurait au fil du flux. La translation du repère est accumulée en
-    // simple précision, comme la matrice d'OpenGL.
-    bool texturage = false;
-    GLuint lie = 0;
-    float couleur[4] = {1, 1, 1, 1};
-    float coord[2] = {0, 0};
-    float largeur = 1;
-    int facteur = 1, motif = 0xFFFF;
-    float tx = 0, ty = 0;
-    std::vector<std::pair<float, float>> pile;
-    bool modele = true;
-    GLenum mode = 0;
-    std::vector<float> courant;
-    auto sommet = [&](double x, double y) {
-        courant.insert(courant.end(), {coord[0], coord[1], couleur[0], couleur[1], couleur[2],
-                                       couleur[3], float(x) + tx, float(y) + ty});
-    };
-    auto nouveau = [&](GLenum m) {
-        Dessin d{m, texturage ? lie : 0, largeur, facteur, motif, {}, 0, 0, 0, 0, false};
-        return d;
-    };
-    for (const OperationGL& op : flux.liste()) {
-        const double* a = op.args;
-        switch (op.code) {
-        case ACTIVE:
-        case DESACTIVE:
-            if (GLenum(a[0]) != GL_TEXTURE_2D) {
-                erreur = "glEnable ou glDisable autre que le texturage dans l'image";
-                return false;
-            }
-            texturage = op.code == ACTIVE;
-            break;
-        case LIE_TEXTURE:
-            lie = GLuint(a[1]);
-            break;
-        case COULEUR_F:
-            for (int i = 0; i < 4; ++i)
-                couleur[i] = float(a[i]);
-            break;
-        case COULEUR_UB:
-        case COULEUR_UBV:
-            for (int i = 0; i < 4; ++i)
-                couleur[i] = float(a[i]) / 255.0f;
-            break;
-        case COORD_TEXTURE:
-            coord[0] = float(a[0]);
-            coord[1] = float(a[1]);
-            break;
-        case LARGEUR_LIGNE:
-            largeur = float(a[0]);
-            break;
-        case POINTILLE:
-            facteur = int(a[0]);
-            motif = int(a[1]);
-            break;
-        case TRANSLATION_D:
-        case TRANSLATION_F:
-            if (!modele) {
-                erreur = "translation hors du repère des objets";
-                return false;
-            }
-            tx += float(a[0]);
-            ty += float(a[1]);
-            break;
-        case IDENTITE:
-            if (!modele) {
-                erreur = "projection changée dans l'image";
-                return false;
-            }
-            tx = ty = 0;
-            break;
-        case MATRICE:
-            modele = GLenum(a[0]) == GL_MODELVIEW;
-            break;
-        case EMPILE_MATRICE:
-            pile.push_back({tx, ty});
-            break;
-        case DEPILE_MATRICE:
-            if (pile.empty()) {
-                erreur = "glPopMatrix sans glPushMatrix";
-                return false;
-            }
-            tx = pile.back().first;
-            ty = pile.back().second;
-            pile.pop_back();
-            break;
-        case DEBUT:
-            mode = GLenum(a[0]);
-            courant.clear();
-            break;
-        case SOMMET_I:
-        case SOMMET_D:
-        case SOMMET_F:
-            sommet(a[0], a[1]);
-            break;
-        case FIN:
-            if (mode == GL_QUADS) {
-                for (size_t i = 0; i + 32 <= courant.size(); i += 32) {
-                    Dessin d = nouveau(GL_QUADS);
-                    d.sommets.assign(courant.begin() + long(i), courant.begin() + long(i) + 32);
-                    boite(d, 0);
-                    dessins.push_back(std::move(d));
-                }
-            } else if (mode == GL_LINE_LOOP) {
-                // La boucle devient ses segments, chacun tracé comme dans la boucle.
-                Dessin d = nouveau(GL_LINES);
-                const size_t n = courant.size() / 8;
-                for (size_t i = 0; i < n; ++i) {
-                    const size_t j = (i + 1) % n;
-                    d.sommets.insert(d.sommets.end(), courant.begin() + long(8 * i),
-                                     courant.begin() + long(8 * i + 8));
-                    d.sommets.insert(d.sommets.end(), courant.begin() + long(8 * j),
-                                     courant.begin() + long(8 * j + 8));
-                }
-                boite(d, std::ceil(largeur) + 1);
-                dessins.push_back(std::move(d));
-            } else {
-                erreur = "primitive autre que quads et boucles de lignes";
-                return false;
-            }
-            break;
-        case RECTANGLE: {
-            // glRecti est un polygone de ses quatre coins : le même quad.
-            courant.clear();
-            sommet(a[0], a[1]);
-            sommet(a[2], a[1]);
-            sommet(a[2], a[3]);
-            sommet(a[0], a[3]);
-            Dessin d = nouveau(GL_QUADS);
-            d.sommets = courant;
-            boite(d, 0);
-            dessins.push_back(std::move(d));
-            break;
-        }
-        case EFFACE: {
-            Dessin d = nouveau(0);
-            d.barriere = true;
-            dessins.push_back(std::move(d));
-            break;
-        }
-        case DESSINE_TABLEAU: {
-            // Chaque sommet a sa couleur ; les quads un à un, une boucle en ses segments.
-            const SommetTableau* v = &flux.sommetsTableaux()[size_t(a[1])];
-            const size_t n = size_t(a[2]);
-            courant.clear();
-            for (size_t i = 0; i < n; ++i)
-                courant.insert(courant.end(), {v[i].s, v[i].t, v[i].r, v[i].g, v[i].b, v[i].a,
-                                               v[i].x + tx, v[i].y + ty});
-            if (GLenum(a[0]) == GL_QUADS) {
-                for (size_t i = 0; i + 32 <= courant.size(); i += 32) {
-                    Dessin d = nouveau(GL_QUADS);
-                    d.sommets.assign(courant.begin() + long(i), courant.begin() + long(i) + 32);
-                    boite(d, 0);
-                    dessins.push_back(std::move(d));
-                }
-            } else if (GLenum(a[0]) == GL_LINE_LOOP) {
-                Dessin d = nouveau(GL_LINES);
-                for (size_t i = 0; i < n; ++i) {
-                    const size_t j = (i + 1) % n;
-                    d.sommets.insert(d.sommets.end(), courant.begin() + long(8 * i),
-                                     courant.begin() + long(8 * i + 8));
-                    d.sommets.insert(d.sommets.end(), courant.begin() + long(8 * j),
-                                     courant.begin() + long(8 * j + 8));
-                }
-                boite(d, std::ceil(largeur) + 1);
-                dessins.push_back(std::move(d));
-            } else {
-                erreur = "tableau autre que quads et boucles de lignes";
-                return false;
-            }
-            break;
-        }
-        case ACTIVE_TABLEAU:
-        case DESACTIVE_TABLEAU:
-        case POINTEUR_TABLEAU:
-            break;
-        case PARAMETRE_TEXTURE:
-        case MELANGE:
-        case COULEUR_EFFACEMENT:
-            erreur = "réglage d'initialisation dans l'image";
+    Dessin efface{0, 0, 1, 1, 0xFFFF, {}, 0, 0, 0, 0, true};
+    dessins.push_back(efface);
+    const float h = float(hauteurAffichage());
+    for (const CommandeDessin& c : image.commandes()) {
+        const float rgba[4] = {c.couleur.r / 255.0f, c.couleur.g / 255.0f, c.couleur.b / 255.0f,
+                               c.couleur.a / 255.0f};
+        if (c.genre == DESSIN_GESTIONNAIRE) {
+            erreur = "gestionnaire de programme dans l'image";
             return false;
         }
+        if (c.genre == DESSIN_COPIE) {
+            const QuadDessin& q = c.quad;
+            Dessin d{GL_QUADS, c.texture, 1, 1, 0xFFFF, {}, 0, 0, 0, 0, false};
+            const float coins[4][4] = {{q.s1, 1 - q.t1, c.x1 + q.penteGauche, h - c.y1},
+                                       {q.s2, 1 - q.t1, c.x2 + q.penteDroite, h - c.y1},
+                                       {q.s2, 1 - q.t2, c.x2, h - c.y2},
+                                       {q.s1, 1 - q.t2, c.x1, h - c.y2}};
+            for (const auto& v : coins)
+                d.sommets.insert(d.sommets.end(),
+                                 {v[0], v[1], rgba[0], rgba[1], rgba[2], rgba[3], v[2], v[3]});
+            boite(d, 0);
+            dessins.push_back(std::move(d));
+            continue;
+        }
+        // La boucle devient ses segments, chacun tracé comme dans la boucle.
+        Dessin d{GL_LINES, 0, c.trait.epaisseur, c.trait.facteur, c.trait.motif, {}, 0, 0, 0, 0,
+                 false};
+        const float* xy = &image.sommetsBoucles()[2 * size_t(c.trait.premier)];
+        const size_t n = c.trait.nombre;
+        for (size_t i = 0; i < n; ++i)
+            for (size_t k : {i, (i + 1) % n})
+                d.sommets.insert(d.sommets.end(), {0, 0, rgba[0], rgba[1], rgba[2], rgba[3],
+                                                   xy[2 * k], h - xy[2 * k + 1]});
+        boite(d, std::ceil(c.trait.epaisseur) + 1);
+        dessins.push_back(std::move(d));
     }
 
     // Chaque dessin rejoint le premier groupe de même état qui ne précède aucun groupe qu'il
