@@ -86,8 +86,8 @@ bool CPlancherMinimal::construit(const ListeDessin& image, std::string& erreur, 
             continue;
         }
         // La boucle devient ses segments, chacun tracé comme dans la boucle.
-        Dessin d{GL_LINES, 0, c.trait.epaisseur, c.trait.facteur, c.trait.motif, {}, 0, 0, 0, 0,
-                 false};
+        Dessin d{GL_LINES, 0,    c.trait.epaisseur, c.trait.facteur, c.trait.motif, {}, 0, 0, 0,
+                 0,        false};
         const float* xy = &image.sommetsBoucles()[2 * size_t(c.trait.premier)];
         const size_t n = c.trait.nombre;
         for (size_t i = 0; i < n; ++i)

@@ -42,8 +42,8 @@ void ListeDessin::boucle(const float* xy, int nombre, Couleur couleur, float epa
         c.y1 = std::min(c.y1, xy[2 * i + 1]);
         c.y2 = std::max(c.y2, xy[2 * i + 1]);
     }
-    c.trait = TraitDessin{uint32_t(sommets.size() / 2), uint32_t(nombre), epaisseur, facteur,
-                          motif, true, true};
+    c.trait = TraitDessin{
+        uint32_t(sommets.size() / 2), uint32_t(nombre), epaisseur, facteur, motif, true, true};
     c.texture = 0;
     c.couleur = couleur;
     c.genre = DESSIN_BOUCLE;

@@ -19,11 +19,11 @@ enum GenreDessin : uint8_t {
 
 /// Le trait d'une boucle : épaisseur, pointillé, et ses sommets dans sommetsBoucles().
 struct TraitDessin {
-    uint32_t premier;  ///< indice de son premier sommet (x, y) dans sommetsBoucles()
-    uint32_t nombre;   ///< nombre de sommets
-    float epaisseur;   ///< épaisseur du trait, en pixels
-    int32_t facteur;   ///< facteur du pointillé
-    uint16_t motif;    ///< motif du pointillé sur 16 bits
+    uint32_t premier;   ///< indice de son premier sommet (x, y) dans sommetsBoucles()
+    uint32_t nombre;    ///< nombre de sommets
+    float epaisseur;    ///< épaisseur du trait, en pixels
+    int32_t facteur;    ///< facteur du pointillé
+    uint16_t motif;     ///< motif du pointillé sur 16 bits
     bool couleurConnue; ///< gestionnaire : une commande a posé la couleur depuis le précédent
     bool traitConnu;    ///< gestionnaire : une boucle a posé le trait depuis le précédent
 };
@@ -50,8 +50,8 @@ struct CommandeDessin {
         QuadDessin quad;   ///< d'une copie
         TraitDessin trait; ///< d'une boucle ; d'un gestionnaire, l'état que le dernier a laissé
     };
-    uint32_t texture; ///< nom OpenGL de la texture d'une copie ; 0 : couleur unie
-    Couleur couleur;  ///< couleur du dessin ; d'un gestionnaire, celle que le dernier a laissée
+    uint32_t texture;  ///< nom OpenGL de la texture d'une copie ; 0 : couleur unie
+    Couleur couleur;   ///< couleur du dessin ; d'un gestionnaire, celle que le dernier a laissée
     GenreDessin genre; ///< ce que trace la commande
 };
 

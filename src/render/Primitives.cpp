@@ -79,8 +79,8 @@ void dessineImageEtiree(int texture, Coord hautGauche, Coord basDroite, Coord so
     coupeAxe(d1.y, d2.y, s1.y, s2.y, c.hautGauche.y, c.basDroite.y);
 
     const Texture& t = textures[texture];
-    const QuadDessin texels = {texelS(t, s1.x), texelT(t, s1.y), texelS(t, s2.x), texelT(t, s2.y),
-                               0, 0};
+    const QuadDessin texels = {
+        texelS(t, s1.x), texelT(t, s1.y), texelS(t, s2.x), texelT(t, s2.y), 0, 0};
     listeDessin().copie(t.nomTexture, d1.x, d1.y, d2.x, d2.y, texels);
 }
 

@@ -170,10 +170,10 @@ void RegroupementLots::range(const ListeDessin& liste)
             const float m = marge(c.trait.epaisseur);
             lot = lotPour(etatDe(c), c.x1 - m, c.y1 - m, c.x2 + m, c.y2 + m);
         } else {
-            const float gauche = std::min({c.x1, c.x2, c.x1 + c.quad.penteGauche,
-                                           c.x2 + c.quad.penteDroite});
-            const float droite = std::max({c.x1, c.x2, c.x1 + c.quad.penteGauche,
-                                           c.x2 + c.quad.penteDroite});
+            const float gauche =
+                std::min({c.x1, c.x2, c.x1 + c.quad.penteGauche, c.x2 + c.quad.penteDroite});
+            const float droite =
+                std::max({c.x1, c.x2, c.x1 + c.quad.penteGauche, c.x2 + c.quad.penteDroite});
             lot = lotPour(etatDe(c), gauche, std::min(c.y1, c.y2), droite, std::max(c.y1, c.y2));
         }
         listeLots[size_t(lot)].membres.push_back(uint16_t(i));

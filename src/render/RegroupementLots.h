@@ -11,11 +11,11 @@
 
 /// L'état OpenGL que demande un lot : texture (0 : sans texturage), ou trait et pointillé.
 struct EtatLot {
-    uint32_t texture;   ///< nom OpenGL, 0 sans texturage
-    GenreDessin genre;  ///< copies, boucles, ou un gestionnaire seul
-    float epaisseur;    ///< d'un lot de boucles
-    uint16_t motif;     ///< d'un lot de boucles
-    int32_t facteur;    ///< d'un lot de boucles
+    uint32_t texture;  ///< nom OpenGL, 0 sans texturage
+    GenreDessin genre; ///< copies, boucles, ou un gestionnaire seul
+    float epaisseur;   ///< d'un lot de boucles
+    uint16_t motif;    ///< d'un lot de boucles
+    int32_t facteur;   ///< d'un lot de boucles
     /// Même état : même texture et même genre, même trait pour des boucles ; un gestionnaire
     /// n'est jamais rejoint.
     bool operator==(const EtatLot& e) const

@@ -18,7 +18,7 @@ typedef void (CObjetGDI::*MethodeGestionnaire)(CObjetGDI* emetteur);
 struct Gestionnaire {
     CObjetGDI* objet;            ///< le récepteur
     MethodeGestionnaire methode; ///< appelée sur objet avec l'émetteur
-    uint8_t drapeaux = 0;        ///< GESTIONNAIRE_PROPRE, GESTIONNAIRE_POSSEDE, posés à l'inscription
+    uint8_t drapeaux = 0; ///< GESTIONNAIRE_PROPRE, GESTIONNAIRE_POSSEDE, posés à l'inscription
 };
 
 /// Drapeaux d'un Gestionnaire, posés par les seules inscriptions de la boîte à outils.

@@ -390,9 +390,9 @@ TEST_F(Lots, UnGestionnaireEtrangerTrouveLEtatPromisEtRienNestSupposeApresLui)
             enregistreur::efface();
             declencheDessin(&racine);
             // Texturage coupé, couleur et trait de la dernière primitive, la ligne.
-            EXPECT_EQ(utilisateur->etatALEntree,
-                      "texturage coupé, texture " + std::to_string(NOM_A) +
-                          ", couleur (9, 8, 7, 255), trait (2)");
+            EXPECT_EQ(utilisateur->etatALEntree, "texturage coupé, texture " +
+                                                     std::to_string(NOM_A) +
+                                                     ", couleur (9, 8, 7, 255), trait (2)");
             EXPECT_EQ(utilisateur->morceauxALEntree, 2u);
             // Après lui : A reliée, texturage rallumé, trait reposé, malgré les mêmes valeurs
             // qu'avant lui.

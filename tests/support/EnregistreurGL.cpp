@@ -51,9 +51,14 @@ double composante(uint8_t c)
 MorceauDessine morceauDe(const CommandeDessin& c, const ListeDessin& liste)
 {
     const float h = float(hauteurAffichage());
-    MorceauDessine m{GL_QUADS, c.texture, {composante(c.couleur.r), composante(c.couleur.g),
-                                           composante(c.couleur.b), composante(c.couleur.a)},
-                     1, 1, 0xFFFF, {}};
+    MorceauDessine m{GL_QUADS,
+                     c.texture,
+                     {composante(c.couleur.r), composante(c.couleur.g), composante(c.couleur.b),
+                      composante(c.couleur.a)},
+                     1,
+                     1,
+                     0xFFFF,
+                     {}};
     if (c.genre == DESSIN_GESTIONNAIRE) {
         m.mode = 0;
         m.texture = 0;

@@ -200,9 +200,7 @@ TEST_F(Texte, LignesCoupeesAligneesEtArretees)
         {"<align='droite'>a<br><align='gauche'>b",
          MakeRect(0, 0, 100, 50),
          {{0, 92, "a"}, {19, 0, "b"}}},
-        {"a<br>b<br><br>c",
-         MakeRect(0, 0, 100, 200),
-         {{0, 0, "a"}, {19, 0, "b"}, {57, 0, "c"}}},
+        {"a<br>b<br><br>c", MakeRect(0, 0, 100, 200), {{0, 0, "a"}, {19, 0, "b"}, {57, 0, "c"}}},
         // "<p>" referme tout : b n'est ni gras (deux quads) ni centré.
         {"<centre><b>a<p>b", MakeRect(0, 0, 100, 200), {{0, 45, "aa"}, {19, 0, "b"}}},
         {"<taille='32'>a<br>b", MakeRect(0, 0, 100, 200), {{0, 0, "a"}, {35, 0, "b"}}},
