@@ -9,6 +9,9 @@
 
 namespace
 {
+// Le lot d'un gestionnaire de l'éditeur : une barrière qui ne trace rien.
+const GLenum SANS_TRACE = 0xFFFF;
+
 struct Dessin {
     GLenum mode;
     GLuint texture;
@@ -60,6 +63,10 @@ bool CPlancherMinimal::construit(const ListeDessin& image, std::string& erreur, 
 {
     // Les dessins de la liste de l'image, en sommets d'OpenGL (y vers le haut), après
     // l'effacement qui ouvre l'image.
+    if (image.commandes().empty()) {
+        erreur = "image vide : rien à mesurer";
+        return false;
+    }
     std::vector<Dessin> dessins;
     Dessin efface{0, 0, 1, 1, 0xFFFF, {}, 0, 0, 0, 0, true};
     dessins.push_back(efface);
@@ -68,8 +75,10 @@ bool CPlancherMinimal::construit(const ListeDessin& image, std::string& erreur, 
         const float rgba[4] = {c.couleur.r / 255.0f, c.couleur.g / 255.0f, c.couleur.b / 255.0f,
                                c.couleur.a / 255.0f};
         if (c.genre == DESSIN_GESTIONNAIRE) {
-            erreur = "gestionnaire de programme dans l'image";
-            return false;
+            // Le gestionnaire de l'éditeur trace ensuite ses primitives : rien ne le traverse.
+            dessins.push_back(efface);
+            dessins.back().mode = SANS_TRACE;
+            continue;
         }
         if (c.genre == DESSIN_COPIE) {
             const QuadDessin& q = c.quad;
@@ -156,6 +165,8 @@ void CPlancherMinimal::rejoue() const
             glClear(GL_COLOR_BUFFER_BIT);
             continue;
         }
+        if (l.mode == SANS_TRACE)
+            continue;
         if ((l.texture != 0) != texturage) {
             texturage = l.texture != 0;
             if (texturage)
