@@ -69,6 +69,13 @@ void ListeDessin::gestionnaire()
     couleurConnue = traitConnu = false;
 }
 
+void ListeDessin::reserve()
+{
+    liste.reserve(COMMANDES_MAX);
+    // Des boucles de deux à quatre sommets ; la marge loge une longue boucle de plus.
+    sommets.reserve(2 * COMMANDES_MAX);
+}
+
 void ListeDessin::vide()
 {
     liste.clear();

@@ -60,8 +60,9 @@ struct CommandeDessin {
 class ListeDessin
 {
   public:
-    /// Au-delà de ce nombre de commandes, la liste est envoyée avant d'en recevoir une autre.
-    static const std::size_t COMMANDES_MAX = 512;
+    /// Au-delà de ce nombre de commandes, la liste courante est envoyée avant d'en recevoir une
+    /// autre : sa mémoire, réservée une fois (reserve), ne grandit pas avec le nombre d'objets.
+    static const std::size_t COMMANDES_MAX = 4096;
 
     /// Un quad texturé : bord haut de (x1 + penteGauche) à (x2 + penteDroite) en y1, bord bas de
     /// x1 à x2 en y2 ; texels comme QuadDessin. Blanc : les couleurs de la texture.
@@ -76,12 +77,14 @@ class ListeDessin
     /// supposé de la couleur ni du trait.
     void gestionnaire();
 
+    /// Réserve la mémoire de COMMANDES_MAX commandes et de leurs boucles.
+    void reserve();
     /// Vide la liste, sa mémoire gardée.
     void vide();
     /// Oublie aussi l'état laissé : un contexte neuf.
     void oublieEtat();
     /// Vrai quand elle doit être envoyée avant une commande de plus.
-    bool pleine() const { return liste.size() >= COMMANDES_MAX; }
+    bool pleine() const { return liste.size() >= COMMANDES_MAX || sommets.size() >= COMMANDES_MAX; }
 
     /// Les commandes, dans l'ordre reçu.
     const std::vector<CommandeDessin>& commandes() const { return liste; }

@@ -6,10 +6,14 @@
 namespace
 {
 // Une seule liste courante et un seul dorsal : le contexte OpenGL est unique.
+struct ListeReservee {
+    ListeDessin l;
+    ListeReservee() { l.reserve(); }
+};
 ListeDessin& liste()
 {
-    static ListeDessin l;
-    return l;
+    static ListeReservee r;
+    return r.l;
 }
 DorsalGL& dorsal()
 {

@@ -11,6 +11,7 @@ namespace
 {
 const int COTE_CASE = 8;
 const uint32_t GENERATION = 1u << 16; // plus que de commandes dans une liste
+const float AIRE_CASE = float(COTE_CASE * COTE_CASE);
 
 EtatLot etatDe(const CommandeDessin& c)
 {
@@ -45,6 +46,23 @@ void RegroupementLots::prepareCases()
     dernierEtat = 0;
     nombre = 0;
     plancher = -1;
+    marqueesX1 = marqueesY1 = 0;
+    marqueesX2 = marqueesY2 = -1;
+}
+
+void RegroupementLots::marque(int cx1, int cy1, int cx2, int cy2)
+{
+    if (marqueesX2 < marqueesX1) {
+        marqueesX1 = cx1;
+        marqueesY1 = cy1;
+        marqueesX2 = cx2;
+        marqueesY2 = cy2;
+        return;
+    }
+    marqueesX1 = std::min(marqueesX1, cx1);
+    marqueesY1 = std::min(marqueesY1, cy1);
+    marqueesX2 = std::max(marqueesX2, cx2);
+    marqueesY2 = std::max(marqueesY2, cy2);
 }
 
 // Case du pixel v, de -1 (avant l'affichage) à nombre (au-delà) ; les valeurs démesurées ou NaN
@@ -62,6 +80,7 @@ void RegroupementLots::termineSuite()
     if (!suite.active)
         return;
     suite.active = false;
+    marque(suite.cx1, suite.cy1, suite.cx2, suite.cy2);
     for (int cy = suite.cy1; cy <= suite.cy2; ++cy) {
         uint32_t* ligne = &cases[size_t(cy) * size_t(casesX)];
         std::fill(ligne + suite.cx1, ligne + suite.cx2 + 1, base + uint32_t(suite.lot) + 1);
@@ -108,15 +127,6 @@ int RegroupementLots::lotPour(const EtatLot& e, float x1, float y1, float x2, fl
     }
     termineSuite();
 
-    uint32_t plusGrand = 0;
-    if (visible)
-        for (int cy = cy1; cy <= cy2; ++cy) {
-            const uint32_t* ligne = &cases[size_t(cy) * size_t(casesX)];
-            for (int cx = cx1; cx <= cx2; ++cx)
-                plusGrand = std::max(plusGrand, ligne[cx]);
-        }
-    const int depuis = std::max(plusGrand > base ? int(plusGrand - base) - 1 : -1, plancher);
-
     if (dernierEtat >= nombreEtats || !(parEtat[dernierEtat].etat == e)) {
         dernierEtat = 0;
         while (dernierEtat < nombreEtats && !(parEtat[dernierEtat].etat == e))
@@ -129,6 +139,21 @@ int RegroupementLots::lotPour(const EtatLot& e, float x1, float y1, float x2, fl
         }
     }
     LotsDUnEtat& memeEtat = parEtat[dernierEtat];
+    // Seules les cases déjà marquées de ce rangement peuvent retenir la commande ; sans lot de
+    // son état, ou dès qu'une case la retient après le dernier, elle ouvre un lot : lire plus
+    // ne changerait rien.
+    uint32_t plusGrand = 0;
+    if (visible && !memeEtat.lots.empty()) {
+        const uint32_t seuil = base + uint32_t(memeEtat.lots.back()) + 1;
+        const int lx1 = std::max(cx1, marqueesX1), lx2 = std::min(cx2, marqueesX2);
+        const int ly1 = std::max(cy1, marqueesY1), ly2 = std::min(cy2, marqueesY2);
+        for (int cy = ly1; cy <= ly2 && plusGrand <= seuil; ++cy) {
+            const uint32_t* ligne = &cases[size_t(cy) * size_t(casesX)];
+            for (int cx = lx1; cx <= lx2; ++cx)
+                plusGrand = std::max(plusGrand, ligne[cx]);
+        }
+    }
+    const int depuis = std::max(plusGrand > base ? int(plusGrand - base) - 1 : -1, plancher);
     // Le premier lot de même état qui ne précède aucun dessin recouvert.
     const auto premier = std::lower_bound(memeEtat.lots.begin(), memeEtat.lots.end(), depuis);
     int choisi;
@@ -146,6 +171,7 @@ int RegroupementLots::lotPour(const EtatLot& e, float x1, float y1, float x2, fl
         return choisi;
     }
     const uint32_t valeur = base + uint32_t(choisi) + 1;
+    marque(cx1, cy1, cx2, cy2);
     for (int cy = cy1; cy <= cy2; ++cy) {
         uint32_t* ligne = &cases[size_t(cy) * size_t(casesX)];
         for (int cx = cx1; cx <= cx2; ++cx)
@@ -154,29 +180,61 @@ int RegroupementLots::lotPour(const EtatLot& e, float x1, float y1, float x2, fl
     return choisi;
 }
 
+namespace
+{
+// Les pixels que couvre une commande, bords du trait compris.
+struct Boite {
+    float x1, y1, x2, y2;
+    float aire() const { return (x2 - x1) * (y2 - y1); }
+};
+
+Boite boiteDe(const CommandeDessin& c)
+{
+    if (c.genre == DESSIN_BOUCLE) {
+        const float m = marge(c.trait.epaisseur);
+        return Boite{c.x1 - m, c.y1 - m, c.x2 + m, c.y2 + m};
+    }
+    const float g = c.x1 + c.quad.penteGauche, d = c.x2 + c.quad.penteDroite;
+    return Boite{std::min({c.x1, c.x2, g, d}), std::min(c.y1, c.y2), std::max({c.x1, c.x2, g, d}),
+                 std::max(c.y1, c.y2)};
+}
+} // namespace
+
 void RegroupementLots::range(const ListeDessin& liste)
 {
     prepareCases();
     const std::vector<CommandeDessin>& commandes = liste.commandes();
-    for (size_t i = 0; i < commandes.size(); ++i) {
+    const size_t n = commandes.size();
+    for (size_t i = 0; i < n;) {
         const CommandeDessin& c = commandes[i];
-        int lot;
         if (c.genre == DESSIN_GESTIONNAIRE) {
             // Tout ce qui précède part avant lui, rien de ce qui suit ne passe devant.
             termineSuite();
-            lot = nouveauLot(etatDe(c));
-            plancher = lot;
-        } else if (c.genre == DESSIN_BOUCLE) {
-            const float m = marge(c.trait.epaisseur);
-            lot = lotPour(etatDe(c), c.x1 - m, c.y1 - m, c.x2 + m, c.y2 + m);
-        } else {
-            const float gauche =
-                std::min({c.x1, c.x2, c.x1 + c.quad.penteGauche, c.x2 + c.quad.penteDroite});
-            const float droite =
-                std::max({c.x1, c.x2, c.x1 + c.quad.penteGauche, c.x2 + c.quad.penteDroite});
-            lot = lotPour(etatDe(c), gauche, std::min(c.y1, c.y2), droite, std::max(c.y1, c.y2));
+            plancher = nouveauLot(etatDe(c));
+            listeLots[size_t(plancher)].membres.push_back(uint16_t(i++));
+            continue;
         }
-        listeLots[size_t(lot)].membres.push_back(uint16_t(i));
+        // Une suite de commandes de même état (les glyphes d'une ligne, les morceaux d'un
+        // habillage) entre d'un coup dans son lot, sous la boîte qui les couvre toutes, tant
+        // que cette boîte n'englobe pas plus de vide qu'elles n'ont d'aire.
+        const EtatLot e = etatDe(c);
+        Boite b = boiteDe(c);
+        float aires = b.aire();
+        size_t fin = i + 1;
+        while (fin < n && commandes[fin].genre == c.genre && etatDe(commandes[fin]) == e) {
+            const Boite d = boiteDe(commandes[fin]);
+            const Boite u{std::min(b.x1, d.x1), std::min(b.y1, d.y1), std::max(b.x2, d.x2),
+                          std::max(b.y2, d.y2)};
+            // Les écarts entre glyphes comptent : jusqu'au double des aires, une case en plus.
+            if (!(u.aire() <= 2 * (aires + d.aire()) + AIRE_CASE))
+                break;
+            b = u;
+            aires += d.aire();
+            ++fin;
+        }
+        LotDessin& lot = listeLots[size_t(lotPour(e, b.x1, b.y1, b.x2, b.y2))];
+        for (; i < fin; ++i)
+            lot.membres.push_back(uint16_t(i));
     }
     termineSuite();
 }

@@ -60,6 +60,7 @@ class RegroupementLots
     int lotPour(const EtatLot& e, float x1, float y1, float x2, float y2);
     int nouveauLot(const EtatLot& e);
     void termineSuite();
+    void marque(int cx1, int cy1, int cx2, int cy2);
     void prepareCases();
     int caseDe(float v, int nombre) const;
 
@@ -73,6 +74,8 @@ class RegroupementLots
     // base, si bien que les valeurs passées ne comptent plus sans rien effacer.
     std::vector<uint32_t> cases;
     int casesX = 0, casesY = 0;
+    // Le rectangle des cases marquées depuis le début du rangement : hors de lui, rien à lire.
+    int marqueesX1 = 0, marqueesY1 = 0, marqueesX2 = -1, marqueesY2 = -1;
     uint32_t base = 0;
     Suite suite;
 };
