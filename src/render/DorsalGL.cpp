@@ -31,9 +31,20 @@ void sommet(float x, float y)
         glVertex2f(x, y);
 }
 
+// Les composantes de couleur en flottants, calculées une fois.
+struct Composantes {
+    float valeur[256];
+    Composantes()
+    {
+        for (int i = 0; i < 256; ++i)
+            valeur[i] = float(i) / 255.0f;
+    }
+};
+const Composantes COMPOSANTES;
+
 float composante(uint8_t c)
 {
-    return float(c) / 255.0f;
+    return COMPOSANTES.valeur[c];
 }
 
 bool blanc(Couleur c)
@@ -200,7 +211,7 @@ void DorsalGL::seule(const CommandeDessin& c, const ListeDessin& liste)
 
 void DorsalGL::videTableau(bool boucles)
 {
-    if (tableau.empty())
+    if (remplis == 0)
         return;
     const GLsizei pas = sizeof(SommetGL);
     const SommetGL* s = tableau.data();
@@ -214,9 +225,9 @@ void DorsalGL::videTableau(bool boucles)
             premier += GLint(n);
         }
     } else {
-        glDrawArrays(GL_QUADS, 0, GLsizei(tableau.size()));
+        glDrawArrays(GL_QUADS, 0, GLsizei(remplis));
     }
-    tableau.clear();
+    remplis = 0;
     longueurs.clear();
 }
 
@@ -234,30 +245,35 @@ void DorsalGL::lot(const LotDessin& l, const ListeDessin& liste)
     const bool boucles = e.genre == DESSIN_BOUCLE;
     if (boucles)
         trait(e.epaisseur, e.motif, e.facteur);
-    if (tableau.capacity() < SOMMETS_PAR_TABLEAU)
-        tableau.reserve(SOMMETS_PAR_TABLEAU);
+    if (tableau.size() < SOMMETS_PAR_TABLEAU)
+        tableau.resize(SOMMETS_PAR_TABLEAU);
     const CommandeDessin* commandes = liste.commandes().data();
     for (uint16_t i : l.membres) {
         const CommandeDessin& c = commandes[i];
         const float r = composante(c.couleur.r), g = composante(c.couleur.g),
                     b = composante(c.couleur.b), a = composante(c.couleur.a);
         if (boucles) {
-            if (!tableau.empty() && tableau.size() + c.trait.nombre > SOMMETS_PAR_TABLEAU)
+            if (remplis > 0 && remplis + c.trait.nombre > tableau.size())
                 videTableau(true);
+            if (c.trait.nombre > tableau.size())
+                tableau.resize(c.trait.nombre);
             const float* xy = &liste.sommetsBoucles()[2 * size_t(c.trait.premier)];
             for (uint32_t k = 0; k < c.trait.nombre; ++k)
-                tableau.push_back({0, 0, r, g, b, a, xy[2 * k], yGL(xy[2 * k + 1])});
+                tableau[remplis++] = {0, 0, r, g, b, a, xy[2 * k], yGL(xy[2 * k + 1])};
             longueurs.push_back(c.trait.nombre);
             continue;
         }
-        if (tableau.size() + 4 > SOMMETS_PAR_TABLEAU)
+        if (remplis + 4 > SOMMETS_PAR_TABLEAU)
             videTableau(false);
         const QuadDessin& q = c.quad;
         const float haut = yGL(c.y1), bas = yGL(c.y2);
-        tableau.push_back({q.s1, 1 - q.t1, r, g, b, a, c.x1 + q.penteGauche, haut});
-        tableau.push_back({q.s2, 1 - q.t1, r, g, b, a, c.x2 + q.penteDroite, haut});
-        tableau.push_back({q.s2, 1 - q.t2, r, g, b, a, c.x2, bas});
-        tableau.push_back({q.s1, 1 - q.t2, r, g, b, a, c.x1, bas});
+        const float th = 1 - q.t1, tb = 1 - q.t2;
+        SommetGL* v = &tableau[remplis];
+        remplis += 4;
+        v[0] = {q.s1, th, r, g, b, a, c.x1 + q.penteGauche, haut};
+        v[1] = {q.s2, th, r, g, b, a, c.x2 + q.penteDroite, haut};
+        v[2] = {q.s2, tb, r, g, b, a, c.x2, bas};
+        v[3] = {q.s1, tb, r, g, b, a, c.x1, bas};
     }
     videTableau(boucles);
 }

@@ -59,6 +59,7 @@ class DorsalGL
 
     RegroupementLots regroupement;
     std::vector<SommetGL> tableau;   // un morceau de lot, réemployé
+    size_t remplis = 0;              // ses sommets remplis
     std::vector<uint32_t> longueurs; // les boucles du morceau
     ListeDessin* copie = nullptr;
     uint64_t images = 0;

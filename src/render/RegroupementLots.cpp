@@ -9,7 +9,7 @@
 
 namespace
 {
-const int COTE_CASE = 8;
+const int COTE_CASE = 16;
 const uint32_t GENERATION = 1u << 16; // plus que de commandes dans une liste
 const float AIRE_CASE = float(COTE_CASE * COTE_CASE);
 
