@@ -161,6 +161,9 @@ void DorsalGL::seule(const CommandeDessin& c, const ListeDessin& liste)
         gestionnaire(c);
         return;
     }
+    // Sans texture, le texturage coupé : un gestionnaire a pu le laisser allumé.
+    if (c.texture == 0)
+        texturage(false);
     if (c.genre == DESSIN_BOUCLE) {
         // Seule, chaque boucle pose tout son trait.
         traitConnu = false;

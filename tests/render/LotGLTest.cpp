@@ -162,7 +162,7 @@ class CDessinUtilisateur : public CObjetGDI
     }
 };
 
-// Un peintre de la boîte à outils dans l'arbre : une copie de A et une ligne d'épaisseur 2.
+// Un peintre de la boîte à outils dans l'arbre : une ligne d'épaisseur 2, puis une copie de A.
 class CPeintreA : public CObjetGDI
 {
   public:
@@ -173,8 +173,8 @@ class CPeintreA : public CObjetGDI
     }
     void dessine(CObjetGDI*)
     {
-        dessineImage(0, limites.hautGauche, {0, 0}, {20, 20});
         dessineLigne(limites.hautGauche, limites.basDroite, Couleur{9, 8, 7, 255}, 2, 0xFFFF, 1);
+        dessineImage(0, limites.hautGauche, {0, 0}, {20, 20});
     }
 };
 
@@ -389,17 +389,19 @@ TEST_F(Lots, UnGestionnaireEtrangerTrouveLEtatPromisEtRienNestSupposeApresLui)
             regroupementGL(regroupe);
             enregistreur::efface();
             declencheDessin(&racine);
-            // Texturage coupé, couleur et trait de la dernière primitive, la ligne.
+            // Texturage coupé, couleur de la dernière primitive (la copie, en blanc), trait de
+            // la ligne.
             EXPECT_EQ(utilisateur->etatALEntree, "texturage coupé, texture " +
                                                      std::to_string(NOM_A) +
-                                                     ", couleur (9, 8, 7, 255), trait (2)");
+                                                     ", couleur (255, 255, 255, 255), trait (2)");
             EXPECT_EQ(utilisateur->morceauxALEntree, 2u);
-            // Après lui : A reliée, texturage rallumé, trait reposé, malgré les mêmes valeurs
-            // qu'avant lui.
+            // Après lui, qui a tout laissé allumé : la ligne sans texture et d'épaisseur 2, puis
+            // A reliée, malgré les mêmes valeurs qu'avant lui.
             const std::vector<MorceauDessine> m = enregistreur::morceauxGL();
             ASSERT_EQ(m.size(), 5u) << enregistreur::journal();
-            EXPECT_EQ(m[3].texture, NOM_A) << enregistreur::journal();
-            EXPECT_EQ(m[4].largeur, 2) << enregistreur::journal();
+            EXPECT_EQ(m[3].texture, 0u) << enregistreur::journal();
+            EXPECT_EQ(m[3].largeur, 2) << enregistreur::journal();
+            EXPECT_EQ(m[4].texture, NOM_A) << enregistreur::journal();
             EXPECT_EQ(fauteDeFlux(), "");
         }
     }
@@ -464,13 +466,14 @@ TEST_F(Lots, ScenesEnLotsCommeEnReference)
              dessineCadre({4, 4}, {24, 24}, Couleur{5, 6, 7, 255}, NAN_F, 0xFFFF, 1);
          },
          true, "", 4},
-        // A loin, puis un rectangle sur les colonnes 0 à 8, puis A sur 8 à 15 : la colonne 8,
-        // la première d'une case, est commune ; le second A ne rejoint pas le premier.
+        // A loin, puis un rectangle sur les colonnes 0 à 16, puis A sur 16 à 23 : la colonne
+        // 16, la première d'une case (de 8 comme de 16 pixels), est commune ; le second A ne
+        // rejoint pas le premier.
         {"une colonne commune au bord d'une case",
          [] {
              dessineImage(0, {400, 400}, {0, 0}, {10, 10});
-             remplitRectangle({0, 0}, {9, 9}, Couleur{7, 7, 7, 255});
-             dessineImage(0, {8, 0}, {0, 0}, {8, 8});
+             remplitRectangle({0, 0}, {17, 9}, Couleur{7, 7, 7, 255});
+             dessineImage(0, {16, 0}, {0, 0}, {8, 8});
          },
          true, "", 0},
     };
