@@ -2,12 +2,12 @@
 // bibliothèque.
 #pragma once
 
-#include "render/ListeDessin.h"
-
 #include <cstdint>
 #include <ostream>
 #include <string>
 #include <vector>
+
+class ListeDessin;
 
 struct AppelGL {
     std::string nom;
