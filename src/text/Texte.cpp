@@ -115,6 +115,7 @@ void debutGlyphes(uint32_t nomTexture)
     trace.texture = nomTexture;
 }
 
+// Rien à fermer : la liste n'a ni glBegin ni texturage ; gardée pour la forme des appels.
 void finGlyphes()
 {
 }
@@ -145,6 +146,7 @@ struct Plume {
         trace.x = x;
     }
 
+    // La ligne finie : rien n'attend dans la plume.
     void termine() const {}
 };
 
@@ -162,7 +164,7 @@ void quad(const Rect& g, double pente, double qw, double qh)
                         float(haut - tronque(qh)), texels, trace.couleur);
 }
 
-// Dessine c au point de la plume, haut de ligne en y = 0 de son repère, puis avance.
+// Dessine c au point de la plume, puis avance.
 void dessineCaractere(unsigned char c, Plume& plume)
 {
     const StyleTexte& s = styleCourant();
