@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Banc de mesure (pas un test) : construit en Release dans build-bench/, démarre un serveur X
-# privé s'il n'y a pas d'affichage, puis mesure avec le vrai OpenGL (Mesa) le temps d'une image
-# de l'éditeur au démarrage et de la fenêtre éditée à N = 10, 100, 1000 objets mêlés, face à
-# deux planchers (le flux d'appels de la même image enregistré une fois et rejoué brut ; le
-# moindre travail qui trace les mêmes pixels), le processeur passé à émettre les appels, le
+# Banc de mesure (pas un test) : construit en Release dans build-bench/ les programmes de
+# bench/, démarre un serveur X privé s'il n'y a pas d'affichage, puis mesure avec le vrai OpenGL
+# (Mesa) le temps d'une image de l'éditeur au démarrage et de la fenêtre éditée à N = 10, 100,
+# 1000 objets mêlés, face à deux planchers (le flux d'appels de la même image enregistré une fois
+# et rejoué brut ; le moindre travail qui trace les mêmes pixels, bâti de la liste de dessin de
+# l'image), le processeur passé à émettre les appels, le
 # démarrage jusqu'à la première image, les instructions par image de la seule boîte à outils
 # (callgrind, OpenGL vide), la mémoire résidente maximale et le tas par objet posé. Imprime un
 # tableau.
