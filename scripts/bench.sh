@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Banc de mesure (pas un test) : construit en Release dans build-bench/, démarre un serveur X
-# privé s'il n'y a pas d'affichage, puis mesure avec le vrai OpenGL (Mesa) le temps d'une image
-# de l'éditeur au démarrage et de la fenêtre éditée à N = 10, 100, 1000 objets mêlés, face à
-# deux planchers (le flux d'appels de la même image enregistré une fois et rejoué brut ; le
-# moindre travail qui trace les mêmes pixels), le processeur passé à émettre les appels, le
+# Banc de mesure (pas un test) : construit en Release dans build-bench/ les programmes de
+# bench/, démarre un serveur X privé s'il n'y a pas d'affichage, puis mesure avec le vrai OpenGL
+# (Mesa) le temps d'une image de l'éditeur au démarrage et de la fenêtre éditée à N = 10, 100,
+# 1000 objets mêlés, face à deux planchers (le flux d'appels de la même image enregistré une fois
+# et rejoué brut ; le moindre travail qui trace les mêmes pixels, bâti de la liste de dessin de
+# l'image), le processeur passé à émettre les appels, le
 # démarrage jusqu'à la première image, les instructions par image de la seule boîte à outils
 # (callgrind, OpenGL vide), la mémoire résidente maximale et le tas par objet posé. Imprime un
 # tableau.
@@ -36,23 +37,23 @@ if [ -z "${DISPLAY:-}" ]; then
 fi
 
 echo "Flux d'appels enregistrés..." >&2
-./scripts/banc/banc_enregistre "$banc"
+./bench/banc_enregistre "$banc"
 echo "Images avec Mesa (plusieurs minutes)..." >&2
-./scripts/banc/banc_gl "$banc" > "$banc/images.txt"
+./bench/banc_gl "$banc" > "$banc/images.txt"
 echo "Démarrages..." >&2
-./scripts/banc/lance_chrono 15 "$build_dir/scripts/banc/libpremiere_image.so" \
+./bench/lance_chrono 15 "$build_dir/bench/libpremiere_image.so" \
     "$banc/premiere_image" "$build_dir/editeur" > "$banc/demarrage.txt"
-./scripts/banc/lance_chrono 15 "$build_dir/scripts/banc/libpremiere_image.so" \
-    "$banc/premiere_image" "$build_dir/scripts/banc/image_vide" > "$banc/demarrage_vide.txt"
+./bench/lance_chrono 15 "$build_dir/bench/libpremiere_image.so" \
+    "$banc/premiere_image" "$build_dir/bench/image_vide" > "$banc/demarrage_vide.txt"
 echo "Instructions et tas de la boîte à outils seule..." >&2
 valgrind --tool=callgrind --callgrind-out-file="$banc/callgrind.out" \
-    --toggle-collect=imagesMesurees ./scripts/banc/banc_vide > "$banc/vide.txt" 2>/dev/null
+    --toggle-collect=imagesMesurees ./bench/banc_vide > "$banc/vide.txt" 2>/dev/null
 
-./scripts/banc/banc_vide > "$banc/vide_rss.txt"
+./bench/banc_vide > "$banc/vide_rss.txt"
 
 # Part du programme lui-même (boîte à outils et éditeur) dans le processeur du démarrage.
 part_programme="perf absent"
-if command -v perf >/dev/null && LD_PRELOAD="$build_dir/scripts/banc/libpremiere_image.so" \
+if command -v perf >/dev/null && LD_PRELOAD="$build_dir/bench/libpremiere_image.so" \
     BANC_PREMIERE_IMAGE="$banc/premiere_image" perf record -q -o "$banc/perf.data" ./editeur \
     >/dev/null 2>&1; then
     part_programme=$(perf report -i "$banc/perf.data" --no-children --sort dso -g none 2>/dev/null |
@@ -121,6 +122,11 @@ awk -v instructions="$instructions" -v part_programme="$part_programme" '
         printf "| mémoire résidente maximale avec Mesa, aide ouverte / N = 1000 | %.1f Mio / %.1f Mio |\n", rss["aide"] / 1024, rss["1000"] / 1024
         printf "| mémoire résidente maximale, boîte à outils seule sur OpenGL vide, N = 1000 | %.1f Mio |\n", rss_seule / 1024
         printf "| tas par objet posé (octets demandés, blocs) | %.0f o, %.1f blocs |\n", tas, blocs
-        printf "\nemission: N=1000 widgets, %.2f ms CPU/frame, %.2f× the least-work floor'\''s\n", emis_boite["1000"], emis_boite["1000"] / emis_min["1000"]
-        printf "frame: N=100 widgets, %.2f ms/frame, %.2f× the least-work floor\n", boite["100"], boite["100"] / minimal["100"]
+        printf "\n"
+        split("100 1000", dernieres, " ")
+        for (i = 1; i <= 2; ++i) printf "emission: N=%s widgets, %.2f ms CPU/frame, %.2f× the least-work floor'\''s\n", dernieres[i], emis_boite[dernieres[i]], emis_boite[dernieres[i]] / emis_min[dernieres[i]]
+        for (i = 1; i <= 2; ++i) printf "frame: N=%s widgets, %.2f ms/frame, %.2f× the least-work floor\n", dernieres[i], boite[dernieres[i]], boite[dernieres[i]] / minimal[dernieres[i]]
+        printf "heap: %.0f bytes per placed widget\n", tas
     }' "$banc/images.txt" "$banc/demarrage.txt" "$banc/demarrage_vide.txt" "$banc/vide.txt" "$banc/vide_rss.txt"
+
+# Mesure de l'inactivité (ligne « idle: » après les précédentes) : ajoutée ici.

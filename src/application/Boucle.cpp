@@ -7,6 +7,7 @@
 #include "containers/CContainer.h"
 #include "containers/DessinObjet.h"
 #include "render/DossierImages.h"
+#include "render/LotGL.h"
 #include "render/Primitives.h"
 #include "render/Texture.h"
 #include "text/Police.h"
@@ -68,7 +69,7 @@ void affichage()
         declencheDessin(racine);
     // Le curseur, puis l'échange des tampons une fois tout envoyé.
     dessineCurseur();
-    fermeLotGL();
+    finImageGL();
     plateforme.echangeTampons();
 }
 

@@ -7,6 +7,7 @@
 #include "application/Entrees.h"
 #include "application/Plateforme.h"
 #include "render/Primitives.h"
+#include "render/TailleAffichage.h"
 #include "text/Utf8.h"
 
 #include <GL/gl.h>
@@ -112,20 +113,20 @@ bool tourBoiteAOutils()
     return !arretDemande;
 }
 
-void ajusteVue(int /*largeur*/, int hauteur)
+void ajusteVue(int largeur, int hauteur)
 {
-    // L'écran de 1024 x 768 de la boîte à outils, son coin haut-gauche sur celui de
-    // l'affichage : ce qui dépasse à droite ou en bas n'est pas montré, rien n'est mis à
-    // l'échelle.
-    glViewport(0, hauteur - HAUTEUR_ECRAN, LARGEUR_ECRAN, HAUTEUR_ECRAN);
+    // L'affichage entier, pixel pour pixel depuis son coin haut-gauche : la boîte à outils
+    // dessine à sa taille, rien n'est mis à l'échelle.
+    poseTailleAffichage(largeur, hauteur);
+    glViewport(0, 0, largeurAffichage(), hauteurAffichage());
 }
 
 void dessineBoiteAOutils(int largeur, int hauteur)
 {
     if (!racine)
         return;
-    prepareEtatGL();
     ajusteVue(largeur, hauteur);
+    prepareEtatGL();
     affichage();
 }
 
@@ -135,4 +136,6 @@ void arreteBoiteAOutils()
     racine = nullptr;
     delete arbre;
     plateformeParDefaut();
+    // L'affichage du programme n'est plus le sien : la taille par défaut revient.
+    poseTailleAffichage(LARGEUR_ECRAN, HAUTEUR_ECRAN);
 }

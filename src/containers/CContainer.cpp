@@ -48,7 +48,7 @@ CContainer::CContainer(int indiceSkin) : skin(skinContainer(indiceSkin))
                        &CContainer::relacheGaucheDehors);
     ajouteGestionnaire(evenements[EVT_RELACHE_DROIT_DEHORS], this, &CContainer::relacheDroitDehors);
     ajouteGestionnaire(evenements[EVT_MISE_A_JOUR], this, &CContainer::miseAJour);
-    ajouteGestionnaire(evenements[EVT_DESSIN], this, &CContainer::dessine);
+    ajouteGestionnairePropre(evenements[EVT_DESSIN], this, &CContainer::dessine);
 }
 
 CContainer::~CContainer()

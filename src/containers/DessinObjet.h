@@ -5,9 +5,10 @@
 
 class CObjetGDI;
 
-/// Déclenche les gestionnaires de dessin de l'objet, dans l'ordre. Ceux de la boîte à outils
-/// (conteneurs, objets, texte) regroupent leurs dessins entre eux. Avant tout autre, tout ce qui
-/// attend est envoyé et l'état d'origine rendu (texturage coupé, aucun glBegin ouvert) ; pendant
-/// qu'il s'exécute, chaque primitive qu'il appelle est envoyée aussitôt ; après lui, rien n'est
-/// supposé de la texture liée, du texturage ni de la couleur.
+/// Déclenche les gestionnaires de dessin de l'objet, dans l'ordre. Ceux que la boîte à outils a
+/// inscrits comme les siens (GESTIONNAIRE_PROPRE) regroupent leurs dessins entre eux. Tout autre
+/// est une commande de la liste : tout ce qui attend est envoyé, puis l'état promis posé
+/// (texturage coupé, couleur et trait de la dernière primitive, repère (x, 768 - y)) ; pendant
+/// qu'il s'exécute, chaque primitive qu'il appelle est envoyée seule à sa fin ; après lui, rien
+/// n'est supposé de la texture liée, du texturage, du trait ni de la couleur.
 void declencheDessin(CObjetGDI* objet);

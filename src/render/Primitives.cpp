@@ -3,23 +3,30 @@
 
 #include "render/LotGL.h"
 #include "render/PilesDessin.h"
+#include "render/PorteeDessin.h"
 #include "render/Texture.h"
+
+#include <cmath>
 
 namespace
 {
-// OpenGL a son origine en bas à gauche.
-int yGL(int y)
-{
-    return HAUTEUR_ECRAN - y;
-}
-
+// Texels comptés depuis le haut de la texture, de 0 à 1 ; le dorsal les retourne pour OpenGL.
 float texelS(const Texture& t, int x)
 {
     return float(double(x) / t.largeurTexture);
 }
 float texelT(const Texture& t, int y)
 {
-    return float(1.0 - double(y) / t.hauteurTexture);
+    return float(double(y) / t.hauteurTexture);
+}
+
+// La moitié de la taille d'un point, tronquée ; NaN ou démesurée, bornée avant la conversion.
+int moitie(float taille)
+{
+    const float h = taille / 2;
+    if (!(std::fabs(h) < 32768.0f))
+        return 0;
+    return int(h);
 }
 
 bool decoupageVide(const Rect& c)
@@ -60,6 +67,7 @@ void coupeAxe(int16_t& d1, int16_t& d2, int16_t& s1, int16_t& s2, int16_t c1, in
 void dessineImageEtiree(int texture, Coord hautGauche, Coord basDroite, Coord sourceHautGauche,
                         Coord sourceBasDroite)
 {
+    const PorteeDessin portee;
     const Coord origine = origineCourante();
     Coord d1 = hautGauche + origine, d2 = basDroite + origine;
     Coord s1 = sourceHautGauche, s2 = sourceBasDroite;
@@ -71,8 +79,9 @@ void dessineImageEtiree(int texture, Coord hautGauche, Coord basDroite, Coord so
     coupeAxe(d1.y, d2.y, s1.y, s2.y, c.hautGauche.y, c.basDroite.y);
 
     const Texture& t = textures[texture];
-    envoieCopie(t.nomTexture, d1.x, yGL(d1.y), d2.x, yGL(d2.y), texelS(t, s1.x), texelT(t, s1.y),
-                texelS(t, s2.x), texelT(t, s2.y));
+    const QuadDessin texels = {
+        texelS(t, s1.x), texelT(t, s1.y), texelS(t, s2.x), texelT(t, s2.y), 0, 0};
+    listeDessin().copie(t.nomTexture, d1.x, d1.y, d2.x, d2.y, texels);
 }
 
 void dessineImage(int texture, Coord position, Coord sourceHautGauche, Coord sourceBasDroite)
@@ -86,35 +95,39 @@ void dessinePoint(Coord centre, Couleur couleur, float taille)
     const Coord absolu = centre + origineCourante();
     if (!decoupageCourant().contient(absolu))
         return;
-    const int h = int(taille / 2);
+    const int h = moitie(taille);
     dessineLigne(MakeCoord(centre.x - h, centre.y), MakeCoord(centre.x + h, centre.y), couleur,
                  taille, 0xFFFF, 1);
 }
 
 void dessineLigne(Coord a, Coord b, Couleur couleur, float epaisseur, uint16_t motif, int facteur)
 {
+    const PorteeDessin portee;
     const Coord origine = origineCourante();
     a = a + origine;
     b = b + origine;
     // Une boucle de deux sommets trace le segment à l'aller et au retour.
-    const int xy[4] = {a.x, yGL(a.y), b.x, yGL(b.y)};
-    envoieBoucle(xy, 2, couleur, epaisseur, motif, facteur);
+    const float xy[4] = {float(a.x), float(a.y), float(b.x), float(b.y)};
+    listeDessin().boucle(xy, 2, couleur, epaisseur, motif, facteur);
 }
 
 void dessineCadre(Coord hautGauche, Coord basDroite, Couleur couleur, float epaisseur,
                   uint16_t motif, int facteur)
 {
+    const PorteeDessin portee;
     const Coord origine = origineCourante();
     const Coord d1 = hautGauche + origine, d2 = basDroite + origine;
     // Le contour n'est pas coupé : il est tracé entier dès qu'il touche le découpage.
     if (!recouvre(d1, d2, decoupageCourant()))
         return;
-    const int xy[8] = {d1.x, yGL(d1.y), d2.x, yGL(d1.y), d2.x, yGL(d2.y), d1.x, yGL(d2.y)};
-    envoieBoucle(xy, 4, couleur, epaisseur, motif, facteur);
+    const float xy[8] = {float(d1.x), float(d1.y), float(d2.x), float(d1.y),
+                         float(d2.x), float(d2.y), float(d1.x), float(d2.y)};
+    listeDessin().boucle(xy, 4, couleur, epaisseur, motif, facteur);
 }
 
 void remplitRectangle(Coord hautGauche, Coord basDroite, Couleur couleur)
 {
+    const PorteeDessin portee;
     const Coord origine = origineCourante();
     Coord d1 = hautGauche + origine, d2 = basDroite + origine;
     const Rect c = decoupageCourant();
@@ -128,5 +141,5 @@ void remplitRectangle(Coord hautGauche, Coord basDroite, Couleur couleur)
         d1.y = c.hautGauche.y;
     if (d2.y > c.basDroite.y)
         d2.y = c.basDroite.y;
-    envoieRectangle(d1.x, yGL(d1.y), d2.x, yGL(d2.y), couleur);
+    listeDessin().rectangle(d1.x, d1.y, d2.x, d2.y, couleur);
 }

@@ -7,14 +7,14 @@
 
 #include <cstdint>
 
-/// Projection de l'écran 1024 x 768 (y vers le haut pour OpenGL), mélange alpha et pointillés :
-/// l'état que les primitives supposent, posé une fois après la création du contexte.
+/// Projection de l'affichage (largeurAffichage() x hauteurAffichage()), mélange alpha et
+/// pointillés : l'état que les primitives supposent, posé après la création du contexte.
 void prepareEtatGL();
 
-/// Les primitives regroupent leurs dessins : la boîte à outils les garde et les envoie en
-/// tableaux à la fin du dessin de l'arbre. Un gestionnaire de dessin qui n'est pas le sien
-/// trouve déjà l'état d'origine. Hors de tout gestionnaire, avant un appel OpenGL direct ou une
-/// lecture des pixels, fermeLotGL envoie tout ce qui attend et rend l'état d'origine : texturage
+/// Les primitives ajoutent leurs dessins à la liste courante ; dans une portée de dessin de la
+/// boîte à outils, ils attendent la fin de la plus extérieure et partent en tableaux ; hors de
+/// toute portée, chacune part à sa fin. Un gestionnaire de dessin qui n'est pas le sien trouve
+/// l'état d'origine. fermeLotGL envoie tout ce qui attend et rend l'état d'origine : texturage
 /// coupé, aucune paire glBegin/glEnd ouverte ; la texture liée peut alors être changée librement.
 void fermeLotGL();
 

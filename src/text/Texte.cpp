@@ -3,6 +3,7 @@
 
 #include "render/LotGL.h"
 #include "render/PilesDessin.h"
+#include "render/PorteeDessin.h"
 #include "text/Police.h"
 #include "text/StyleTexte.h"
 
@@ -94,38 +95,76 @@ void termineTexte()
     pileStyles[0].retourLigne = false;
 }
 
-// La plume d'une ligne : le renderer place chaque glyphe depuis elle comme le repère translaté
-// d'OpenGL le placerait ; son x sert ici au test du bord droit.
+// Ce que le texte ajoute à la liste : la couleur et la texture des glyphes qui suivent, la plume
+// de la ligne en cours (x en double, haut de ligne), en coordonnées de la boîte à outils.
+struct Trace {
+    Couleur couleur = {255, 255, 255, 255};
+    uint32_t texture = 0;
+    double x = 0;
+    long long haut = 0;
+};
+Trace trace;
+
+void couleurTexte(Couleur couleur)
+{
+    trace.couleur = couleur;
+}
+
+void debutGlyphes(uint32_t nomTexture)
+{
+    trace.texture = nomTexture;
+}
+
+// Rien à fermer : la liste n'a ni glBegin ni texturage ; gardée pour la forme des appels.
+void finGlyphes()
+{
+}
+
+// Un trait de soulignement ou de biffure, de x1 à x2 depuis la plume, y pixels sous le haut
+// de la ligne.
+void decorationTexte(int x1, int x2, int y)
+{
+    const float yAbsolu = float(double(trace.haut) + y);
+    const float xy[4] = {float(trace.x + x1), yAbsolu, float(trace.x + x2), yAbsolu};
+    listeDessin().boucle(xy, 2, trace.couleur, 1.0f, 0xFFFF, 1);
+}
+
+// La plume d'une ligne : chaque glyphe est placé depuis elle ; son x sert ici au test du bord
+// droit.
 struct Plume {
     double x;
 
     Plume(long long x0, long long hautLigne) : x(double(x0))
     {
-        debutLigneTexte(x, HAUTEUR_ECRAN - hautLigne);
+        trace.x = x;
+        trace.haut = hautLigne;
     }
 
     void avance(double d)
     {
-        avanceTexte(d);
         x += d;
+        trace.x = x;
     }
 
-    void termine() const { finLigneTexte(); }
+    // La ligne finie : rien n'attend dans la plume.
+    void termine() const {}
 };
 
-// Un glyphe au point de la plume.
+// Un glyphe au point de la plume : bord haut penché de pente, qw de large, qh (négatif) de haut.
 void quad(const Rect& g, double pente, double qw, double qh)
 {
-    const float texels[4] = {float(g.hautGauche.x / double(LARGEUR_IMAGE_POLICE)),
-                             float(1.0 - g.hautGauche.y / double(HAUTEUR_IMAGE_POLICE)),
-                             float(g.basDroite.x / double(LARGEUR_IMAGE_POLICE)),
-                             float(1.0 - g.basDroite.y / double(HAUTEUR_IMAGE_POLICE))};
-    const int sommets[8] = {tronque(pente), 0, tronque(pente + qw), 0, tronque(qw),
-                            tronque(qh),    0, tronque(qh)};
-    quadGlyphe(texels, sommets);
+    const QuadDessin texels = {float(g.hautGauche.x / double(LARGEUR_IMAGE_POLICE)),
+                               float(g.hautGauche.y / double(HAUTEUR_IMAGE_POLICE)),
+                               float(g.basDroite.x / double(LARGEUR_IMAGE_POLICE)),
+                               float(g.basDroite.y / double(HAUTEUR_IMAGE_POLICE)),
+                               float(tronque(pente)),
+                               float(double(tronque(pente + qw)) - tronque(qw))};
+    const double haut = double(trace.haut);
+    listeDessin().copie(trace.texture, float(trace.x), float(haut), float(trace.x + tronque(qw)),
+                        float(haut - tronque(qh)), texels, trace.couleur);
 }
 
-// Dessine c au point de la plume, haut de ligne en y = 0 de son repère, puis avance.
+// Dessine c au point de la plume, puis avance.
 void dessineCaractere(unsigned char c, Plume& plume)
 {
     const StyleTexte& s = styleCourant();
@@ -146,9 +185,9 @@ void dessineCaractere(unsigned char c, Plume& plume)
     const int finTrait = tronque(gras + qw + 1);
     couleurTexte(s.couleur);
     if (s.souligne)
-        decorationTexte(-2, finTrait, tronque(-(double(s.taille) + 1)));
+        decorationTexte(-2, finTrait, tronque(double(s.taille) + 1));
     if (s.barre)
-        decorationTexte(-2, finTrait, tronque(-(double(s.taille / 2) + 1)));
+        decorationTexte(-2, finTrait, tronque(double(s.taille / 2) + 1));
 
     if (c == ' ') {
         plume.avance(AVANCE_ESPACE * e);
@@ -223,6 +262,7 @@ Ligne mesureLigne(const char* debut, long long haut, long long bas, long long la
 
 void disposeTexte(Coord hautGauche, Coord basDroite, const char* texte)
 {
+    const PorteeDessin portee;
     const Coord origine = origineCourante();
     hautGauche = hautGauche + origine;
     basDroite = basDroite + origine;

@@ -94,11 +94,13 @@ bool tourBoiteAOutils();
 
 /// Dessine une image dans l'affichage courant de largeur x hauteur pixels (efface, l'arbre, le
 /// curseur animé), sans échanger les tampons ; l'état OpenGL de la boîte à outils est reposé
-/// d'abord, si bien que le programme peut dessiner autre chose entre deux images.
+/// d'abord, si bien que le programme peut dessiner autre chose entre deux images. Les
+/// primitives qu'il appelle ensuite (un dessin par-dessus) partent chacune à sa fin, dans les
+/// coordonnées de la boîte à outils, avant son échange des tampons.
 void dessineBoiteAOutils(int largeur, int hauteur);
 
-/// Pose la vue OpenGL d'un affichage de largeur x hauteur pixels : les coordonnées de la boîte
-/// à outils, pixel pour pixel, depuis le coin haut-gauche.
+/// Pose la taille de l'affichage (largeur x hauteur pixels, celle de l'image) et sa vue OpenGL :
+/// les coordonnées de la boîte à outils, pixel pour pixel, depuis le coin haut-gauche.
 void ajusteVue(int largeur, int hauteur);
 
 /// Détruit la fenêtre et le fond ; demarreBoiteAOutils peut être rappelée ensuite.

@@ -46,7 +46,7 @@ class AppuiSurvol
         ajouteGestionnaire(e[EVT_SURVOL_APPUYE], objet, &C::appuie);
         ajouteGestionnaire(e[EVT_APPUYE_DEHORS], objet, &C::relache);
         ajouteGestionnaire(e[EVT_MISE_A_JOUR], objet, &C::finSurvol);
-        ajouteGestionnaire(e[EVT_DESSIN], objet, &C::dessine);
+        ajouteGestionnairePropre(e[EVT_DESSIN], objet, &C::dessine);
     }
 
   private:

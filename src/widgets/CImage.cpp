@@ -33,7 +33,7 @@ CImage::CImage(Rect limites, int texture)
 
 void CImage::inscritGestionnaires()
 {
-    ajouteGestionnaire(evenements[EVT_DESSIN], this, &CImage::dessine);
+    ajouteGestionnairePropre(evenements[EVT_DESSIN], this, &CImage::dessine);
 }
 
 void CImage::dessine(CObjetGDI* /*emetteur*/)

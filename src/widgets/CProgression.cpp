@@ -30,7 +30,7 @@ CProgression::CProgression(Coord position, int longueur, bool modifiable, int mi
     ajouteGestionnaire(evenements[EVT_APPUI_GAUCHE], this, &CProgression::regleValeur);
     ajouteGestionnaire(evenements[EVT_SURVOL_APPUYE], this, &CProgression::regleValeur);
     ajouteGestionnaire(evenements[EVT_APPUYE_DEHORS], this, &CProgression::regleValeur);
-    ajouteGestionnaire(evenements[EVT_DESSIN], this, &CProgression::dessine);
+    ajouteGestionnairePropre(evenements[EVT_DESSIN], this, &CProgression::dessine);
 }
 
 CProgression::~CProgression()

@@ -7,13 +7,13 @@
 CTexte::CTexte(Rect limites, const char* texte) : texte(texte)
 {
     this->limites = limites;
-    ajouteGestionnaire(evenements[EVT_DESSIN], this, &CTexte::dessine);
+    ajouteGestionnairePropre(evenements[EVT_DESSIN], this, &CTexte::dessine);
 }
 
 CTexte::CTexte(Coord position, const char* texte) : texte(texte)
 {
     limites = mesureTexte(position, texte);
-    ajouteGestionnaire(evenements[EVT_DESSIN], this, &CTexte::dessine);
+    ajouteGestionnairePropre(evenements[EVT_DESSIN], this, &CTexte::dessine);
 }
 
 void CTexte::setTexte(const char* nouveau)

@@ -4,17 +4,11 @@
 #include "widgets/CObjetGDI.h"
 #include "widgets/CRelaisFonction.h"
 
-namespace
-{
-// La méthode des relais : elle seule marque un enregistrement qui possède son objet. Comparée
-// sans lire l'objet, que son propriétaire a pu détruire avant la liste.
-const MethodeGestionnaire METHODE_RELAIS =
-    static_cast<MethodeGestionnaire>(&CRelaisFonction::appelle);
-} // namespace
-
 void LiberationElement<Gestionnaire*>::libere(Gestionnaire* g)
 {
-    if (g->methode == METHODE_RELAIS)
+    // Seul un relais créé ici est à la liste : un objet inscrit par le programme reste le sien,
+    // même avec la méthode des relais.
+    if (g->drapeaux & GESTIONNAIRE_POSSEDE)
         delete static_cast<CRelaisFonction*>(g->objet);
     delete g;
 }
@@ -32,7 +26,17 @@ void ajouteGestionnaire(ListeGestionnaires& liste,
 {
     if (!fonction)
         return;
-    liste.ajoute(new Gestionnaire{new CRelaisFonction(std::move(fonction)), METHODE_RELAIS});
+    liste.ajoute(new Gestionnaire{new CRelaisFonction(std::move(fonction)),
+                                  static_cast<MethodeGestionnaire>(&CRelaisFonction::appelle),
+                                  GESTIONNAIRE_POSSEDE});
+}
+
+void ajouteGestionnairePropre(ListeGestionnaires& liste, CObjetGDI* objet,
+                              MethodeGestionnaire methode)
+{
+    if (!objet || !methode)
+        return;
+    liste.ajoute(new Gestionnaire{objet, methode, GESTIONNAIRE_PROPRE});
 }
 
 void declenche(ListeGestionnaires& liste, CObjetGDI* emetteur)

@@ -18,6 +18,16 @@ typedef void (CObjetGDI::*MethodeGestionnaire)(CObjetGDI* emetteur);
 struct Gestionnaire {
     CObjetGDI* objet;            ///< le récepteur
     MethodeGestionnaire methode; ///< appelée sur objet avec l'émetteur
+    uint8_t drapeaux = 0; ///< GESTIONNAIRE_PROPRE, GESTIONNAIRE_POSSEDE, posés à l'inscription
+};
+
+/// Drapeaux d'un Gestionnaire, posés par les seules inscriptions de la boîte à outils.
+enum DrapeauGestionnaire : uint8_t {
+    /// Un gestionnaire de dessin de la boîte à outils : il ne passe que par les primitives, ses
+    /// dessins sont regroupés avec ceux des autres.
+    GESTIONNAIRE_PROPRE = 1,
+    /// L'objet est un relais créé par la boîte à outils pour une fonction : la liste le détruit.
+    GESTIONNAIRE_POSSEDE = 2
 };
 
 /// Une liste de gestionnaires possède ses enregistrements.
@@ -32,6 +42,18 @@ typedef Liste<Gestionnaire*> ListeGestionnaires;
 /// Inscrit en queue : les gestionnaires s'exécutent dans l'ordre d'inscription. Sans objet ou
 /// sans méthode, rien n'est inscrit.
 void ajouteGestionnaire(ListeGestionnaires& liste, CObjetGDI* objet, MethodeGestionnaire methode);
+
+/// Inscription d'un gestionnaire de dessin de la boîte à outils elle-même (GESTIONNAIRE_PROPRE).
+void ajouteGestionnairePropre(ListeGestionnaires& liste, CObjetGDI* objet,
+                              MethodeGestionnaire methode);
+
+/// Forme commode de ajouteGestionnairePropre pour une méthode d'une classe dérivée.
+template <class C>
+void ajouteGestionnairePropre(ListeGestionnaires& liste, C* objet, void (C::*methode)(CObjetGDI*))
+{
+    ajouteGestionnairePropre(liste, static_cast<CObjetGDI*>(objet),
+                             static_cast<MethodeGestionnaire>(methode));
+}
 
 /// Inscrit en queue une fonction quelconque, dans la même liste et le même ordre que les
 /// méthodes ; une fonction vide n'est pas inscrite. Exemple :

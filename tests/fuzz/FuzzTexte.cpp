@@ -82,29 +82,21 @@ void verifieRendu(size_t longueur)
 {
     exige(profondeurStyle == 0 && niveauxHorsPile == 0, "pile des styles rendue");
     exige(!pileStyles[0].retourLigne, "retour à la ligne en attente");
-    bool identite = true, dansBegin = false, ligneTranslatee = false;
-    size_t lignes = 0;
+    bool dansBegin = false;
     for (const AppelGL& a : enregistreur::appels()) {
         if (dansBegin)
-            exige(a.nom == "glEnd" || a.nom == "glVertex2i" || a.nom == "glTexCoord2f" ||
-                      a.nom == "glColor4ubv",
+            exige(a.nom == "glEnd" || a.nom == "glVertex2i" || a.nom == "glVertex2f" ||
+                      a.nom == "glTexCoord2f" || a.nom == "glColor4ubv",
                   "appel interdit entre glBegin et glEnd");
-        // glTranslated place une ligne de la référence ; glTranslatef, un glyphe en lots trop
-        // loin pour l'absolu.
-        if (a.nom == "glTranslated")
-            identite = false, ligneTranslatee = true;
-        else if (a.nom == "glTranslatef")
-            identite = false;
-        else if (a.nom == "glLoadIdentity")
-            identite = true, lignes += ligneTranslatee, ligneTranslatee = false;
-        else if (a.nom == "glBegin")
+        exige(a.nom != "glTranslated" && a.nom != "glTranslatef", "repère translaté");
+        if (a.nom == "glBegin")
             exige(!dansBegin, "glBegin imbriqué"), dansBegin = true;
         else if (a.nom == "glEnd")
             exige(dansBegin, "glEnd sans glBegin"), dansBegin = false;
     }
-    exige(identite && !dansBegin, "matrice ou primitive laissée ouverte");
-    // Une ligne par élément au plus, puis des lignes vides pas à pas dans le découpage.
-    exige(lignes <= longueur + size_t(HAUTEUR_ECRAN) + 8, "lignes sans fin");
+    exige(!dansBegin, "primitive laissée ouverte");
+    // Deux quads (le gras) et deux traits par caractère au plus.
+    exige(enregistreur::listeEnvoyee().commandes().size() <= 4 * longueur + 8, "dessins sans fin");
 }
 } // namespace
 

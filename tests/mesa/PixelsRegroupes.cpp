@@ -7,6 +7,7 @@
 #include "containers/DessinObjet.h"
 #include "editor/Editeur.h"
 #include "render/LotGL.h"
+#include "render/TailleAffichage.h"
 
 #include <GL/gl.h>
 
@@ -16,12 +17,24 @@
 
 namespace
 {
+// Un affichage plus grand que l'écran de la boîte à outils, où tout est aussi comparé.
+const int GRANDE_LARGEUR = 1600, GRANDE_HAUTEUR = 1000;
+
+// L'affichage courant, pixel pour pixel, depuis le bas comme OpenGL le lit.
 std::vector<unsigned char> pixels()
 {
-    std::vector<unsigned char> p(size_t(LARGEUR_ECRAN) * HAUTEUR_ECRAN * 4);
+    std::vector<unsigned char> p(size_t(largeurAffichage()) * size_t(hauteurAffichage()) * 4);
     glFinish();
-    glReadPixels(0, 0, LARGEUR_ECRAN, HAUTEUR_ECRAN, GL_RGBA, GL_UNSIGNED_BYTE, p.data());
+    glReadPixels(0, 0, largeurAffichage(), hauteurAffichage(), GL_RGBA, GL_UNSIGNED_BYTE, p.data());
     return p;
+}
+
+// Passe à un affichage de largeur x hauteur : vue et état de la boîte à outils.
+void affichageDe(int largeur, int hauteur)
+{
+    poseTailleAffichage(largeur, hauteur);
+    glViewport(0, 0, largeur, hauteur);
+    prepareEtatGL();
 }
 
 // Les pixels de l'image en lots et de l'image de référence ; faux quand ils diffèrent ou que
@@ -123,7 +136,31 @@ class CDamier : public CObjetGDI
     }
 };
 
-// L'objet de programme posé entre des objets de la boîte à outils, avant et après lui.
+// L'objet de programme posé entre des objets de la boîte à outils, avant et après lui ; dans le
+// grand affichage, le conteneur descend plus bas que l'écran de la boîte à outils.
+CContainer* racineUtilisateur(int x, int y)
+{
+    CContainer* racine = new CContainer(CONTAINER_SKIN_BEIGE);
+    racine->setLimites(MakeRect(x, y, x + 680, y + 480));
+    racine->ajouteObjetGDI(
+        new CBouton(MakeRect(10, 10, 200, 60), "<centre>Avant", BOUTON_SKIN_ROND_VARIABLE));
+    racine->ajouteObjetGDI(new CDamier(MakeRect(150, 40, 250, 140)));
+    racine->ajouteObjetGDI(
+        new CImage(TEXTURE_MOI, MakeRect(200, 100, 300, 200), MakeRect(0, 0, 256, 256)));
+    racine->ajouteObjetGDI(new CTexte(MakeRect(180, 120, 500, 200), "Texte <b>apr\xE8s</b>"));
+    return racine;
+}
+
+CContainer* racineEnCours = nullptr;
+
+void imageRacine()
+{
+    fermeLotGL();
+    glClear(GL_COLOR_BUFFER_BIT);
+    declencheDessin(racineEnCours);
+    fermeLotGL();
+}
+
 void imageGestionnaireUtilisateur()
 {
     static CContainer* racine = nullptr;
@@ -148,7 +185,7 @@ void imageGestionnaireUtilisateur()
 
 int main()
 {
-    if (!ouvreContexte()) {
+    if (!ouvreContexte(GRANDE_LARGEUR, GRANDE_HAUTEUR)) {
         std::fputs("pas de contexte OpenGL hors écran (EGL Mesa) : test sauté\n", stderr);
         return 77;
     }
@@ -156,6 +193,7 @@ int main()
         std::fputs("images de Data/ illisibles : lancer depuis le dossier de build\n", stderr);
         return 1;
     }
+    glViewport(0, 0, LARGEUR_ECRAN, HAUTEUR_ECRAN);
     bool ok = compare("éditeur au démarrage", imageEditeur);
     ok = compare("textes", imageTextes) && ok;
     ok = compare("gestionnaire de l'utilisateur", imageGestionnaireUtilisateur) && ok;
@@ -164,5 +202,18 @@ int main()
         poseObjetsJusqua(n);
         ok = compare("N = " + std::to_string(n), imageEditeur) && ok;
     }
-    return ok ? 0 : 1;
+
+    // 1600 x 1000 : en lots comme en référence, et le damier, tracé par le programme en
+    // (x, 768 - y), tombe à sa place de la boîte à outils, même sous la ligne 768.
+    affichageDe(GRANDE_LARGEUR, GRANDE_HAUTEUR);
+    racineEnCours = racineUtilisateur(850, 480);
+    ok = compare("1600 x 1000", imageRacine) && ok;
+    const std::vector<unsigned char> p = pixels();
+    // Le coin haut-gauche du damier : (850 + 7 + 150 + 1, 480 + 30 + 40 + 1), bleu.
+    const int x = 850 + 7 + 150 + 1, y = 480 + 30 + 40 + 1;
+    const unsigned char* bleu = &p[4 * (size_t(GRANDE_HAUTEUR - 1 - y) * GRANDE_LARGEUR + x)];
+    const bool enPlace = bleu[0] == 0 && bleu[1] == 0 && bleu[2] == 255;
+    std::printf("%s damier en place : (%d, %d, %d)\n", enPlace ? "ok" : "ÉCHEC", bleu[0], bleu[1],
+                bleu[2]);
+    return ok && enPlace ? 0 : 1;
 }

@@ -8,6 +8,7 @@
 #include "containers/DessinObjet.h"
 #include "editor/Editeur.h"
 #include "render/PilesDessin.h"
+#include "render/PorteeDessin.h"
 #include "render/Primitives.h"
 #include "render/Texture.h"
 #include "text/Police.h"
@@ -22,6 +23,8 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <functional>
 #include <string>
 #include <vector>
@@ -107,12 +110,34 @@ std::string fauteDeFlux()
     return texturage ? "texturage resté allumé" : "";
 }
 
-// Un objet de programme qui dessine lui-même par OpenGL, à la façon documentée, après une
-// primitive de la boîte à outils ; il note le flux à son entrée et après la primitive.
+// L'état qu'OpenGL a d'après le journal : texturage, texture liée, couleur courante (vide
+// quand des tableaux de couleurs l'ont laissée indéfinie), épaisseur du trait.
+std::string etatGL()
+{
+    std::string texturage = "coupé", lie = "?", couleur = "?", epaisseur = "?";
+    for (const AppelGL& a : enregistreur::appels()) {
+        if ((a.nom == "glEnable" || a.nom == "glDisable") && a.args[0] == GL_TEXTURE_2D)
+            texturage = a.nom == "glEnable" ? "allumé" : "coupé";
+        else if (a.nom == "glBindTexture")
+            lie = std::to_string(int(a.args[1]));
+        else if (a.nom == "glColor4ubv" || a.nom == "glColor4f")
+            couleur = a.texte().substr(a.nom.size());
+        else if (a.nom == "glDrawArrays")
+            couleur = "?";
+        else if (a.nom == "glLineWidth")
+            epaisseur = a.texte().substr(a.nom.size());
+    }
+    return "texturage " + texturage + ", texture " + lie + ", couleur " + couleur + ", trait " +
+           epaisseur;
+}
+
+// Un objet de programme qui dessine lui-même par OpenGL, à la façon documentée : il note l'état
+// qu'il trouve, puis lie une autre texture, allume le texturage et épaissit le trait sans rien
+// rendre.
 class CDessinUtilisateur : public CObjetGDI
 {
   public:
-    std::string fauteALEntree = "pas appelé", fauteApresPrimitive = "pas appelé";
+    std::string etatALEntree = "pas appelé";
     size_t morceauxALEntree = 0;
     // Par méthode ou par fonction inscrite : les deux sont étrangers à la boîte à outils.
     explicit CDessinUtilisateur(bool parFonction = false)
@@ -125,24 +150,31 @@ class CDessinUtilisateur : public CObjetGDI
     }
     void dessine(CObjetGDI*)
     {
-        fauteALEntree = fauteDeFlux();
-        morceauxALEntree = enregistreur::morceaux().size();
-        dessineImage(1, {30, 30}, {0, 0}, {8, 8});
-        fauteApresPrimitive = fauteDeFlux();
+        etatALEntree = etatGL();
+        morceauxALEntree = enregistreur::morceauxGL().size();
         glEnable(GL_TEXTURE_2D);
         glBindTexture(GL_TEXTURE_2D, 99);
+        glLineWidth(5);
         glBegin(GL_QUADS);
-        for (int i = 0; i < 4; ++i) {
-            glTexCoord2f(float(i & 1), float(i >> 1));
+        for (int i = 0; i < 4; ++i)
             glVertex2i(20 + 10 * (i & 1), 700 + 10 * (i >> 1));
-        }
         glEnd();
-        glDisable(GL_TEXTURE_2D);
-        glColor4ub(0, 255, 0, 255);
-        glBegin(GL_LINE_LOOP);
-        glVertex2i(0, 700);
-        glVertex2i(50, 740);
-        glEnd();
+    }
+};
+
+// Un peintre de la boîte à outils dans l'arbre : une ligne d'épaisseur 2, puis une copie de A.
+class CPeintreA : public CObjetGDI
+{
+  public:
+    explicit CPeintreA(int x)
+    {
+        limites = MakeRect(x, 0, x + 30, 30);
+        ajouteGestionnairePropre(evenements[EVT_DESSIN], this, &CPeintreA::dessine);
+    }
+    void dessine(CObjetGDI*)
+    {
+        dessineLigne(limites.hautGauche, limites.basDroite, Couleur{9, 8, 7, 255}, 2, 0xFFFF, 1);
+        dessineImage(0, limites.hautGauche, {0, 0}, {20, 20});
     }
 };
 
@@ -181,8 +213,10 @@ class Lots : public ::testing::Test
     template <class F> std::vector<MorceauDessine> enLots(F dessin)
     {
         enregistreur::efface();
-        dessin();
-        fermeLotGL();
+        {
+            const PorteeDessin portee;
+            dessin();
+        }
         return enregistreur::morceaux();
     }
 };
@@ -254,25 +288,21 @@ TEST_F(Lots, ChangerDeCheminEnvoieCeQuiAttendEtGardeLaBonneLiaison)
     EXPECT_EQ(m[2].sommets[0].x, 40);
 }
 
-TEST_F(Lots, GlyphesEntiersSansTranslationTaillesFractionnairesTranslatees)
+TEST_F(Lots, GlyphesEnTableauxSommetsAbsolusQuelleQueSoitLaTaille)
 {
-    // Taille 16 : les glyphes d'une ligne en un tableau, sommets absolus, ni translation ni
-    // retour à l'identité.
-    const std::vector<MorceauDessine> seize = enLots([] {
-        afficheTexte({10, 20}, {300, 100}, "<b>ab</b> c<br>de");
-    });
-    EXPECT_EQ(nombre("glTranslated") + nombre("glTranslatef"), 0u);
-    EXPECT_EQ(nombre("glLoadIdentity"), 0u);
-    EXPECT_EQ(nombre("glDrawArrays"), 1u);
-    EXPECT_EQ(seize, reference([] { afficheTexte({10, 20}, {300, 100}, "<b>ab</b> c<br>de"); }));
-
-    // Taille 13 : 6 × 13 / 16 = 4,875 : la plume quitte les pixels entiers dès le premier
-    // glyphe, chaque glyphe part dans le repère translaté comme sur le chemin de référence.
-    const auto treize = [] { afficheTexte({10, 20}, {300, 100}, "ab<taille='13'>cd e"); };
-    const std::vector<MorceauDessine> attendu = reference(treize);
-    EXPECT_EQ(enLots(treize), attendu);
-    EXPECT_GT(nombre("glTranslatef"), 0u);
-    EXPECT_EQ(fauteDeFlux(), "");
+    // Taille 16 comme taille 13 (6 x 13 / 16 = 4,875 : la plume quitte les pixels entiers) :
+    // les glyphes d'une ligne en un tableau, sommets absolus, ni translation ni retour à
+    // l'identité, les mêmes morceaux que la référence.
+    for (const char* texte : {"<b>ab</b> c<br>de", "ab<taille='13'>cd e"}) {
+        SCOPED_TRACE(texte);
+        const auto dessin = [texte] { afficheTexte({10, 20}, {300, 100}, "%s", texte); };
+        const std::vector<MorceauDessine> attendu = reference(dessin);
+        EXPECT_EQ(enLots(dessin), attendu);
+        EXPECT_EQ(nombre("glTranslated") + nombre("glTranslatef"), 0u);
+        EXPECT_EQ(nombre("glLoadIdentity"), 0u);
+        EXPECT_EQ(nombre("glDrawArrays"), 1u);
+        EXPECT_EQ(fauteDeFlux(), "");
+    }
 }
 
 TEST_F(Lots, UneTextureCreeeEntreDeuxImagesNeLaissePasDeLiaisonPerimee)
@@ -345,32 +375,139 @@ TEST_F(Lots, UnContexteNeufOublieLEtatCru)
     EXPECT_EQ(enregistreur::morceaux().size(), 1u);
 }
 
-TEST_F(Lots, UnGestionnaireEtrangerTrouveLEtatDOrigineEtNeDerangeRienApresLui)
+TEST_F(Lots, UnGestionnaireEtrangerTrouveLEtatPromisEtRienNestSupposeApresLui)
 {
     for (bool parFonction : {false, true}) {
         SCOPED_TRACE(parFonction ? "fonction inscrite" : "méthode");
-        auto arbre = [parFonction](CDessinUtilisateur*& utilisateur) {
-            CContainer* racine = new CContainer(-1);
-            racine->ajouteObjetGDI(new CImage(0, MakeRect(0, 0, 30, 30), MakeRect(0, 0, 20, 20)));
-            racine->ajouteObjetGDI(new CTexte(MakeRect(0, 0, 200, 40), "ab"));
-            racine->ajouteObjetGDI(utilisateur = new CDessinUtilisateur(parFonction));
-            racine->ajouteObjetGDI(new CImage(0, MakeRect(5, 5, 30, 30), MakeRect(0, 0, 20, 20)));
-            racine->ajouteObjetGDI(new CTexte(MakeRect(5, 5, 200, 40), "cd"));
-            return racine;
-        };
-        CDessinUtilisateur* utilisateur = nullptr;
-        CContainer* racine = arbre(utilisateur);
-        const std::vector<MorceauDessine> attendu = reference([&] { declencheDessin(racine); });
-        const std::vector<MorceauDessine> obtenu = enLots([&] { declencheDessin(racine); });
-        EXPECT_EQ(utilisateur->fauteALEntree, "") << enregistreur::journal();
-        EXPECT_EQ(utilisateur->fauteApresPrimitive, "") << enregistreur::journal();
-        // L'image et les deux glyphes d'avant sont déjà envoyés.
-        EXPECT_EQ(utilisateur->morceauxALEntree, 3u);
-        EXPECT_EQ(obtenu, attendu) << enregistreur::journalMorceaux();
-        ASSERT_EQ(obtenu.size(), 9u);
-        EXPECT_EQ(obtenu[6].texture, NOM_A);
-        EXPECT_EQ(fauteDeFlux(), "");
-        delete racine;
-        enregistreur::efface();
+        CContainer racine(-1);
+        racine.ajouteObjetGDI(new CPeintreA(0));
+        CDessinUtilisateur* utilisateur = new CDessinUtilisateur(parFonction);
+        racine.ajouteObjetGDI(utilisateur);
+        racine.ajouteObjetGDI(new CPeintreA(100));
+        for (bool regroupe : {false, true}) {
+            SCOPED_TRACE(regroupe ? "en lots" : "référence");
+            regroupementGL(regroupe);
+            enregistreur::efface();
+            declencheDessin(&racine);
+            // Texturage coupé, couleur de la dernière primitive (la copie, en blanc), trait de
+            // la ligne.
+            EXPECT_EQ(utilisateur->etatALEntree, "texturage coupé, texture " +
+                                                     std::to_string(NOM_A) +
+                                                     ", couleur (255, 255, 255, 255), trait (2)");
+            EXPECT_EQ(utilisateur->morceauxALEntree, 2u);
+            // Après lui, qui a tout laissé allumé : la ligne sans texture et d'épaisseur 2, puis
+            // A reliée, malgré les mêmes valeurs qu'avant lui.
+            const std::vector<MorceauDessine> m = enregistreur::morceauxGL();
+            ASSERT_EQ(m.size(), 5u) << enregistreur::journal();
+            EXPECT_EQ(m[3].texture, 0u) << enregistreur::journal();
+            EXPECT_EQ(m[3].largeur, 2) << enregistreur::journal();
+            EXPECT_EQ(m[4].texture, NOM_A) << enregistreur::journal();
+            EXPECT_EQ(fauteDeFlux(), "");
+        }
+    }
+}
+
+namespace
+{
+// Un gestionnaire de programme qui trace sans poser de couleur ni de trait : il note ce qu'il
+// trouve.
+std::string etatTrouve;
+class CSansCouleur : public CObjetGDI
+{
+  public:
+    CSansCouleur() { ajouteGestionnaire(evenements[EVT_DESSIN], this, &CSansCouleur::dessine); }
+    void dessine(CObjetGDI*) { etatTrouve = etatGL(); }
+};
+
+struct Scene {
+    const char* nom;
+    std::function<void()> dessin;
+    bool dansUnePortee;  // faux : hors de toute portée, comme un dessin par-dessus l'image
+    const char* attendu; // l'état qu'un gestionnaire de la scène trouve, ou ""
+    size_t sommetsMax;   // la plus longue boucle que trace OpenGL
+};
+
+const float NAN_F = float(std::nan(""));
+} // namespace
+
+TEST_F(Lots, ScenesEnLotsCommeEnReference)
+{
+    static CSansCouleur sansCouleur;
+    const Scene scenes[] = {
+        {"gestionnaire sur la couleur et le trait laissés",
+         [] {
+             dessineLigne({0, 0}, {9, 9}, Couleur{1, 2, 3, 255}, 3, 0xFFFF, 1);
+             remplitRectangle({0, 0}, {50, 50}, Couleur{200, 0, 0, 255});
+             dessineImage(0, {60, 0}, {0, 0}, {10, 10});
+             remplitRectangle({100, 0}, {150, 50}, Couleur{0, 0, 200, 128});
+             declencheDessin(&sansCouleur);
+         },
+         true, "texturage coupé, texture 11, couleur (0, 0, 200, 128), trait (3)", 2},
+        {"dessin par-dessus, hors de toute portée",
+         [] {
+             dessineImage(0, {0, 0}, {0, 0}, {10, 10});
+             afficheTexte({0, 0}, {200, 50}, "ab");
+             dessineImage(1, {0, 0}, {0, 0}, {10, 10});
+         },
+         false, "", 0},
+        {"boucle de cinq sommets",
+         [] {
+             const float xy[10] = {0, 0, 40, 0, 50, 20, 20, 40, 0, 20};
+             listeDessin().boucle(xy, 5, Couleur{1, 1, 1, 255}, 1, 0xFFFF, 1);
+             dessineImage(0, {0, 0}, {0, 0}, {10, 10});
+             listeDessin().boucle(xy, 5, Couleur{2, 2, 2, 255}, 1, 0xFFFF, 1);
+         },
+         true, "", 5},
+        {"épaisseur et taille NaN",
+         [] {
+             dessineLigne({0, 0}, {30, 30}, Couleur{1, 2, 3, 255}, NAN_F, 0xFFFF, 1);
+             dessinePoint({15, 15}, Couleur{4, 5, 6, 255}, NAN_F);
+             dessineImage(0, {0, 0}, {0, 0}, {10, 10});
+             dessineCadre({4, 4}, {24, 24}, Couleur{5, 6, 7, 255}, NAN_F, 0xFFFF, 1);
+         },
+         true, "", 4},
+        // A loin, puis un rectangle sur les colonnes 0 à 16, puis A sur 16 à 23 : la colonne
+        // 16, la première d'une case (de 8 comme de 16 pixels), est commune ; le second A ne
+        // rejoint pas le premier.
+        {"une colonne commune au bord d'une case",
+         [] {
+             dessineImage(0, {400, 400}, {0, 0}, {10, 10});
+             remplitRectangle({0, 0}, {17, 9}, Couleur{7, 7, 7, 255});
+             dessineImage(0, {16, 0}, {0, 0}, {8, 8});
+         },
+         true, "", 0},
+    };
+    for (const Scene& sc : scenes) {
+        SCOPED_TRACE(sc.nom);
+        std::vector<MorceauDessine> vus[2];
+        std::string etats[2];
+        for (int regroupe = 0; regroupe < 2; ++regroupe) {
+            regroupementGL(regroupe);
+            enregistreur::efface();
+            etatTrouve = "";
+            if (sc.dansUnePortee) {
+                const PorteeDessin portee;
+                sc.dessin();
+            } else {
+                sc.dessin();
+            }
+            // Rien n'attend : tout a déjà été envoyé, sans fermeLotGL.
+            vus[regroupe] = enregistreur::morceaux();
+            etats[regroupe] = etatTrouve;
+            EXPECT_EQ(fauteDeFlux(), "");
+            // Toutes les boucles tracées entières ; NaN n'atteint pas OpenGL.
+            size_t plusLongue = 0;
+            for (const MorceauDessine& m : enregistreur::morceauxGL())
+                if (m.mode == GL_LINE_LOOP)
+                    plusLongue = std::max(plusLongue, m.sommets.size());
+            EXPECT_EQ(plusLongue, sc.sommetsMax) << enregistreur::journal();
+            for (const AppelGL& a : enregistreur::appelsNommes("glLineWidth"))
+                EXPECT_FALSE(std::isnan(a.args[0]));
+        }
+        std::string ecart;
+        EXPECT_TRUE(memeImage(vus[1], vus[0], ecart)) << ecart << "\n"
+                                                      << enregistreur::journalMorceaux();
+        EXPECT_EQ(etats[1], sc.attendu);
+        EXPECT_EQ(etats[0], sc.attendu);
     }
 }

@@ -2,6 +2,7 @@
 #include "EnregistreurGL.h"
 
 #include "render/LotGL.h"
+#include "render/TailleAffichage.h"
 
 #include <GL/gl.h>
 #include <GL/glu.h>
@@ -33,6 +34,51 @@ Tableau designe(GLsizei pas, const void* p, int composantes)
 }
 
 bool muet = false;
+
+// Les commandes envoyées par le dorsal, dans l'ordre d'envoi.
+ListeDessin& temoin()
+{
+    static ListeDessin t;
+    return t;
+}
+
+double composante(uint8_t c)
+{
+    return double(float(c) / 255.0f);
+}
+
+// Une commande de la liste en morceau, dans le repère d'OpenGL (y vers le haut).
+MorceauDessine morceauDe(const CommandeDessin& c, const ListeDessin& liste)
+{
+    const float h = float(hauteurAffichage());
+    MorceauDessine m{GL_QUADS,
+                     c.texture,
+                     {composante(c.couleur.r), composante(c.couleur.g), composante(c.couleur.b),
+                      composante(c.couleur.a)},
+                     1,
+                     1,
+                     0xFFFF,
+                     {}};
+    if (c.genre == DESSIN_GESTIONNAIRE) {
+        m.mode = 0;
+        m.texture = 0;
+    } else if (c.genre == DESSIN_BOUCLE) {
+        m.mode = GL_LINE_LOOP;
+        m.largeur = c.trait.epaisseur;
+        m.facteur = c.trait.facteur;
+        m.motif = c.trait.motif;
+        const float* xy = &liste.sommetsBoucles()[2 * size_t(c.trait.premier)];
+        for (uint32_t i = 0; i < c.trait.nombre; ++i)
+            m.sommets.push_back({xy[2 * i], h - xy[2 * i + 1], 0, 0});
+    } else {
+        const QuadDessin& q = c.quad;
+        m.sommets = {{c.x1 + q.penteGauche, h - c.y1, q.s1, 1 - q.t1},
+                     {c.x2 + q.penteDroite, h - c.y1, q.s2, 1 - q.t1},
+                     {c.x2, h - c.y2, q.s2, 1 - q.t2},
+                     {c.x1, h - c.y2, q.s1, 1 - q.t2}};
+    }
+    return m;
+}
 
 // Les arguments arrivent en liste : un enregistreur muet ne construit rien.
 void note(const char* nom, std::initializer_list<double> args)
@@ -69,6 +115,8 @@ void efface()
     prochainNom = 1;
     textureLiee = 0;
     oublieEtatGL();
+    temoin().vide();
+    dorsalGL().temoin(&temoin());
 }
 void rendMuet(bool m)
 {
@@ -106,6 +154,21 @@ const std::vector<EnvoiTexture>& envois()
 }
 
 std::vector<MorceauDessine> morceaux()
+{
+    std::vector<MorceauDessine> r;
+    const ListeDessin& t = temoin();
+    for (const CommandeDessin& c : t.commandes())
+        if (c.genre != DESSIN_GESTIONNAIRE)
+            r.push_back(morceauDe(c, t));
+    return r;
+}
+
+const ListeDessin& listeEnvoyee()
+{
+    return temoin();
+}
+
+std::vector<MorceauDessine> morceauxGL()
 {
     // L'état qu'aurait OpenGL au fil du journal, depuis un contexte neuf.
     std::vector<MorceauDessine> r;
@@ -228,7 +291,8 @@ std::string journalMorceaux()
 std::string MorceauDessine::texte() const
 {
     char tampon[128];
-    std::string r = mode == GL_QUADS       ? "quad"
+    std::string r = mode == 0              ? "gestionnaire"
+                    : mode == GL_QUADS     ? "quad"
                     : mode == GL_LINE_LOOP ? "boucle"
                     : mode == GL_POLYGON   ? "rectangle"
                                            : "mode " + std::to_string(mode);
@@ -285,8 +349,12 @@ Boite boite(const MorceauDessine& m)
     return Boite{b.x1 - marge, b.y1 - marge, b.x2 + marge, b.y2 + marge};
 }
 
-bool recouvrent(const Boite& a, const Boite& b)
+// Un gestionnaire (sans sommets) ne s'échange avec rien.
+bool recouvrent(const MorceauDessine& m, const MorceauDessine& n)
 {
+    if (m.mode == 0 || n.mode == 0)
+        return true;
+    const Boite a = boite(m), b = boite(n);
     return a.x1 < b.x2 && b.x1 < a.x2 && a.y1 < b.y2 && b.y1 < a.y2;
 }
 } // namespace
@@ -315,7 +383,7 @@ bool memeImage(const std::vector<MorceauDessine>& obtenus,
     }
     for (size_t i = 0; i < attendus.size(); ++i)
         for (size_t k = i + 1; k < attendus.size(); ++k)
-            if (rang[k] < rang[i] && recouvrent(boite(attendus[i]), boite(attendus[k]))) {
+            if (rang[k] < rang[i] && recouvrent(attendus[i], attendus[k])) {
                 ecart = "échangés : " + attendus[i].texte() + " et " + attendus[k].texte();
                 return false;
             }

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+class ListeDessin;
+
 struct AppelGL {
     std::string nom;
     std::vector<double> args;
@@ -33,7 +35,7 @@ struct SommetDessine {
     double s, t; // coordonnées de texture courantes
 };
 struct MorceauDessine {
-    unsigned mode;    // GL_QUADS (un quad, glRecti compris) ou GL_LINE_LOOP
+    unsigned mode;    // GL_QUADS (un quad, glRecti compris), GL_LINE_LOOP, 0 : un gestionnaire
     uint32_t texture; // 0 quand le texturage est coupé
     double couleur[4];
     double largeur; // trait : épaisseur, facteur et motif du pointillé
@@ -74,10 +76,16 @@ std::string journal();
 // Tous les appels sous forme lisible.
 std::vector<std::string> textes();
 const std::vector<EnvoiTexture>& envois();
-// Les morceaux dessinés, dans l'ordre où OpenGL les trace, y compris les quads complets d'un
-// glBegin encore ouvert, et ceux des tableaux de glDrawArrays (copiés à l'appel). Ce que la boîte
-// à outils garde encore n'y est pas : fermeLotGL() l'envoie.
+// Les morceaux dessinés, lus dans la liste de dessin : chaque commande que le dorsal a envoyée
+// depuis efface(), dans l'ordre d'envoi. Ce que la boîte à outils garde encore n'y est pas :
+// fermeLotGL() l'envoie.
 std::vector<MorceauDessine> morceaux();
+// Ces commandes elles-mêmes.
+const ListeDessin& listeEnvoyee();
+// Pour les essais du dorsal seul : les morceaux rebâtis des appels OpenGL enregistrés, dans
+// l'ordre où OpenGL les trace, y compris les quads complets d'un glBegin encore ouvert, et ceux
+// des tableaux de glDrawArrays (copiés à l'appel).
+std::vector<MorceauDessine> morceauxGL();
 // Sous forme lisible, un par ligne, pour les messages d'échec.
 std::string journalMorceaux();
 } // namespace enregistreur

@@ -1,6 +1,7 @@
 // Fonctions et méthodes inscrites sur les mêmes listes : ordre d'inscription, inscription
 // pendant un déclenchement, libération des fonctions.
 #include "widgets/CObjetGDI.h"
+#include "widgets/CRelaisFonction.h"
 
 #include <gtest/gtest.h>
 
@@ -21,8 +22,9 @@ class CTemoin : public CObjetGDI
 
 TEST(GestionnaireFonction, MeleesAuxMethodesDansLOrdreDInscription)
 {
-    // Une méthode ne coûte rien de plus : son enregistrement n'a que l'objet et la méthode.
-    EXPECT_EQ(sizeof(Gestionnaire), sizeof(CObjetGDI*) + sizeof(MethodeGestionnaire));
+    // Une méthode ne coûte rien de plus : son enregistrement n'a que l'objet, la méthode et ses
+    // drapeaux d'inscription.
+    EXPECT_LE(sizeof(Gestionnaire), sizeof(CObjetGDI*) + sizeof(MethodeGestionnaire) + 8);
     trace.clear();
     CTemoin o;
     ListeGestionnaires& l = o.evenements[EVT_CLIC_GAUCHE];
@@ -54,4 +56,32 @@ TEST(GestionnaireFonction, MeleesAuxMethodesDansLOrdreDInscription)
     EXPECT_EQ(capture.use_count(), 2);
     l.vide();
     EXPECT_EQ(capture.use_count(), 1);
+}
+
+namespace
+{
+// Un relais à soi, qui dit s'il a été détruit.
+class CRelaisAMoi : public CRelaisFonction
+{
+  public:
+    bool* detruit;
+    explicit CRelaisAMoi(bool* d) : CRelaisFonction([](CObjetGDI*) {}), detruit(d) {}
+    ~CRelaisAMoi() override { *detruit = true; }
+};
+} // namespace
+
+TEST(GestionnaireFonction, UnRelaisInscritParLeProgrammeResteLeSien)
+{
+    // La méthode des relais inscrite avec un objet du programme : la liste ne le détruit pas ;
+    // celui qu'elle a créé pour une fonction, si.
+    bool detruit = false;
+    CRelaisAMoi* mien = new CRelaisAMoi(&detruit);
+    {
+        ListeGestionnaires l;
+        ajouteGestionnaire(l, static_cast<CRelaisFonction*>(mien), &CRelaisFonction::appelle);
+        declenche(l, nullptr);
+    }
+    EXPECT_FALSE(detruit);
+    delete mien;
+    EXPECT_TRUE(detruit);
 }

@@ -13,7 +13,7 @@
 #include <cstdio>
 #include <vector>
 
-bool ouvreContexte()
+bool ouvreContexte(int largeur, int hauteur)
 {
     auto afficheurPlateforme = reinterpret_cast<PFNEGLGETPLATFORMDISPLAYEXTPROC>(
         eglGetProcAddress("eglGetPlatformDisplayEXT"));
@@ -39,7 +39,7 @@ bool ouvreContexte()
     EGLint nombre = 0;
     if (!eglChooseConfig(d, attributs, &config, 1, &nombre) || nombre < 1)
         return false;
-    const EGLint taille[] = {EGL_WIDTH, LARGEUR_ECRAN, EGL_HEIGHT, HAUTEUR_ECRAN, EGL_NONE};
+    const EGLint taille[] = {EGL_WIDTH, largeur, EGL_HEIGHT, hauteur, EGL_NONE};
     EGLSurface surface = eglCreatePbufferSurface(d, config, taille);
     if (surface == EGL_NO_SURFACE || !eglBindAPI(EGL_OPENGL_API))
         return false;

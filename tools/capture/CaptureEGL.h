@@ -4,8 +4,9 @@
 
 #include "render/Coord.h"
 
-// Contexte OpenGL de compatibilité sur une surface hors écran de la taille de l'écran.
-bool ouvreContexte();
+// Contexte OpenGL de compatibilité sur une surface hors écran de largeur x hauteur pixels (la
+// taille de l'écran par défaut).
+bool ouvreContexte(int largeur = LARGEUR_ECRAN, int hauteur = HAUTEUR_ECRAN);
 
 // Le contexte, l'état OpenGL, les images et la police d'une capture ; faux, cause dite sur la
 // sortie d'erreur, quand l'un d'eux manque.

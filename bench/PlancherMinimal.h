@@ -2,23 +2,23 @@
 // du banc.
 #pragma once
 
-#include "Rejeu.h"
+#include "render/ListeDessin.h"
 
 #include <GL/gl.h>
 
 #include <string>
 #include <vector>
 
-// Les dessins du flux rebâtis un à un (état, sommets absolus), regroupés par état partout où
+// Les dessins de la liste d'une image (état, sommets absolus), regroupés par état partout où
 // aucun dessin n'en croise un autre qu'il dépasserait, envoyés en tableaux par glDrawArrays,
 // un état posé seulement quand le lot suivant en demande un autre.
 class CPlancherMinimal
 {
   public:
-    // Faux, avec la raison dans erreur, sur un appel que ce rebâtissage ne sait pas suivre.
+    // Faux, avec la raison dans erreur, sur une commande que ce plancher ne sait pas tracer.
     // Sans reordonne, les dessins gardent leur ordre : seuls les dessins consécutifs de même
     // état sont regroupés, ce que peut faire un dessin en mode immédiat.
-    bool construit(const CFluxGL& flux, std::string& erreur, bool reordonne = true);
+    bool construit(const ListeDessin& image, std::string& erreur, bool reordonne = true);
     // Trace l'image ; laisse le texturage coupé, comme la boîte à outils en fin d'image.
     void rejoue() const;
     size_t dessins() const { return nombreDessins; }

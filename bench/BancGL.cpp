@@ -7,6 +7,7 @@
 #include "Scenes.h"
 
 #include "application/Plateforme.h"
+#include "render/LotGL.h"
 
 #include <GL/freeglut.h>
 
@@ -117,8 +118,13 @@ bool mesure(const std::string& dossier, const std::string& scene, int objets)
     CFluxGL flux;
     CPlancherMinimal minimal, enOrdre;
     std::string erreur;
+    // Ce que l'image dessine, lu dans sa liste : le témoin du dorsal le temps d'une image.
+    ListeDessin image;
+    dorsalGL().temoin(&image);
+    imageEditeur();
+    dorsalGL().temoin(nullptr);
     if (!flux.lit(dossier + "/flux_" + scene + ".txt", nomsTextures(), erreur) ||
-        !minimal.construit(flux, erreur) || !enOrdre.construit(flux, erreur, false)) {
+        !minimal.construit(image, erreur) || !enOrdre.construit(image, erreur, false)) {
         std::fprintf(stderr, "%s\n", erreur.c_str());
         return false;
     }

@@ -1,0 +1,240 @@
+// RegroupementLots : les commandes rangées au plus tôt dans un lot de leur état, par les cases
+// de l'affichage qu'elles touchent.
+#include "render/RegroupementLots.h"
+
+#include "render/TailleAffichage.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace
+{
+const int COTE_CASE = 16;
+const uint32_t GENERATION = 1u << 16; // plus que de commandes dans une liste
+const float AIRE_CASE = float(COTE_CASE * COTE_CASE);
+
+EtatLot etatDe(const CommandeDessin& c)
+{
+    if (c.genre == DESSIN_BOUCLE)
+        return EtatLot{0, DESSIN_BOUCLE, c.trait.epaisseur, c.trait.motif, c.trait.facteur};
+    return EtatLot{c.genre == DESSIN_COPIE ? c.texture : 0, c.genre, 0, 0, 0};
+}
+
+// La marge d'un trait épais autour de ses sommets ; NaN ou démesurée, bornée sans conversion.
+float marge(float epaisseur)
+{
+    const float e = std::fabs(epaisseur);
+    return (e <= 1024.0f ? std::ceil(e) : 1024.0f) + 1;
+}
+} // namespace
+
+void RegroupementLots::prepareCases()
+{
+    const int x = (largeurAffichage() + COTE_CASE - 1) / COTE_CASE;
+    const int y = (hauteurAffichage() + COTE_CASE - 1) / COTE_CASE;
+    if (x != casesX || y != casesY || base >= ~uint32_t(0) - 2 * GENERATION) {
+        casesX = x;
+        casesY = y;
+        cases.assign(size_t(x) * size_t(y), 0);
+        base = 0;
+    }
+    base += GENERATION;
+    suite.active = false;
+    for (size_t i = 0; i < nombreEtats; ++i)
+        parEtat[i].lots.clear();
+    nombreEtats = 0;
+    dernierEtat = 0;
+    nombre = 0;
+    plancher = -1;
+    marqueesX1 = marqueesY1 = 0;
+    marqueesX2 = marqueesY2 = -1;
+}
+
+void RegroupementLots::marque(int cx1, int cy1, int cx2, int cy2)
+{
+    if (marqueesX2 < marqueesX1) {
+        marqueesX1 = cx1;
+        marqueesY1 = cy1;
+        marqueesX2 = cx2;
+        marqueesY2 = cy2;
+        return;
+    }
+    marqueesX1 = std::min(marqueesX1, cx1);
+    marqueesY1 = std::min(marqueesY1, cy1);
+    marqueesX2 = std::max(marqueesX2, cx2);
+    marqueesY2 = std::max(marqueesY2, cy2);
+}
+
+// Case du pixel v, de -1 (avant l'affichage) à nombre (au-delà) ; les valeurs démesurées ou NaN
+// sont bornées avant toute conversion.
+int RegroupementLots::caseDe(float v, int n) const
+{
+    float borne = std::min(std::max(v, -1.0f), float(n * COTE_CASE));
+    if (borne != borne)
+        borne = -1.0f;
+    return int(borne + COTE_CASE) / COTE_CASE - 1;
+}
+
+void RegroupementLots::termineSuite()
+{
+    if (!suite.active)
+        return;
+    suite.active = false;
+    marque(suite.cx1, suite.cy1, suite.cx2, suite.cy2);
+    for (int cy = suite.cy1; cy <= suite.cy2; ++cy) {
+        uint32_t* ligne = &cases[size_t(cy) * size_t(casesX)];
+        std::fill(ligne + suite.cx1, ligne + suite.cx2 + 1, base + uint32_t(suite.lot) + 1);
+    }
+}
+
+int RegroupementLots::nouveauLot(const EtatLot& e)
+{
+    const int n = int(nombre++);
+    if (listeLots.size() < nombre)
+        listeLots.emplace_back();
+    LotDessin& l = listeLots[size_t(n)];
+    l.etat = e;
+    l.membres.clear();
+    return n;
+}
+
+// Le lot d'une commande d'état e qui couvre les pixels [x1, x2) x [y1, y2).
+int RegroupementLots::lotPour(const EtatLot& e, float x1, float y1, float x2, float y2)
+{
+    // Deux dessins qui se touchent par un bord ne se recouvrent pas ; un bord fractionnaire
+    // compte le pixel qu'il entame.
+    int cx1 = caseDe(x1, casesX), cx2 = caseDe(std::ceil(x2) - 1, casesX);
+    int cy1 = caseDe(y1, casesY), cy2 = caseDe(std::ceil(y2) - 1, casesY);
+    // Hors de l'affichage, elle ne touche aucun pixel : aucun ordre à garder.
+    const bool visible =
+        cx2 >= 0 && cx1 < casesX && cy2 >= 0 && cy1 < casesY && cx1 <= cx2 && cy1 <= cy2;
+    cx1 = std::max(cx1, 0);
+    cy1 = std::max(cy1, 0);
+    cx2 = std::min(cx2, casesX - 1);
+    cy2 = std::min(cy2, casesY - 1);
+
+    // Dans la suite en cours, tant que son rectangle grandit sans englober de vide.
+    if (suite.active && visible && listeLots[size_t(suite.lot)].etat == e) {
+        Suite plus = suite;
+        plus.cx1 = std::min(cx1, suite.cx1);
+        plus.cy1 = std::min(cy1, suite.cy1);
+        plus.cx2 = std::max(cx2, suite.cx2);
+        plus.cy2 = std::max(cy2, suite.cy2);
+        if (plus.aire() <= suite.aire() + (cx2 - cx1 + 1) * (cy2 - cy1 + 1)) {
+            suite = plus;
+            return suite.lot;
+        }
+    }
+    termineSuite();
+
+    if (dernierEtat >= nombreEtats || !(parEtat[dernierEtat].etat == e)) {
+        dernierEtat = 0;
+        while (dernierEtat < nombreEtats && !(parEtat[dernierEtat].etat == e))
+            ++dernierEtat;
+        if (dernierEtat == nombreEtats) {
+            if (parEtat.size() <= nombreEtats)
+                parEtat.emplace_back();
+            parEtat[nombreEtats].etat = e;
+            parEtat[nombreEtats++].lots.clear();
+        }
+    }
+    LotsDUnEtat& memeEtat = parEtat[dernierEtat];
+    // Seules les cases déjà marquées de ce rangement peuvent retenir la commande ; sans lot de
+    // son état, ou dès qu'une case la retient après le dernier, elle ouvre un lot : lire plus
+    // ne changerait rien.
+    uint32_t plusGrand = 0;
+    if (visible && !memeEtat.lots.empty()) {
+        const uint32_t seuil = base + uint32_t(memeEtat.lots.back()) + 1;
+        const int lx1 = std::max(cx1, marqueesX1), lx2 = std::min(cx2, marqueesX2);
+        const int ly1 = std::max(cy1, marqueesY1), ly2 = std::min(cy2, marqueesY2);
+        for (int cy = ly1; cy <= ly2 && plusGrand <= seuil; ++cy) {
+            const uint32_t* ligne = &cases[size_t(cy) * size_t(casesX)];
+            for (int cx = lx1; cx <= lx2; ++cx)
+                plusGrand = std::max(plusGrand, ligne[cx]);
+        }
+    }
+    const int depuis = std::max(plusGrand > base ? int(plusGrand - base) - 1 : -1, plancher);
+    // Le premier lot de même état qui ne précède aucun dessin recouvert.
+    const auto premier = std::lower_bound(memeEtat.lots.begin(), memeEtat.lots.end(), depuis);
+    int choisi;
+    if (premier != memeEtat.lots.end()) {
+        choisi = *premier;
+    } else {
+        choisi = nouveauLot(e);
+        memeEtat.lots.push_back(choisi);
+    }
+    if (!visible)
+        return choisi;
+    if (choisi == int(nombre) - 1) {
+        // Le dernier lot : les cases attendront la fin de la suite.
+        suite = Suite{true, choisi, cx1, cy1, cx2, cy2};
+        return choisi;
+    }
+    const uint32_t valeur = base + uint32_t(choisi) + 1;
+    marque(cx1, cy1, cx2, cy2);
+    for (int cy = cy1; cy <= cy2; ++cy) {
+        uint32_t* ligne = &cases[size_t(cy) * size_t(casesX)];
+        for (int cx = cx1; cx <= cx2; ++cx)
+            ligne[cx] = std::max(ligne[cx], valeur);
+    }
+    return choisi;
+}
+
+namespace
+{
+// Les pixels que couvre une commande, bords du trait compris.
+struct Boite {
+    float x1, y1, x2, y2;
+    float aire() const { return (x2 - x1) * (y2 - y1); }
+};
+
+Boite boiteDe(const CommandeDessin& c)
+{
+    if (c.genre == DESSIN_BOUCLE) {
+        const float m = marge(c.trait.epaisseur);
+        return Boite{c.x1 - m, c.y1 - m, c.x2 + m, c.y2 + m};
+    }
+    const float g = c.x1 + c.quad.penteGauche, d = c.x2 + c.quad.penteDroite;
+    return Boite{std::min({c.x1, c.x2, g, d}), std::min(c.y1, c.y2), std::max({c.x1, c.x2, g, d}),
+                 std::max(c.y1, c.y2)};
+}
+} // namespace
+
+void RegroupementLots::range(const ListeDessin& liste)
+{
+    prepareCases();
+    const std::vector<CommandeDessin>& commandes = liste.commandes();
+    const size_t n = commandes.size();
+    for (size_t i = 0; i < n;) {
+        const CommandeDessin& c = commandes[i];
+        if (c.genre == DESSIN_GESTIONNAIRE) {
+            // Tout ce qui précède part avant lui, rien de ce qui suit ne passe devant.
+            termineSuite();
+            plancher = nouveauLot(etatDe(c));
+            listeLots[size_t(plancher)].membres.push_back(uint16_t(i++));
+            continue;
+        }
+        // Une suite de commandes de même état (les glyphes d'une ligne, les morceaux d'un
+        // habillage) entre d'un coup dans son lot, sous la boîte qui les couvre toutes, tant
+        // que cette boîte n'englobe pas plus de vide qu'elles n'ont d'aire.
+        const EtatLot e = etatDe(c);
+        Boite b = boiteDe(c);
+        float aires = b.aire();
+        size_t fin = i + 1;
+        while (fin < n && commandes[fin].genre == c.genre && etatDe(commandes[fin]) == e) {
+            const Boite d = boiteDe(commandes[fin]);
+            const Boite u{std::min(b.x1, d.x1), std::min(b.y1, d.y1), std::max(b.x2, d.x2),
+                          std::max(b.y2, d.y2)};
+            // Les écarts entre glyphes comptent : jusqu'au double des aires, une case en plus.
+            if (!(u.aire() <= 2 * (aires + d.aire()) + AIRE_CASE))
+                break;
+            b = u;
+            aires += d.aire();
+            ++fin;
+        }
+        LotDessin& lot = listeLots[size_t(lotPour(e, b.x1, b.y1, b.x2, b.y2))];
+        for (; i < fin; ++i)
+            lot.membres.push_back(uint16_t(i));
+    }
+    termineSuite();
+}
