@@ -7,8 +7,10 @@
 #include "application/Entrees.h"
 #include "application/Plateforme.h"
 #include "render/Primitives.h"
+#include "render/TailleAffichage.h"
 
 #include <GL/gl.h>
+#include <GL/glu.h>
 
 #include <algorithm>
 #include <chrono>
@@ -17,6 +19,7 @@
 namespace
 {
 bool arretDemande = false;
+bool imageAttendue = false;
 std::chrono::steady_clock::time_point depart;
 
 int tempsProcessus()
@@ -30,6 +33,18 @@ void demandeArret()
 {
     arretDemande = true;
 }
+
+void marqueImage()
+{
+    imageAttendue = true;
+}
+
+// Les entrées du programme arrivent entre deux tours : elles voient l'heure de leur arrivée.
+void entreeArrivee()
+{
+    if (racine)
+        rafraichitHorloge();
+}
 } // namespace
 
 void quitteApplication()
@@ -42,9 +57,14 @@ void tailleAffichage(const CFenetre* fenetre, int& largeur, int& hauteur)
     largeur = hauteur = 0;
     if (!fenetre)
         return;
-    // Une fenêtre plein écran déborde de l'écran : bornée, elle donne l'écran.
-    largeur = std::clamp(int(fenetre->limites.largeur()), 0, LARGEUR_ECRAN);
-    hauteur = std::clamp(int(fenetre->limites.hauteur()), 0, HAUTEUR_ECRAN);
+    // Une fenêtre plein écran déborde de l'écran de la boîte à outils : elle le donne.
+    if (demandeEcranEntier(*fenetre)) {
+        largeur = LARGEUR_ECRAN;
+        hauteur = HAUTEUR_ECRAN;
+        return;
+    }
+    largeur = std::max(int(fenetre->limites.largeur()), 0);
+    hauteur = std::max(int(fenetre->limites.hauteur()), 0);
 }
 
 bool demarreBoiteAOutils(CFenetre* fenetre, const char* imagesInstallees)
@@ -62,34 +82,47 @@ bool demarreBoiteAOutils(CFenetre* fenetre, const char* imagesInstallees)
     plateformeParDefaut();
     plateforme.temps = tempsProcessus;
     plateforme.arreteBoucle = demandeArret;
+    plateforme.demandeAffichage = marqueImage;
     depart = std::chrono::steady_clock::now();
     arretDemande = false;
+    imageAttendue = false;
     if (!prepareDemarrage(imagesInstallees)) {
         delete fenetre;
         plateformeParDefaut();
         return false;
     }
     racine = new CFondApplication(fenetre, false);
+    commenceBoucleALaDemande(nullptr);
     return true;
 }
 
 void envoieMouvementSouris(int x, int y)
 {
+    entreeArrivee();
     mouvementSouris(x, y);
+}
+
+void envoieSourisDedans(bool dedans)
+{
+    entreeArrivee();
+    entreeSouris(dedans);
 }
 
 void envoieBoutonSouris(int bouton, bool enfonce)
 {
+    entreeArrivee();
     boutonSouris(bouton, enfonce ? ETAT_ENFONCE : ETAT_RELACHE, 0, 0);
 }
 
 void envoieTouche(unsigned char touche)
 {
+    entreeArrivee();
     clavier(touche, 0, 0);
 }
 
 void envoieToucheSpeciale(int touche)
 {
+    entreeArrivee();
     toucheSpecialeAppuyee(touche, 0, 0);
 }
 
@@ -101,20 +134,44 @@ bool tourBoiteAOutils()
     return !arretDemande;
 }
 
-void ajusteVue(int /*largeur*/, int hauteur)
+bool imageADessiner()
 {
-    // L'écran de 1024 x 768 de la boîte à outils, son coin haut-gauche sur celui de
-    // l'affichage : ce qui dépasse à droite ou en bas n'est pas montré, rien n'est mis à
-    // l'échelle.
-    glViewport(0, hauteur - HAUTEUR_ECRAN, LARGEUR_ECRAN, HAUTEUR_ECRAN);
+    return racine && imageAttendue;
+}
+
+int delaiAvantImage()
+{
+    if (!racine)
+        return -1;
+    // Une image attendue et pas encore dessinée : tout de suite.
+    if (imageAttendue)
+        return 0;
+    return delaiAvantTour();
+}
+
+void ajusteVue(int largeur, int hauteur)
+{
+    // L'affichage entier, pixel pour pixel depuis son coin haut-gauche, rien n'est mis à
+    // l'échelle. La projection garde les coordonnées OpenGL (x, 768 - y) des gestionnaires de
+    // dessin, quelle que soit la taille.
+    largeur = std::max(largeur, 1);
+    hauteur = std::max(hauteur, 1);
+    poseTailleAffichage(largeur, hauteur);
+    glViewport(0, 0, largeur, hauteur);
+    glMatrixMode(GL_PROJECTION);
+    glLoadIdentity();
+    gluOrtho2D(0, largeur, HAUTEUR_ECRAN - hauteur, HAUTEUR_ECRAN);
+    glMatrixMode(GL_MODELVIEW);
 }
 
 void dessineBoiteAOutils(int largeur, int hauteur)
 {
     if (!racine)
         return;
+    imageAttendue = false;
     prepareEtatGL();
     ajusteVue(largeur, hauteur);
+    suitTailleAffichage(largeur, hauteur);
     affichage();
 }
 
@@ -123,5 +180,6 @@ void arreteBoiteAOutils()
     CContainer* arbre = racine;
     racine = nullptr;
     delete arbre;
+    finitBoucleALaDemande();
     plateformeParDefaut();
 }

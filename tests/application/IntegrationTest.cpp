@@ -57,7 +57,7 @@ TEST(Integration, BoucleDuProgrammeJusquALaFenetreFermee)
     dessineBoiteAOutils(300, 200);
     const auto vues = enregistreur::appelsNommes("glViewport");
     ASSERT_EQ(vues.size(), 1u);
-    EXPECT_EQ(vues[0].args, (std::vector<double>{0, 200 - 768, 1024, 768}));
+    EXPECT_EQ(vues[0].args, (std::vector<double>{0, 0, 300, 200}));
     EXPECT_FALSE(enregistreur::morceaux().empty());
 
     // Le clic ferme la fenêtre : le tour qui la détruit finit la boucle.
