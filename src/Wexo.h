@@ -23,5 +23,6 @@
 #include "widgets/CObjetGDI.h"
 #include "widgets/CProgression.h"
 #include "widgets/CTexte.h"
+#include "widgets/DemandeImage.h"
 #include "widgets/Gestionnaire.h"
 #include "widgets/Liste.h"

@@ -4,8 +4,6 @@
 /// ou la fermeture de la fenêtre.
 #pragma once
 
-#include "../widgets/DemandeImage.h"
-
 #include <functional>
 
 class CFenetre;
@@ -39,7 +37,7 @@ class CFenetre;
 /// l'ajout, le retrait ou la fermeture d'un objet), pour les images du curseur animé tant que la
 /// souris est au-dessus de la fenêtre, et sur demandeImage ; sinon elle attend les événements
 /// sans consommer le processeur. Un champ posé directement (visible, valeur...) demande son image
-/// par demandeImage. Chaque tour exécute les travaux postés (posteDansBoucle), les minuteries
+/// par demandeImage (de <wexo/Wexo.h>). Chaque tour exécute les travaux postés (posteDansBoucle), les minuteries
 /// échues (ajouteMinuterie) puis la mise à jour de l'arbre.
 ///
 /// Les images sont lues dans le premier dossier qui les a toutes les huit : Data dans le dossier

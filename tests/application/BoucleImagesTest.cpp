@@ -10,6 +10,7 @@
 #include "widgets/CImage.h"
 #include "widgets/CProgression.h"
 #include "widgets/CTexte.h"
+#include "widgets/DemandeImage.h"
 
 #include "EnregistreurGL.h"
 
