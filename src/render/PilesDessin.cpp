@@ -1,6 +1,8 @@
 // Piles des origines et des découpages, vides au lancement et entre deux images.
 #include "render/PilesDessin.h"
 
+#include "render/TailleAffichage.h"
+
 #include <vector>
 
 namespace
@@ -41,7 +43,8 @@ void depileDecoupage()
 
 Rect decoupageCourant()
 {
-    return pileDecoupage.empty() ? PLEIN_ECRAN : pileDecoupage.back();
+    return pileDecoupage.empty() ? MakeRect(0, 0, largeurAffichage(), hauteurAffichage())
+                                 : pileDecoupage.back();
 }
 
 int profondeurOrigines()

@@ -17,7 +17,7 @@ Coord origineCourante();
 void empileDecoupage(Coord hautGauche, Coord basDroite);
 /// Rend le découpage d'avant le dernier empileDecoupage.
 void depileDecoupage();
-/// Le sommet de la pile, ou PLEIN_ECRAN quand elle est vide.
+/// Le sommet de la pile, ou l'affichage entier (PLEIN_ECRAN pour l'éditeur) quand elle est vide.
 Rect decoupageCourant();
 
 /// Profondeurs des deux piles, pour vérifier qu'un dessin rend ce qu'il a pris.
