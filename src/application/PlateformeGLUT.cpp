@@ -201,8 +201,15 @@ void fermeGLUT()
 
 void ajouteServiceAttente(int descripteur, void (*service)())
 {
-    if (service)
-        services.push_back({descripteur, service});
+    if (!service)
+        return;
+    // Réinscrit à chaque lancement, un service garde une seule place, sur son dernier descripteur.
+    for (ServiceAttente& s : services)
+        if (s.service == service) {
+            s.descripteur = descripteur;
+            return;
+        }
+    services.push_back({descripteur, service});
 }
 
 void tourneBoucle()

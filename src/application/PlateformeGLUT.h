@@ -17,7 +17,8 @@ void fermeGLUT();
 
 // Un service de plus pour la boucle : appelé sur son fil à chaque tour, et l'attente se termine
 // quand descripteur (s'il n'est pas -1) a de quoi lire ; par exemple une seconde connexion X,
-// ConnectionNumber(affichage), et la fonction qui traite ses événements sans bloquer.
+// ConnectionNumber(affichage), et la fonction qui traite ses événements sans bloquer. Réinscrit,
+// un service ne prend que son nouveau descripteur.
 void ajouteServiceAttente(int descripteur, void (*service)());
 
 // Inscrit les rappels d'affichage, de taille, de clavier, de souris, d'entrée et de fermeture,
