@@ -16,7 +16,6 @@
 #include <sys/eventfd.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <cstdint>
 #include <vector>
 
@@ -74,9 +73,8 @@ int descripteurReveil()
 void reveilleBoucleGLUT()
 {
     const uint64_t un = 1;
-    if (descripteurReveil() >= 0 && write(descripteurReveil(), &un, sizeof un) < 0) {
-        // Compteur plein : la boucle a déjà un réveil en attente.
-    }
+    // Un échec ne peut venir que d'un compteur plein : un réveil attend déjà.
+    [[maybe_unused]] const ssize_t ecrit = write(descripteurReveil(), &un, sizeof un);
 }
 
 struct ServiceAttente {
@@ -99,10 +97,9 @@ void attendsEvenement(int32_t delai)
         if (s.descripteur >= 0)
             surveilles.push_back({s.descripteur, POLLIN, 0});
     if (poll(surveilles.data(), surveilles.size(), delai) > 0 && (surveilles[1].revents & POLLIN)) {
+        // Le compte remis à zéro : le prochain réveil se verra.
         uint64_t compte = 0;
-        if (read(descripteurReveil(), &compte, sizeof compte) < 0 && errno != EAGAIN) {
-            // Rien à vider.
-        }
+        [[maybe_unused]] const ssize_t lu = read(descripteurReveil(), &compte, sizeof compte);
     }
     // Les entrées qui suivent voient l'heure de leur arrivée.
     rafraichitHorloge();
@@ -124,7 +121,8 @@ void entree(int etat)
     entreeSouris(etat == GLUT_ENTERED);
 }
 
-// La fenêtre retaillée par la personne ou le gestionnaire de fenêtres : vue, fond, image.
+// La fenêtre retaillée par la personne ou le gestionnaire de fenêtres : vue et fond (GLUT
+// redessine de lui-même après).
 void retaille(int largeur, int hauteur)
 {
     ajusteVue(largeur, hauteur);
