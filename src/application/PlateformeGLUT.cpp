@@ -222,18 +222,19 @@ void tourneBoucle()
     glutEntryFunc(entree);
     glutCloseFunc(fermetureFenetre);
     arretBoucle = false;
-    // La boucle de GLUT, tour par tour : événements et image en attente, services, puis le tour
-    // d'inactivité ; en continu (l'éditeur) sans attendre, comme avec un rappel d'inactivité ;
+    // La boucle de GLUT, tour par tour : événements et image en attente, le tour d'inactivité,
+    // les services ; en continu (l'éditeur) sans attendre, comme avec un rappel d'inactivité ;
     // à la demande, l'attente jusqu'au prochain tour utile.
     while (!arretBoucle) {
         glutMainLoopEvent();
         if (arretBoucle || !glutGetWindow())
             break;
-        for (const ServiceAttente& s : services)
-            s.service();
         inactivite();
         if (arretBoucle)
             break;
+        // Juste avant l'attente : rien de ce qu'un service a lu ne reste dans sa file.
+        for (const ServiceAttente& s : services)
+            s.service();
         const int32_t delai = delaiAvantTour();
         if (delai != 0)
             attendsEvenement(delai);
