@@ -95,10 +95,10 @@ int main(int argc, char** argv)
     if (std::system("xdotool mousemove 250 200") != 0)
         return 1;
     const Mesure dessus = mesure(pid, tube[0]);
-    // Échap, la souris sur la fenêtre : le programme finit seul.
-    int etat = 0;
-    if (std::system("xdotool key Escape") != 0 || waitpid(pid, &etat, 0) != pid)
-        kill(pid, SIGKILL);
+    // Mesuré : fini par un signal, le clavier pouvant n'aller à aucune fenêtre (focus perdu
+    // après le mode jeu d'un autre programme).
+    kill(pid, SIGTERM);
+    waitpid(pid, nullptr, 0);
     std::printf("souris dessus : %llu images en %d s\n",
                 static_cast<unsigned long long>(dessus.images), DUREE_S);
     std::printf("idle: pointer away %.2f %% CPU, %llu frames in %d s; pointer over %.2f %% CPU\n",
