@@ -9,6 +9,7 @@
 #include "containers/CContainer.h"
 #include "containers/DessinObjet.h"
 #include "render/Primitives.h"
+#include "render/TailleAffichage.h"
 #include "render/Texture.h"
 #include "text/Police.h"
 #include "widgets/DemandeImage.h"
@@ -87,6 +88,8 @@ bool prepareDemarrage(const char* dernierRecours, bool dataImpose)
     tempsEcoule = 0;
     tempsDepart = plateforme.temps();
     poseHorlogeBoiteAOutils(0);
+    // L'écran de la boîte à outils jusqu'à la première vue posée.
+    poseTailleAffichage(LARGEUR_ECRAN, HAUTEUR_ECRAN);
     choisitDossierImages(dernierRecours, dataImpose);
     return initialiseOpenGL() && chargePolices();
 }
@@ -167,6 +170,7 @@ void finitBoucleALaDemande()
     pointeurDedans = false;
     affichageDemande = false;
     poseHorlogeBoiteAOutils(0);
+    poseTailleAffichage(LARGEUR_ECRAN, HAUTEUR_ECRAN);
 }
 
 void imagesContinues(bool oui)

@@ -53,7 +53,7 @@ int32_t delaiAvantTour();
 // L'horloge de la boîte à outils relue à l'instant, entre deux tours (entrée arrivée).
 void rafraichitHorloge();
 // Début et fin d'une boucle à la demande : minuteries ouvertes, première image demandée ; puis
-// tout ce qui attend oublié, la politique rendue à l'éditeur.
+// tout ce qui attend oublié, la politique rendue à l'éditeur, l'affichage rendu à 1024 x 768.
 void commenceBoucleALaDemande(void (*reveil)());
 void finitBoucleALaDemande();
 // Dessine curseurCourant à la position de la souris, par-dessus tout.

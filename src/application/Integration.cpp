@@ -19,7 +19,6 @@
 namespace
 {
 bool arretDemande = false;
-bool imageAttendue = false;
 std::chrono::steady_clock::time_point depart;
 
 int tempsProcessus()
@@ -32,11 +31,6 @@ int tempsProcessus()
 void demandeArret()
 {
     arretDemande = true;
-}
-
-void marqueImage()
-{
-    imageAttendue = true;
 }
 
 // Les entrées du programme arrivent entre deux tours : elles voient l'heure de leur arrivée.
@@ -82,10 +76,8 @@ bool demarreBoiteAOutils(CFenetre* fenetre, const char* imagesInstallees)
     plateformeParDefaut();
     plateforme.temps = tempsProcessus;
     plateforme.arreteBoucle = demandeArret;
-    plateforme.demandeAffichage = marqueImage;
     depart = std::chrono::steady_clock::now();
     arretDemande = false;
-    imageAttendue = false;
     if (!prepareDemarrage(imagesInstallees)) {
         delete fenetre;
         plateformeParDefaut();
@@ -136,16 +128,13 @@ bool tourBoiteAOutils()
 
 bool imageADessiner()
 {
-    return racine && imageAttendue;
+    return racine && affichageEnAttente();
 }
 
 int delaiAvantImage()
 {
     if (!racine)
         return -1;
-    // Une image attendue et pas encore dessinée : tout de suite.
-    if (imageAttendue)
-        return 0;
     return delaiAvantTour();
 }
 
@@ -168,7 +157,6 @@ void dessineBoiteAOutils(int largeur, int hauteur)
 {
     if (!racine)
         return;
-    imageAttendue = false;
     prepareEtatGL();
     ajusteVue(largeur, hauteur);
     suitTailleAffichage(largeur, hauteur);
