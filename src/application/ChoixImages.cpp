@@ -46,8 +46,9 @@ bool choisitDossierImagesPour(const std::string& executable, const char* dernier
                               bool dataImpose)
 {
     const std::string travail = dossierDeTravail();
+    const std::string dansData = "dossier des images : Data, dossier de travail " + travail;
     if (dataImpose && existe("Data", true)) {
-        fixeDossierImages("Data", "dossier des images : Data, dossier de travail " + travail);
+        fixeDossierImages("Data", dansData);
         return true;
     }
     std::vector<std::string> candidats = {"Data"};
@@ -62,7 +63,7 @@ bool choisitDossierImagesPour(const std::string& executable, const char* dernier
         if (!aLesHuitImages(candidats[i]))
             continue;
         if (i == 0)
-            fixeDossierImages("Data", "dossier des images : Data, dossier de travail " + travail);
+            fixeDossierImages("Data", dansData);
         else
             fixeDossierImages(candidats[i], "cherchée dans " + candidats[i] +
                                                 ", installé avec le programme : pas de dossier "
