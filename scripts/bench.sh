@@ -21,7 +21,7 @@ installe_paquets "${paquets[@]}"
 
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Release -DWEXO_BANC=ON >/dev/null
 cmake --build "$build" -j 2 --target editeur banc_gl banc_enregistre banc_vide premiere_image \
-    lance_chrono image_vide >/dev/null
+    lance_chrono image_vide connexion_repos repos >/dev/null
 cd "$build"
 build_dir=$(pwd)
 banc=$build_dir/banc
@@ -129,4 +129,13 @@ awk -v instructions="$instructions" -v part_programme="$part_programme" '
         printf "heap: %.0f bytes per placed widget\n", tas
     }' "$banc/images.txt" "$banc/demarrage.txt" "$banc/demarrage_vide.txt" "$banc/vide.txt" "$banc/vide_rss.txt"
 
-# Mesure de l'inactivité (ligne « idle: » après les précédentes) : ajoutée ici.
+# Au repos : la fenêtre Connexion sans entrée, 20 s la souris loin d'elle puis 20 s dessus
+# (bench/Repos.cpp) ; sa ligne finit la sortie.
+echo "Repos de la fenêtre Connexion (2 x 20 s)..." >&2
+"$build_dir/bench/repos" "$build_dir/bench/connexion_repos" "$build_dir" > "$banc/repos.txt"
+awk '/^souris dessus/ { dessus = $4 } /^idle:/ { loin = $4; images = $7; sur = $14 }
+    END {
+        printf "\n| repos, fenêtre Connexion, 20 s sans entrée (llvmpipe) | processeur | images |\n|---|---:|---:|\n"
+        printf "| souris loin de la fenêtre | %s %% | %s |\n| souris au-dessus (curseur animé) | %s %% | %s |\n\n", loin, images, sur, dessus
+    }' "$banc/repos.txt"
+tail -n 1 "$banc/repos.txt"

@@ -4,6 +4,8 @@
 # et arrêtés par leur propre numéro de processus. xvfb-reinit est un Xvfb qui se réinitialise au
 # départ de son dernier client, comme ceux des machines d'intégration.
 #
+# Les écrans de Xvfb ont 1024x768 pixels, ou la taille ECRAN_XVFB ("1920x1200") si elle est posée.
+#
 # À sourcer :   demarre_serveur_x xorg|xvfb|xvfb-reinit DOSSIER   pose SERVEUR_X_AFFICHAGE (":N") et
 #                                                    SERVEUR_X_PID ; journal dans DOSSIER
 #               arrete_serveur_x [PID]               (par défaut SERVEUR_X_PID)
@@ -57,11 +59,11 @@ demarre_serveur_x() {
             -novtswitch -sharevts -displayfd 3 3>"$numero" >"$dossier/Xorg.sortie" 2>&1 &
         ;;
     xvfb)
-        Xvfb -screen 0 1024x768x24 -nolisten tcp -noreset -displayfd 3 \
+        Xvfb -screen 0 "${ECRAN_XVFB:-1024x768}x24" -nolisten tcp -noreset -displayfd 3 \
             3>"$numero" >"$dossier/Xvfb.log" 2>&1 &
         ;;
     xvfb-reinit)
-        Xvfb -screen 0 1024x768x24 -nolisten tcp -displayfd 3 \
+        Xvfb -screen 0 "${ECRAN_XVFB:-1024x768}x24" -nolisten tcp -displayfd 3 \
             3>"$numero" >"$dossier/Xvfb.log" 2>&1 &
         ;;
     *)

@@ -26,6 +26,7 @@
 #include "widgets/CProgression.h"
 #include "widgets/CSaisie.h"
 #include "widgets/CTexte.h"
+#include "widgets/DemandeImage.h"
 #include "widgets/Gestionnaire.h"
 #include "widgets/Liste.h"
 #include "widgets/PressePapiers.h"

@@ -1,5 +1,6 @@
 // Exemple SDL2 : la fenêtre dessinée dans l'éditeur, dans une fenêtre et un contexte OpenGL de
-// SDL2, menée par la boucle du programme au lieu de lanceApplication.
+// SDL2, menée par la boucle du programme au lieu de lanceApplication ; elle attend les événements
+// et ne dessine que les images dues.
 #include <wexo/Fenetre1.h>
 #include <wexo/Integration.h>
 
@@ -28,9 +29,16 @@ int main()
     SDL_GL_SetSwapInterval(1);
     // Le curseur animé de la boîte à outils remplace celui du système.
     SDL_ShowCursor(SDL_DISABLE);
+    // Un travail posté d'un autre fil (posteDansBoucle) réveille l'attente.
+    poseReveil([] {
+        SDL_Event reveil{};
+        reveil.type = SDL_USEREVENT;
+        SDL_PushEvent(&reveil);
+    });
     for (bool encore = true; encore;) {
         SDL_Event e;
-        while (SDL_PollEvent(&e)) {
+        for (int recu = SDL_WaitEventTimeout(&e, delaiAvantImage()); recu;
+             recu = SDL_PollEvent(&e)) {
             if (e.type == SDL_QUIT)
                 quitteApplication();
             else if (e.type == SDL_MOUSEMOTION)
@@ -44,10 +52,16 @@ int main()
             else if (e.type == SDL_KEYDOWN && e.key.keysym.sym >= SDLK_F1 &&
                      e.key.keysym.sym <= SDLK_F12)
                 envoieToucheSpeciale(1 + e.key.keysym.sym - SDLK_F1);
+            else if (e.type == SDL_WINDOWEVENT && e.window.event == SDL_WINDOWEVENT_LEAVE)
+                envoieSourisDedans(false);
+            else if (e.type == SDL_WINDOWEVENT)
+                demandeImage(); // découverte, retaillée : l'image est à refaire
         }
         encore = tourBoiteAOutils();
-        dessineBoiteAOutils(largeur, hauteur);
-        SDL_GL_SwapWindow(affichage);
+        if (imageADessiner()) {
+            dessineBoiteAOutils(largeur, hauteur);
+            SDL_GL_SwapWindow(affichage);
+        }
     }
     arreteBoiteAOutils();
     SDL_GL_DeleteContext(contexte);

@@ -2,6 +2,7 @@
 // fond vidé de ses fenêtres l'arrête aussi.
 #include "application/CFondApplication.h"
 
+#include "application/Boucle.h"
 #include "application/Plateforme.h"
 #include "wexo/Integration.h"
 
@@ -21,12 +22,32 @@ CFondApplication::CFondApplication(CFenetre* fenetre, bool ecranEntier) : CFondA
         return;
     int largeur = 0, hauteur = 0;
     tailleAffichage(fenetre, largeur, hauteur);
-    if (!ecranEntier && !fenetre->estPleinEcran())
+    couvreEcran = ecranEntier || demandeEcranEntier(*fenetre);
+    if (!couvreEcran)
         setLimites(MakeRect(0, 0, largeur, hauteur));
     ajouteObjetGDI(fenetre);
     // Plus large que l'écran, elle serait centrée hors de (0,0) : son coin reste visible.
-    if (!ecranEntier && !fenetre->estPleinEcran())
+    if (!couvreEcran)
         fenetre->setLimites(MakeRect(0, 0, fenetre->limites.largeur(), fenetre->limites.hauteur()));
+}
+
+bool demandeEcranEntier(const CFenetre& f)
+{
+    const SkinContainer& s = f.skin;
+    return f.limites == MakeRect(-s.debordGauche, -s.debordHaut, LARGEUR_ECRAN + s.debordDroite,
+                                 HAUTEUR_ECRAN + s.debordBas);
+}
+
+void CFondApplication::suitAffichage(int largeur, int hauteur)
+{
+    if (!couvreEcran && largeur > 0 && hauteur > 0)
+        setLimites(MakeRect(0, 0, largeur, hauteur));
+}
+
+void suitTailleAffichage(int largeur, int hauteur)
+{
+    if (CFondApplication* fond = dynamic_cast<CFondApplication*>(racine))
+        fond->suitAffichage(largeur, hauteur);
 }
 
 // Rien ne suit l'appel transmis : la touche peut détruire la fenêtre qui la reçoit.

@@ -13,6 +13,9 @@ class CFondApplication : public CFenetre
     // qu'elle demande (tailleAffichage), elle en (0,0).
     CFondApplication(CFenetre* fenetre, bool ecranEntier);
 
+    // L'affichage retaillé : hors de l'écran entier, le fond le couvre, la fenêtre reste en (0,0).
+    void suitAffichage(int largeur, int hauteur);
+
     // Échap arrête la boucle ; les autres touches vont à la fenêtre de premier plan.
     void toucheClavier(int touche) override;
     void toucheSpeciale(int touche) override;
@@ -20,4 +23,15 @@ class CFondApplication : public CFenetre
     // Gestionnaire de mise à jour, après celui du conteneur : la dernière fenêtre détruite
     // (demandeFermeture), la boucle s'arrête.
     void finSansEnfant(CObjetGDI* emetteur);
+
+  private:
+    bool couvreEcran = false; // mode jeu ou fenêtre plein écran : le fond garde l'écran
 };
+
+// Vrai pour une fenêtre posée sur PLEIN_ECRAN (ses limites sont l'écran et ses débords) ; une
+// fenêtre plus grande que l'écran, posée en (0,0), n'en est pas une.
+bool demandeEcranEntier(const CFenetre& fenetre);
+
+// Le fond de lanceApplication ou de la boucle d'un programme, s'il est la racine, suit
+// l'affichage retaillé ; la racine de l'éditeur garde l'écran.
+void suitTailleAffichage(int largeur, int hauteur);

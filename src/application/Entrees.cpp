@@ -4,14 +4,17 @@
 
 #include "application/Boucle.h"
 #include "containers/CContainer.h"
+#include "widgets/DemandeImage.h"
 
 namespace
 {
-// Faux quand l'arbre n'existe pas (avant le démarrage, après quitte()).
+// Faux quand l'arbre n'existe pas (avant le démarrage, après quitte()). Toute entrée amène une
+// image : survols, appuis et curseur ont pu changer.
 bool metAJour()
 {
     if (!racine)
         return false;
+    demandeImage();
     declenche(racine->evenements[EVT_MISE_A_JOUR], racine);
     return racine != nullptr;
 }
@@ -52,5 +55,14 @@ void mouvementSouris(int x, int y)
     if (!racine)
         return;
     racine->souris = MakeCoord(x, y) - racine->limites.hautGauche;
+    pointeurDedans = true;
     metAJour();
+}
+
+void entreeSouris(bool dedans)
+{
+    // Entrée, le curseur reparaît à sa place et s'anime ; sortie, il ne demande plus rien.
+    if (dedans && !pointeurDedans)
+        demandeImage();
+    pointeurDedans = dedans;
 }

@@ -16,3 +16,5 @@ void toucheSpecialeAppuyee(int touche, int x, int y);
 void boutonSouris(int bouton, int etat, int x, int y);
 // Sert au mouvement avec et sans bouton enfoncé.
 void mouvementSouris(int x, int y);
+// La souris entre au-dessus de la fenêtre ou la quitte (rappel d'entrée de GLUT).
+void entreeSouris(bool dedans);

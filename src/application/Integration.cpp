@@ -32,6 +32,13 @@ void demandeArret()
 {
     arretDemande = true;
 }
+
+// Les entrées du programme arrivent entre deux tours : elles voient l'heure de leur arrivée.
+void entreeArrivee()
+{
+    if (racine)
+        rafraichitHorloge();
+}
 } // namespace
 
 void quitteApplication()
@@ -44,9 +51,14 @@ void tailleAffichage(const CFenetre* fenetre, int& largeur, int& hauteur)
     largeur = hauteur = 0;
     if (!fenetre)
         return;
-    // Une fenêtre plein écran déborde de l'écran : bornée, elle donne l'écran.
-    largeur = std::clamp(int(fenetre->limites.largeur()), 0, LARGEUR_ECRAN);
-    hauteur = std::clamp(int(fenetre->limites.hauteur()), 0, HAUTEUR_ECRAN);
+    // Une fenêtre plein écran déborde de l'écran de la boîte à outils : elle le donne.
+    if (demandeEcranEntier(*fenetre)) {
+        largeur = LARGEUR_ECRAN;
+        hauteur = HAUTEUR_ECRAN;
+        return;
+    }
+    largeur = std::max(int(fenetre->limites.largeur()), 0);
+    hauteur = std::max(int(fenetre->limites.hauteur()), 0);
 }
 
 bool demarreBoiteAOutils(CFenetre* fenetre, const char* imagesInstallees)
@@ -72,21 +84,31 @@ bool demarreBoiteAOutils(CFenetre* fenetre, const char* imagesInstallees)
         return false;
     }
     racine = new CFondApplication(fenetre, false);
+    commenceBoucleALaDemande(nullptr);
     return true;
 }
 
 void envoieMouvementSouris(int x, int y)
 {
+    entreeArrivee();
     mouvementSouris(x, y);
+}
+
+void envoieSourisDedans(bool dedans)
+{
+    entreeArrivee();
+    entreeSouris(dedans);
 }
 
 void envoieBoutonSouris(int bouton, bool enfonce)
 {
+    entreeArrivee();
     boutonSouris(bouton, enfonce ? ETAT_ENFONCE : ETAT_RELACHE, 0, 0);
 }
 
 void envoieTouche(unsigned char touche)
 {
+    entreeArrivee();
     clavier(touche, 0, 0);
 }
 
@@ -102,6 +124,7 @@ void envoieTexte(const char* utf8)
 
 void envoieToucheSpeciale(int touche)
 {
+    entreeArrivee();
     toucheSpecialeAppuyee(touche, 0, 0);
 }
 
@@ -113,10 +136,22 @@ bool tourBoiteAOutils()
     return !arretDemande;
 }
 
+bool imageADessiner()
+{
+    return racine && affichageEnAttente();
+}
+
+int delaiAvantImage()
+{
+    if (!racine)
+        return -1;
+    return delaiAvantTour();
+}
+
 void ajusteVue(int largeur, int hauteur)
 {
     // L'affichage entier, pixel pour pixel depuis son coin haut-gauche : la boîte à outils
-    // dessine à sa taille, rien n'est mis à l'échelle.
+    // dessine à sa taille, rien n'est mis à l'échelle ; le dorsal pose la projection.
     poseTailleAffichage(largeur, hauteur);
     glViewport(0, 0, largeurAffichage(), hauteurAffichage());
 }
@@ -127,6 +162,7 @@ void dessineBoiteAOutils(int largeur, int hauteur)
         return;
     ajusteVue(largeur, hauteur);
     prepareEtatGL();
+    suitTailleAffichage(largeur, hauteur);
     affichage();
 }
 
@@ -135,6 +171,7 @@ void arreteBoiteAOutils()
     CContainer* arbre = racine;
     racine = nullptr;
     delete arbre;
+    finitBoucleALaDemande();
     plateformeParDefaut();
     // L'affichage du programme n'est plus le sien : la taille par défaut revient.
     poseTailleAffichage(LARGEUR_ECRAN, HAUTEUR_ECRAN);

@@ -8,18 +8,27 @@
 #include "application/PlateformeGLUT.h"
 #include "application/PressePapiersX.h"
 #include "containers/CFenetre.h"
-#include "render/DossierImages.h"
 #include "wexo/Integration.h"
 
 #include <GL/freeglut.h>
 #include <X11/Xlib.h>
 
+#include <chrono>
 #include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
+#include <thread>
 
 namespace
 {
+std::string titre = "Wexo";
+
+// Un serveur qui se réinitialise (son dernier client parti) refuse les connexions un moment :
+// la connexion est retentée pendant ce temps.
+const int ESSAIS_AFFICHAGE = 40;
+const int PAUSE_ESSAI_MS = 50;
+
 // GLUT termine le processus après une erreur fatale : au moins la dire.
 void erreurGLUT(const char* format, va_list arguments)
 {
@@ -37,9 +46,14 @@ bool affichageJoignable()
     static Display* gardien = nullptr;
     if (gardien)
         return true;
+    const char* nom = std::getenv("DISPLAY");
     gardien = XOpenDisplay(nullptr);
+    // Sans nom d'affichage, rien à attendre.
+    for (int essai = 1; !gardien && nom && *nom && essai < ESSAIS_AFFICHAGE; ++essai) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(PAUSE_ESSAI_MS));
+        gardien = XOpenDisplay(nullptr);
+    }
     if (!gardien) {
-        const char* nom = std::getenv("DISPLAY");
         std::fprintf(stderr,
                      "Wexo : aucun affichage joignable (DISPLAY=%s) : pas de fen\xC3\xAAtre\n",
                      nom && *nom ? nom : "vide");
@@ -88,20 +102,33 @@ int lanceApplication(CFenetre* fenetre, bool modeJeu, const char* imagesInstalle
     int largeur = LARGEUR_ECRAN, hauteur = HAUTEUR_ECRAN;
     if (!modeJeu)
         tailleAffichage(fenetre, largeur, hauteur);
-    if (modeJeu ? !ouvreModeJeu() : !ouvreFenetre("Wexo", largeur, hauteur))
+    if (modeJeu ? !ouvreModeJeu() : !ouvreFenetre(titre.c_str(), largeur, hauteur))
         return echec(fenetre, fond,
                      modeJeu ? "mode jeu 1024x768:32 impossible" : "fen\xC3\xAAtre impossible");
     if (!prepareDemarrage(imagesInstallees))
         return echec(fenetre, fond, "image illisible");
 
     racine = fond;
-    // Le presse-papiers du bureau le temps de la boucle ; sans lui, celui du processus.
+    commenceBoucleALaDemande(plateforme.reveille);
+    // Le presse-papiers du bureau le temps de la boucle, servi à chaque tour et dès que sa
+    // connexion a de quoi lire ; sans lui, celui du processus.
     ouvrePressePapiersX();
+    ajouteServiceAttente(descripteurPressePapiersX(), servicePressePapiersX);
     tourneBoucle();
     fermePressePapiersX();
+    // Connexion fermée : l'attente ne la surveille plus.
+    ajouteServiceAttente(-1, servicePressePapiersX);
     // La boucle finie, GLUT a déjà détruit sa fenêtre et le contexte : l'arbre ne dessine plus.
+    finitBoucleALaDemande();
     racine = nullptr;
     delete fond;
     plateformeParDefaut();
     return 0;
+}
+
+void titreApplication(const char* nouveau)
+{
+    titre = nouveau ? nouveau : "Wexo";
+    if (racine)
+        plateforme.poseTitre(titre.c_str());
 }

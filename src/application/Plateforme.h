@@ -17,6 +17,10 @@ struct Plateforme {
     void (*termine)(int code);
     // Fait rendre la main à la boucle d'événements à la fin du tour en cours.
     void (*arreteBoucle)();
+    // Sort la boucle de son attente ; appelé depuis n'importe quel fil.
+    void (*reveille)();
+    // Titre de la fenêtre ouverte, quand il change pendant la boucle.
+    void (*poseTitre)(const char* titre);
 };
 
 // Sans affichage par défaut : temps nul, appels sans effet, termine par std::exit.

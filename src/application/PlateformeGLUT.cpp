@@ -3,15 +3,21 @@
 #include "application/PlateformeGLUT.h"
 
 #include "application/Boucle.h"
+#include "application/CFondApplication.h"
 #include "application/Entrees.h"
 #include "application/Plateforme.h"
-#include "application/PressePapiersX.h"
 
 #include "wexo/Integration.h"
 
 #include <GL/freeglut.h>
 #include <GL/glx.h>
 #include <X11/Xlib.h>
+#include <poll.h>
+#include <sys/eventfd.h>
+#include <unistd.h>
+
+#include <cstdint>
+#include <vector>
 
 static_assert(BOUTON_GAUCHE == GLUT_LEFT_BUTTON && BOUTON_MILIEU == GLUT_MIDDLE_BUTTON &&
                   BOUTON_DROIT == GLUT_RIGHT_BUTTON,
@@ -49,16 +55,78 @@ void quitteModeJeu()
     glutMainLoopEvent();
 }
 
-// Chaque tour sert d'abord les demandes du presse-papiers du bureau.
-void inactiviteGLUT()
-{
-    servicePressePapiersX();
-    inactivite();
-}
+bool arretBoucle = false;
 
 void arreteBoucleGLUT()
 {
-    glutLeaveMainLoop();
+    arretBoucle = true;
+}
+
+// Réveil de la boucle qui attend : un compteur d'événements que poll surveille avec la connexion
+// X. Créé une fois ; write y est sûr depuis n'importe quel fil.
+int descripteurReveil()
+{
+    static const int fd = eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
+    return fd;
+}
+
+void reveilleBoucleGLUT()
+{
+    const uint64_t un = 1;
+    // Un échec ne peut venir que d'un compteur plein : un réveil attend déjà.
+    [[maybe_unused]] const ssize_t ecrit = write(descripteurReveil(), &un, sizeof un);
+}
+
+struct ServiceAttente {
+    int descripteur;
+    void (*service)();
+};
+std::vector<ServiceAttente> services;
+
+// Attend, au plus delai millisecondes (-1 : sans limite), un événement X, un réveil ou un
+// descripteur d'un service. Les événements déjà lus par Xlib ne se voient pas sur la connexion :
+// la file est vidée d'abord, les requêtes en tampon parties.
+void attendsEvenement(int32_t delai)
+{
+    Display* d = glXGetCurrentDisplay();
+    if (!d || XEventsQueued(d, QueuedAfterFlush) > 0)
+        return;
+    std::vector<pollfd> surveilles = {{ConnectionNumber(d), POLLIN, 0},
+                                      {descripteurReveil(), POLLIN, 0}};
+    for (const ServiceAttente& s : services)
+        if (s.descripteur >= 0)
+            surveilles.push_back({s.descripteur, POLLIN, 0});
+    if (poll(surveilles.data(), surveilles.size(), delai) > 0 && (surveilles[1].revents & POLLIN)) {
+        // Le compte remis à zéro : le prochain réveil se verra.
+        uint64_t compte = 0;
+        [[maybe_unused]] const ssize_t lu = read(descripteurReveil(), &compte, sizeof compte);
+    }
+    // Les entrées qui suivent voient l'heure de leur arrivée.
+    rafraichitHorloge();
+}
+
+void poseTitreGLUT(const char* titre)
+{
+    if (glutGet(GLUT_INIT_STATE) && glutGetWindow() && !glutGameModeGet(GLUT_GAME_MODE_ACTIVE))
+        glutSetWindowTitle(titre);
+}
+
+void fermetureFenetre()
+{
+    arretBoucle = true;
+}
+
+void entree(int etat)
+{
+    entreeSouris(etat == GLUT_ENTERED);
+}
+
+// La fenêtre retaillée par la personne ou le gestionnaire de fenêtres : vue et fond (GLUT
+// redessine de lui-même après).
+void retaille(int largeur, int hauteur)
+{
+    ajusteVue(largeur, hauteur);
+    suitTailleAffichage(largeur, hauteur);
 }
 
 // Cache le curseur du système par un curseur vide créé sur la connexion de GLUT. Le curseur
@@ -89,6 +157,8 @@ void installePlateformeGLUT()
     plateforme.echangeTampons = echangeTamponsGLUT;
     plateforme.libereAffichage = quitteModeJeu;
     plateforme.arreteBoucle = arreteBoucleGLUT;
+    plateforme.reveille = reveilleBoucleGLUT;
+    plateforme.poseTitre = poseTitreGLUT;
     // Fenêtre fermée par le gestionnaire de fenêtres : la boucle rend la main au lieu de
     // terminer le processus.
     glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_CONTINUE_EXECUTION);
@@ -127,15 +197,49 @@ void fermeGLUT()
     glutExit();
 }
 
+void ajouteServiceAttente(int descripteur, void (*service)())
+{
+    if (!service)
+        return;
+    // Réinscrit à chaque lancement, un service garde une seule place, sur son dernier descripteur.
+    for (ServiceAttente& s : services)
+        if (s.service == service) {
+            s.descripteur = descripteur;
+            return;
+        }
+    services.push_back({descripteur, service});
+}
+
 void tourneBoucle()
 {
     glutDisplayFunc(affichage);
-    glutReshapeFunc(ajusteVue);
+    glutReshapeFunc(retaille);
     glutKeyboardFunc(clavier);
     glutSpecialFunc(toucheSpecialeAppuyee);
     glutMouseFunc(boutonSouris);
     glutMotionFunc(mouvementSouris);
     glutPassiveMotionFunc(mouvementSouris);
-    glutIdleFunc(inactiviteGLUT);
-    glutMainLoop();
+    glutEntryFunc(entree);
+    glutCloseFunc(fermetureFenetre);
+    arretBoucle = false;
+    // La boucle de GLUT, tour par tour : événements et image en attente, le tour d'inactivité,
+    // les services ; en continu (l'éditeur) sans attendre, comme avec un rappel d'inactivité ;
+    // à la demande, l'attente jusqu'au prochain tour utile.
+    while (!arretBoucle) {
+        glutMainLoopEvent();
+        if (arretBoucle || !glutGetWindow())
+            break;
+        inactivite();
+        if (arretBoucle)
+            break;
+        // Juste avant l'attente : rien de ce qu'un service a lu ne reste dans sa file.
+        for (const ServiceAttente& s : services)
+            s.service();
+        const int32_t delai = delaiAvantTour();
+        if (delai != 0)
+            attendsEvenement(delai);
+    }
+    // Comme à la fin de glutMainLoop : fenêtres et contexte détruits, GLUT défait.
+    if (glutGet(GLUT_INIT_STATE))
+        glutExit();
 }

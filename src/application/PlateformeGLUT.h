@@ -15,6 +15,13 @@ bool ouvreFenetre(const char* titre, int largeur, int hauteur);
 // glutInit ; pour un démarrage qui échoue après l'ouverture.
 void fermeGLUT();
 
-// Inscrit les rappels d'affichage, de taille, de clavier, de souris et d'inactivité, puis tourne la
-// boucle de GLUT jusqu'à arreteBoucle ou la fermeture de la dernière fenêtre.
+// Un service de plus pour la boucle : appelé sur son fil à chaque tour, et l'attente se termine
+// quand descripteur (s'il n'est pas -1) a de quoi lire ; par exemple une seconde connexion X,
+// ConnectionNumber(affichage), et la fonction qui traite ses événements sans bloquer. Réinscrit,
+// un service ne prend que son nouveau descripteur.
+void ajouteServiceAttente(int descripteur, void (*service)());
+
+// Inscrit les rappels d'affichage, de taille, de clavier, de souris, d'entrée et de fermeture,
+// puis tourne la boucle jusqu'à arreteBoucle ou la fermeture de la fenêtre, en attendant les
+// événements quand la politique est à la demande et que rien n'est dû ; défait GLUT à la fin.
 void tourneBoucle();

@@ -15,6 +15,7 @@
 #include "text/StyleTexte.h"
 #include "widgets/CBouton.h"
 #include "widgets/CTexte.h"
+#include "widgets/DemandeImage.h"
 
 namespace
 {
@@ -73,6 +74,7 @@ void CContainer::ajouteObjetGDI(CObjetGDI* objet)
     if (objet->parent)
         objet->parent->retireObjetGDI(objet);
     enfants.insereEnTete(objet);
+    demandeImage();
     objet->parent = this;
     objet->numeroAjout = nombreAjouts++;
     if (CFenetre* fenetre = dynamic_cast<CFenetre*>(objet)) {
@@ -88,6 +90,7 @@ void CContainer::ajouteObjetGDIDerriere(CObjetGDI* objet)
     if (objet->parent)
         objet->parent->retireObjetGDI(objet);
     enfants.ajoute(objet);
+    demandeImage();
     objet->parent = this;
     objet->numeroAjout = nombreAjouts++;
 }
@@ -95,6 +98,7 @@ void CContainer::ajouteObjetGDIDerriere(CObjetGDI* objet)
 void CContainer::retireObjetGDI(CObjetGDI* objet)
 {
     enfants.retire(objet);
+    demandeImage();
 }
 
 bool CContainer::setCapture(CObjetGDI* enfant)

@@ -30,11 +30,11 @@ void CFenetre::setLimites(Rect r)
 
     if (rx1 == 0 && ry1 == 0 && rx2 == LARGEUR_ECRAN && ry2 == HAUTEUR_ECRAN) {
         // L'ombre et ce qui dépasse du cadre tombent hors de l'écran.
-        limites = MakeRect(-skin.debordGauche, -skin.debordHaut, LARGEUR_ECRAN + skin.debordDroite,
-                           HAUTEUR_ECRAN + skin.debordBas);
+        rangeLimites(MakeRect(-skin.debordGauche, -skin.debordHaut,
+                              LARGEUR_ECRAN + skin.debordDroite, HAUTEUR_ECRAN + skin.debordBas));
         return;
     }
-    limites = MakeRect(rx1, ry1, rx2, ry2);
+    rangeLimites(MakeRect(rx1, ry1, rx2, ry2));
 }
 
 bool CFenetre::estPleinEcran()

@@ -38,7 +38,8 @@ void detruitArbre()
 
 bool demarre()
 {
-    if (!prepareDemarrage(nullptr))
+    // Data du dossier de travail, même incomplet, est celui de l'éditeur.
+    if (!prepareDemarrage(nullptr, true))
         return false;
     // La commande Échap de l'éditeur finit le programme par ici.
     quitterEditeur = quitte;

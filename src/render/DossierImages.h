@@ -1,28 +1,27 @@
 /// @file
-/// DossierImages : le dossier d'où les images sont lues, "Data" du dossier de travail ou, à défaut,
-/// celui installé avec le programme, et le message qui nomme une image illisible.
+/// DossierImages : le dossier d'où les images sont lues, fixé par qui démarre la boîte à outils
+/// (la bibliothèque d'exécution le cherche), les huit images qu'il doit avoir, et le message qui
+/// nomme une image illisible.
 #pragma once
 
 #include <string>
 
-/// Dossier des images, sans barre finale : "Data" (relatif au dossier de travail) tant
-/// qu'aucun autre n'a été choisi ou fixé.
-const char* dossierImages();
-/// Impose le dossier des images, sans recherche.
-void fixeDossierImages(const std::string& dossier);
+/// Les sept textures, puis la police.
+const int NOMBRE_IMAGES = 8;
+/// Les noms des huit images lues : "Boutons", "ObjetGDIs", "Containers", "Curseurs", "Coches",
+/// "Progressions", "Moi" (les textures, dans l'ordre de leurs indices), puis "Police0".
+extern const char* const NOMS_IMAGES[NOMBRE_IMAGES];
 
-/// Un dossier "Data" dans le dossier de travail l'emporte toujours, même incomplet. Sans lui,
-/// le premier dossier existant parmi `<préfixe>/share/wexo/Data` (l'exécutable étant dans
-/// `<préfixe>/bin`), le dossier Data à côté de l'exécutable (arbre de construction) et
-/// dernierRecours s'il est donné. false quand aucun n'existe : le dossier reste "Data", et
-/// signaleImageIllisible nommera tous les dossiers cherchés.
-bool choisitDossierImages(const char* dernierRecours = nullptr);
-/// Le même choix pour un exécutable donné par son chemin ; l'autre lit /proc/self/exe.
-bool choisitDossierImagesPour(const std::string& executable, const char* dernierRecours);
+/// Dossier des images, sans barre finale : "Data" (relatif au dossier de travail) tant
+/// qu'aucun autre n'a été fixé.
+const char* dossierImages();
+/// Impose le dossier des images ; provenance, s'il est donné, est la ligne qui dit d'où il vient
+/// dans le message d'une image illisible (sans fin de ligne).
+void fixeDossierImages(const std::string& dossier, const std::string& provenance = "");
 
 /// Chemin du fichier lu pour l'image de ce nom : `<dossier>/<nom>.tga`.
 std::string cheminImage(const char* nom);
 
 /// Écrit sur la sortie d'erreur le fichier de l'image qui n'a pu être chargée, absent ou
-/// refusé, et d'où vient le dossier où il a été cherché.
+/// refusé, puis la provenance du dossier.
 void signaleImageIllisible(const char* nom);

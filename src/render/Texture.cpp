@@ -21,9 +21,6 @@ bool textureDuJeu(int indice)
 
 namespace
 {
-const char* const NOMS_TEXTURES[NOMBRE_TEXTURES] = {
-    "Boutons", "ObjetGDIs", "Containers", "Curseurs", "Coches", "Progressions", "Moi"};
-
 // Seul format accepté : pas d'identifiant, pas de palette, type 10, origine nulle.
 const uint8_t ENTETE_ATTENDUE[12] = {0, 0, 10, 0, 0, 0, 0, 0, 0, 0, 0, 0};
 
@@ -142,7 +139,7 @@ void creeTexture(Texture& texture)
 bool chargeTextures()
 {
     for (int i = 0; i < NOMBRE_TEXTURES; ++i) {
-        textures[i].nom = NOMS_TEXTURES[i];
+        textures[i].nom = NOMS_IMAGES[i];
         textures[i].pixels = nullptr;
         if (!litTGA(textures[i])) {
             signaleImageIllisible(textures[i].nom);

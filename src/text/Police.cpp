@@ -68,7 +68,7 @@ bool chargePolices()
 {
     remetStyleDeBase();
     Texture image{};
-    image.nom = "Police0";
+    image.nom = NOMS_IMAGES[NOMBRE_TEXTURES];
     if (!litTGA(image)) {
         signaleImageIllisible(image.nom);
         return false;

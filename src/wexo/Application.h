@@ -4,6 +4,8 @@
 /// ou la fermeture de la fenêtre.
 #pragma once
 
+#include <functional>
+
 class CFenetre;
 
 /// @cond INTERNE
@@ -23,14 +25,23 @@ class CFenetre;
 #define WEXO_IMAGES_INSTALLEES nullptr
 #endif
 
-/// Ouvre une fenêtre de premier niveau de la taille de fenetre (ses limites, au plus 1024 x 768),
-/// en (0,0), qui la montre pixel pour pixel dans les coordonnées de la boîte à outils ; en mode
-/// jeu (modeJeu), l'écran "1024x768:32", fenetre centrée. Prépare OpenGL, charge les images et
-/// la police, puis fait tourner la boucle : chaque entrée met l'arbre à jour avant d'être
-/// livrée, chaque tour le redessine avec le curseur animé.
+/// Ouvre une fenêtre de premier niveau de la taille de fenetre (ses limites, quelle qu'elle soit ;
+/// 1024 x 768 pour une fenêtre posée sur PLEIN_ECRAN), en (0,0), titrée par titreApplication,
+/// qui la montre pixel pour pixel dans les coordonnées de la boîte à outils ; la personne peut la
+/// retailler : le fond suit, fenetre reste en (0,0). En mode jeu (modeJeu), l'écran
+/// "1024x768:32", fenetre centrée. Prépare OpenGL, charge les images et la police, puis fait
+/// tourner la boucle : chaque entrée met l'arbre à jour avant d'être livrée.
 ///
-/// Les images sont lues dans le dossier Data du dossier de travail s'il existe ; sinon dans
-/// share/wexo/Data ou Data à côté de l'exécutable, puis dans imagesInstallees, évalué chez
+/// La boucle ne dessine que lorsque quelque chose a changé : après une entrée, après un
+/// changement fait par le code (les modificateurs setTexte, setCochee, setValeur, setLimites,
+/// l'ajout, le retrait ou la fermeture d'un objet), pour les images du curseur animé tant que la
+/// souris est au-dessus de la fenêtre, et sur demandeImage ; sinon elle attend les événements
+/// sans consommer le processeur. Un champ posé directement (visible, valeur...) demande son image
+/// par demandeImage (de <wexo/Wexo.h>). Chaque tour exécute les travaux postés (posteDansBoucle), les minuteries
+/// échues (ajouteMinuterie) puis la mise à jour de l'arbre.
+///
+/// Les images sont lues dans le premier dossier qui les a toutes les huit : Data dans le dossier
+/// de travail, share/wexo/Data ou Data à côté de l'exécutable, puis imagesInstallees, évalué chez
 /// l'appelant : par défaut les images installées avec la boîte à outils.
 ///
 /// Prend fenetre à sa charge et la détruit dans tous les cas. Rend 0 une fois la fenêtre
@@ -48,3 +59,26 @@ int lanceApplication(CFenetre* fenetre, bool modeJeu = false,
 /// `ajouteGestionnaire(annuler->evenements[EVT_CLIC_GAUCHE], [](CObjetGDI*) { quitteApplication();
 /// });`. Sans effet hors de la boucle.
 void quitteApplication();
+
+/// Titre de la fenêtre de lanceApplication (texte de la boîte à outils, en Windows-1252 ;
+/// "Wexo" par défaut), avant la boucle ou pendant : la fenêtre ouverte le prend aussitôt. Nul :
+/// "Wexo".
+void titreApplication(const char* titre);
+
+/// Une image à chaque tour (vrai), pour un programme qui dessine autre chose à chaque image dans
+/// un gestionnaire de dessin ; faux rend la boucle aux seules images demandées. Vaut pour la
+/// boucle en cours ou la suivante ; chaque boucle commence à faux.
+void imagesContinues(bool oui);
+
+/// Appelle fonction sur le fil de la boucle toutes les ms millisecondes (au moins 1) tant
+/// qu'elle rend vrai ; la première fois ms après l'appel (après le démarrage si la boucle ne
+/// tourne pas encore). À appeler depuis le fil de la boucle ou avant elle ; les minuteries
+/// finissent avec la boucle. La fonction demande son image si elle change quelque chose que
+/// les modificateurs ne signalent pas.
+void ajouteMinuterie(int ms, std::function<bool()> fonction);
+
+/// Depuis n'importe quel fil : réveille la boucle et exécute travail sur son fil au tour suivant,
+/// dans l'ordre des envois. Faux, travail détruit sans être appelé, quand aucune boucle ne
+/// tourne (avant lanceApplication ou demarreBoiteAOutils, après leur fin) : un fil de travail
+/// qui survit à la boucle ne touche jamais un arbre détruit.
+bool posteDansBoucle(std::function<void()> travail);

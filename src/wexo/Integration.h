@@ -7,24 +7,32 @@
 ///  1. passer les entrées reçues, dans leur ordre : envoieMouvementSouris,
 ///     envoieBoutonSouris, envoieTouche, envoieToucheSpeciale ; chacune met d'abord l'arbre à
 ///     jour (positions de la souris et survols), puis livre le bouton ou la touche ;
-///  2. tourBoiteAOutils : horloge et mise à jour ; faux quand la boîte à outils a fini (Échap,
-///     quitteApplication, dernière fenêtre fermée) ;
-///  3. dessineBoiteAOutils, puis l'échange des tampons par le programme.
+///  2. tourBoiteAOutils : horloge, travaux postés, minuteries et mise à jour ; faux quand la
+///     boîte à outils a fini (Échap, quitteApplication, dernière fenêtre fermée) ;
+///  3. si imageADessiner : dessineBoiteAOutils, puis l'échange des tampons par le programme ;
+///  4. attendre les événements au plus delaiAvantImage millisecondes.
 ///
-/// Exemple (SDL2, la fenêtre ouverte à tailleAffichage et son contexte courant) :
+/// Exemple (SDL2, la fenêtre ouverte à tailleAffichage et son contexte courant ; un fil qui
+/// poste réveille l'attente par un événement SDL) :
 /// @code
 /// demarreBoiteAOutils(fenetre);
+/// poseReveil([] { SDL_Event r{}; r.type = SDL_USEREVENT; SDL_PushEvent(&r); });
 /// for (bool encore = true; encore;) {
-///     for (SDL_Event e; SDL_PollEvent(&e);)
+///     SDL_Event e;
+///     for (bool recu = SDL_WaitEventTimeout(&e, delaiAvantImage()); recu; recu =
+///     SDL_PollEvent(&e))
 ///         if (e.type == SDL_MOUSEMOTION)
 ///             envoieMouvementSouris(e.motion.x, e.motion.y);
 ///         // ... boutons et touches de même
 ///     encore = tourBoiteAOutils();
-///     dessineBoiteAOutils(largeur, hauteur);
-///     SDL_GL_SwapWindow(w);
+///     if (imageADessiner()) {
+///         dessineBoiteAOutils(largeur, hauteur);
+///         SDL_GL_SwapWindow(w);
+///     }
 /// }
 /// arreteBoiteAOutils();
 /// @endcode
+/// Un programme qui dessine à chaque tour sans lire imageADessiner garde sa boucle d'avant.
 #pragma once
 
 #include "Application.h"
@@ -42,8 +50,8 @@ enum BoutonSouris {
 };
 
 /// Range dans largeur et hauteur la taille, en pixels, de l'affichage qui montre fenetre telle
-/// quelle : la taille de ses limites, au plus 1024 x 768 (l'écran de la boîte à outils), et
-/// 1024 x 768 pour une fenêtre plein écran ; 0 x 0 sans fenêtre.
+/// quelle : la taille de ses limites, quelle qu'elle soit, et 1024 x 768 (l'écran de la boîte à
+/// outils) pour une fenêtre posée sur PLEIN_ECRAN ; 0 x 0 sans fenêtre.
 void tailleAffichage(const CFenetre* fenetre, int& largeur, int& hauteur);
 
 /// Prépare la boîte à outils dans le contexte OpenGL courant : horloge, état OpenGL, images et
@@ -54,6 +62,9 @@ bool demarreBoiteAOutils(CFenetre* fenetre, const char* imagesInstallees = WEXO_
 
 /// La souris en (x, y), en pixels depuis le coin haut-gauche de l'affichage ; met l'arbre à jour.
 void envoieMouvementSouris(int x, int y);
+/// La souris entre au-dessus de l'affichage (vrai) ou le quitte (faux) : tant qu'elle est
+/// dessus, le curseur animé demande ses images ; un mouvement envoyé la dit dessus.
+void envoieSourisDedans(bool dedans);
 /// Un bouton (BoutonSouris) enfoncé ou relâché à la dernière position envoyée : mise à jour,
 /// puis appui ou clic.
 void envoieBoutonSouris(int bouton, bool enfonce);
@@ -92,15 +103,30 @@ void installePressePapiers(std::function<std::string()> lit,
 /// reste alors à appeler arreteBoiteAOutils.
 bool tourBoiteAOutils();
 
+/// Vrai quand le dernier tourBoiteAOutils a trouvé une image due (entrée, changement,
+/// demandeImage, image du curseur animé, imagesContinues) et qu'elle n'est pas encore dessinée.
+bool imageADessiner();
+
+/// Millisecondes que le programme peut attendre ses événements avant le prochain tour utile
+/// (image demandée, minuterie, image du curseur animé) : 0 tout de suite (image à dessiner,
+/// travail posté d'un autre fil), -1 sans limite ; tel quel pour SDL_WaitEventTimeout.
+int delaiAvantImage();
+
+/// Appelée depuis le fil qui poste (posteDansBoucle), après l'envoi : au programme de réveiller
+/// son attente, par exemple par SDL_PushEvent d'un SDL_USEREVENT. Vide : aucun réveil.
+void poseReveil(std::function<void()> reveil);
+
 /// Dessine une image dans l'affichage courant de largeur x hauteur pixels (efface, l'arbre, le
 /// curseur animé), sans échanger les tampons ; l'état OpenGL de la boîte à outils est reposé
-/// d'abord, si bien que le programme peut dessiner autre chose entre deux images. Les
-/// primitives qu'il appelle ensuite (un dessin par-dessus) partent chacune à sa fin, dans les
-/// coordonnées de la boîte à outils, avant son échange des tampons.
+/// d'abord, si bien que le programme peut dessiner autre chose entre deux images. Le fond suit
+/// la taille donnée, la fenêtre restant en (0,0). Les primitives que le programme appelle
+/// ensuite (un dessin par-dessus) partent chacune à sa fin, dans les coordonnées de la boîte à
+/// outils, avant son échange des tampons.
 void dessineBoiteAOutils(int largeur, int hauteur);
 
 /// Pose la taille de l'affichage (largeur x hauteur pixels, celle de l'image) et sa vue OpenGL :
-/// les coordonnées de la boîte à outils, pixel pour pixel, depuis le coin haut-gauche.
+/// les coordonnées de la boîte à outils, pixel pour pixel, depuis le coin haut-gauche, quelle
+/// que soit la taille ; les gestionnaires de dessin gardent les coordonnées OpenGL (x, 768 - y).
 void ajusteVue(int largeur, int hauteur);
 
 /// Détruit la fenêtre et le fond ; demarreBoiteAOutils peut être rappelée ensuite.

@@ -10,6 +10,7 @@
 #include "text/StyleLocal.h"
 #include "text/StyleTexte.h"
 #include "text/Texte.h"
+#include "widgets/DemandeImage.h"
 
 namespace
 {
@@ -63,6 +64,8 @@ CBouton::CBouton(Coord position, int texture, Coord sourceHautGauche, Coord sour
 void CBouton::setTexte(const char* legende)
 {
     texte = legende;
+    // Même pointeur, le texte a pu changer dedans : l'image est demandée tout de même.
+    demandeImage();
 }
 
 void CBouton::construit(Rect demande)
@@ -78,16 +81,16 @@ void CBouton::setLimites(Rect r)
     const int largeurImage = skin.decoupeX[3] - skin.decoupeX[0];
     const int hauteurImage = skin.decoupeY[3] - skin.decoupeY[0];
     if (skin.tailleFixe) {
-        limites = rectangleImage(r.hautGauche, skin);
+        rangeLimites(rectangleImage(r.hautGauche, skin));
     } else if (skin.largeurVariable) {
         // Jamais plus étroit que les deux bouts et un peu de milieu.
         int16_t w = r.largeur();
         const int16_t minimum = coupe16(largeurImage - 2);
         if (w < minimum)
             w = minimum;
-        limites = Rect{r.hautGauche, r.hautGauche + MakeCoord(w, hauteurImage)};
+        rangeLimites(Rect{r.hautGauche, r.hautGauche + MakeCoord(w, hauteurImage)});
     } else {
-        limites = r;
+        rangeLimites(r);
     }
 }
 

@@ -5,6 +5,7 @@
 #include "render/PorteeDessin.h"
 #include "render/Primitives.h"
 #include "render/Texture.h"
+#include "widgets/DemandeImage.h"
 
 CCoche::CCoche(Coord position, bool etatCoche, int indiceSkin) : skin(skinCoche(indiceSkin))
 {
@@ -19,12 +20,14 @@ CCoche::CCoche(Coord position, bool etatCoche, int indiceSkin) : skin(skinCoche(
 
 void CCoche::setCochee(bool etat)
 {
+    if (cochee != etat)
+        demandeImage();
     cochee = etat;
 }
 
 void CCoche::setLimites(Rect r)
 {
-    limites = Rect{r.hautGauche, r.hautGauche + (skin.imageBasDroite - skin.imageHautGauche)};
+    rangeLimites(Rect{r.hautGauche, r.hautGauche + (skin.imageBasDroite - skin.imageHautGauche)});
 }
 
 void CCoche::appuie(CObjetGDI* /*emetteur*/)

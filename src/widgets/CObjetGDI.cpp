@@ -2,6 +2,7 @@
 #include "widgets/CObjetGDI.h"
 
 #include "containers/CContainer.h"
+#include "widgets/DemandeImage.h"
 
 CObjetGDI::~CObjetGDI()
 {
@@ -17,7 +18,15 @@ CObjetGDI::~CObjetGDI()
 
 void CObjetGDI::setLimites(Rect r)
 {
+    rangeLimites(r);
+}
+
+void CObjetGDI::rangeLimites(Rect r)
+{
+    if (limites == r)
+        return;
     limites = r;
+    demandeImage();
 }
 
 bool CObjetGDI::contientSouris()
@@ -30,6 +39,8 @@ bool CObjetGDI::contientSouris()
 void CObjetGDI::demandeFermeture(CObjetGDI* /*emetteur*/)
 {
     aDetruire = true;
+    // Le tour suivant détruit l'objet et dessine sans lui.
+    demandeImage();
 }
 
 void CObjetGDI::desactiveEvenements()

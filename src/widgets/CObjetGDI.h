@@ -55,7 +55,7 @@ class CObjetGDI
     /// Vrai quand souris tombe dans [0, largeur) x [0, hauteur).
     virtual bool contientSouris();
 
-    /// Gestionnaire : demande au conteneur de détruire l'objet récepteur.
+    /// Gestionnaire : demande au conteneur de détruire l'objet récepteur (et une image).
     void demandeFermeture(CObjetGDI* emetteur);
     /// Vide les listes d'entrée et garde le dessin : l'objet s'affiche mais ne réagit plus.
     void desactiveEvenements();
@@ -72,4 +72,8 @@ class CObjetGDI
     /// Le focus vient d'arriver (vrai) ou de partir (faux).
     virtual void changeFocus(bool aLeFocus);
     ///@}
+
+  protected:
+    /// Range r dans limites ; une image est demandée quand il change (setLimites des objets).
+    void rangeLimites(Rect r);
 };

@@ -8,6 +8,7 @@
 #include "render/Primitives.h"
 #include "render/Texture.h"
 #include "widgets/AppuiSurvol.h"
+#include "widgets/DemandeImage.h"
 
 #include <algorithm>
 
@@ -40,7 +41,10 @@ CProgression::~CProgression()
 
 void CProgression::setValeur(int v)
 {
-    valeur = std::min(std::max(v, minimum), maximum);
+    const int nouvelle = std::min(std::max(v, minimum), maximum);
+    if (nouvelle != valeur)
+        demandeImage();
+    valeur = nouvelle;
 }
 
 int CProgression::largeurGauche() const
@@ -80,7 +84,7 @@ void CProgression::setLimites(Rect r)
 {
     const int largeur = std::max<int>(r.largeur(), largeurGauche() + largeurDroite());
     const int hauteur = skin.cadreBasDroite.y - skin.cadreHautGauche.y;
-    limites = Rect{r.hautGauche, MakeCoord(r.hautGauche.x + largeur, r.hautGauche.y + hauteur)};
+    rangeLimites(Rect{r.hautGauche, MakeCoord(r.hautGauche.x + largeur, r.hautGauche.y + hauteur)});
 }
 
 void CProgression::regleValeur(CObjetGDI* /*emetteur*/)

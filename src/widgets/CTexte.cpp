@@ -3,6 +3,7 @@
 
 #include "render/PorteeDessin.h"
 #include "text/Texte.h"
+#include "widgets/DemandeImage.h"
 
 CTexte::CTexte(Rect limites, const char* texte) : texte(texte)
 {
@@ -19,6 +20,8 @@ CTexte::CTexte(Coord position, const char* texte) : texte(texte)
 void CTexte::setTexte(const char* nouveau)
 {
     texte = nouveau;
+    // Même pointeur, le texte a pu changer dedans : l'image est demandée tout de même.
+    demandeImage();
 }
 
 void CTexte::dessine(CObjetGDI* /*emetteur*/)

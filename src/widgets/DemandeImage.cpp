@@ -47,3 +47,10 @@ bool prendDemandeImage(int32_t maintenant, int32_t& attente)
     attente = reste;
     return false;
 }
+
+int32_t delaiDemandeImage(int32_t maintenant)
+{
+    if (!enAttente)
+        return -1;
+    return std::max<int32_t>(echeance - maintenant, 0);
+}

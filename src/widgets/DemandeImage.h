@@ -23,4 +23,7 @@ void poseHorlogeBoiteAOutils(int32_t ms);
 /// consommée) ; sinon attente reçoit les millisecondes jusqu'à la prochaine demande, -1 s'il
 /// n'y en a aucune.
 bool prendDemandeImage(int32_t maintenant, int32_t& attente);
+/// La boucle : millisecondes jusqu'à la demande en attente (0 si elle est échue), -1 sans
+/// demande ; rien n'est consommé.
+int32_t delaiDemandeImage(int32_t maintenant);
 /// @endcond

@@ -54,6 +54,8 @@ const Plateforme PLATEFORME_TEMOIN = {
     },
     [](int code) { notePlateforme("termine " + std::to_string(code)); },
     [] { notePlateforme("arrete"); },
+    [] {},
+    [](const char*) {},
 };
 
 // Une racine qui note ses dessins et mises à jour par un appel GL repérable, et sa fin.

@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # Un programme construit contre le paquet installé, qui n'appelle que lanceApplication, lancé
 # sous Xvfb depuis des dossiers vides : il trouve les images installées, dessine sa fenêtre
-# habillée dans une fenêtre de sa taille en (0,0), et rend 0 sur Échap comme à la fermeture de sa fenêtre ; sans affichage,
-# ou avec un dossier Data où une image manque ou est illisible, il rend une valeur non nulle en
-# nommant la cause, le fichier et le dossier.
+# habillée dans une fenêtre de sa taille en (0,0), et rend 0 sur Échap comme à la fermeture de sa fenêtre ; un
+# dossier Data de projet sans les huit images ne le gêne pas ; sans affichage, ou avec un Data aux
+# huit images dont une est illisible, il rend une valeur non nulle en nommant la cause, le
+# fichier et le dossier.
 #   lance_application.sh PROGRAMME BUILD FERME_FENETRE NOM FENETRE1
 FERME_FENETRE=${3:?ferme_fenetre}
 FENETRE1=${5:?Fenetre1.cpp du programme}
@@ -66,23 +67,28 @@ grep -qF "Wexo : aucun affichage joignable (DISPLAY=vide)" "$TRAVAIL/editeur.log
     echec "sans affichage : la cause manque"
 echo "sans affichage : code $CODE_EDITEUR, cause nommée"
 
-# Un dossier Data, même incomplet, l'emporte sur les images installées.
+# Un dossier Data de projet, pour d'autres fichiers, n'empêche pas de trouver les images
+# installées ; un Data aux huit images l'emporte, et une image refusée y est nommée.
 PROJET=$TRAVAIL/projet
-for defaut in absente refusée; do
-    rm -rf "$PROJET"
-    mkdir -p "$PROJET"
-    cp -r "$BUILD/Data" "$PROJET/Data"
-    if [ "$defaut" = absente ]; then
-        rm "$PROJET/Data/Coches.tga"
-    else
-        head -c 30 "$BUILD/Data/Coches.tga" >"$PROJET/Data/Coches.tga"
-    fi
-    lance_depuis "$PROJET"
-    attend_fin
-    [ "$CODE_EDITEUR" != 0 ] || echec "image $defaut : code de sortie 0"
-    for attendu in "Wexo : image $defaut" "Data/Coches.tga" \
-        "dossier des images : Data, dossier de travail $PROJET"; do
-        grep -qF "$attendu" "$TRAVAIL/editeur.log" || echec "image $defaut : sortie d'erreur sans « $attendu »"
-    done
-    echo "image $defaut dans Data : code $CODE_EDITEUR, fichier et dossier nommés"
+rm -rf "$PROJET"
+mkdir -p "$PROJET/Data"
+cp "$BUILD/Data/Boutons.tga" "$PROJET/Data/"
+echo "autre" >"$PROJET/Data/niveaux.txt"
+lance_depuis "$PROJET"
+id=$(attend_fenetre Wexo)
+echap_rend_zero $((X2 / 2)) $((Y2 / 2))
+[ ! -s "$TRAVAIL/editeur.log" ] || echec "Data de projet : sortie d'erreur non vide"
+echo "Data de projet sans les huit images : images installées, Échap : 0"
+
+rm -rf "$PROJET"
+mkdir -p "$PROJET"
+cp -r "$BUILD/Data" "$PROJET/Data"
+head -c 30 "$BUILD/Data/Coches.tga" >"$PROJET/Data/Coches.tga"
+lance_depuis "$PROJET"
+attend_fin
+[ "$CODE_EDITEUR" != 0 ] || echec "image refusée : code de sortie 0"
+for attendu in "Wexo : image refusée" "Data/Coches.tga" \
+    "dossier des images : Data, dossier de travail $PROJET"; do
+    grep -qF "$attendu" "$TRAVAIL/editeur.log" || echec "image refusée : sortie d'erreur sans « $attendu »"
 done
+echo "image refusée dans Data : code $CODE_EDITEUR, fichier et dossier nommés"

@@ -5,7 +5,13 @@
 #                    sur Connexion change les pixels de la barre et le message ; Annuler rend 0 ;
 #   sdl2             la fenêtre de FENETRE1 habillée dans la fenêtre SDL2 ; Échap rend 0 ;
 #   deux_lancements  deux lanceApplication dans le même processus, fini par Échap puis par la
-#                    fenêtre fermée ; le troisième, lancé pendant le second, refusé.
+#                    fenêtre fermée ; le troisième, lancé pendant le second, refusé ;
+#   longue_tache     la barre avance sous le fil de travail, Annuler l'arrête et le dit ; Échap
+#                    rend 0 ;
+#   grande_fenetre   1600 x 1000 sur un écran plus grand, à sa taille et titrée, habillée jusqu'au
+#                    coin ; retaillée, elle reste en (0,0) sur le fond ; son bouton la ferme : 0.
+# Le test attend les fenêtres par une seule connexion, tenue jusqu'à ce que la fenêtre paraisse :
+# le serveur ne peut pas se réinitialiser entre une interrogation et la connexion du programme.
 #   programmes.sh PROGRAMME BUILD MODE [FENETRE1]
 MODE=${3:?mode}
 FENETRE1=${4:-}
@@ -25,6 +31,15 @@ ligne_objet() {
         sed 's/  */ /g; s/^ //'
 }
 
+# Identifiant de la fenêtre dont le titre commence par $1, attendue par une connexion tenue.
+attend_fenetre_tenue() {
+    local id
+    id=$(timeout 20 xdotool search --sync --limit 1 --name "^$1" 2>/dev/null | head -n 1) || true
+    [ -n "$id" ] || echec "pas de fenêtre \"$1\""
+    kill -0 "$PID_EDITEUR" 2>/dev/null || echec "le programme s'est arrêté"
+    printf '0x%x\n' "$id"
+}
+
 # Empreinte d'un rectangle "l h x y" d'une capture.
 empreinte() {
     convert "$CAPTURES/$1.png" -crop "$2" +repage rgb:- | md5sum
@@ -34,6 +49,7 @@ empreinte() {
 CX=7
 CY=30
 
+[ "$MODE" != grande_fenetre ] || export ECRAN_XVFB=1920x1200
 serveur xvfb-reinit
 VIDE=$TRAVAIL/vide
 mkdir -p "$VIDE"
@@ -47,7 +63,7 @@ connexion)
     read -r ox1 oy1 ox2 _ < <(ligne_objet CBouton 1)
     read -r ax1 ay1 ax2 _ < <(ligne_objet CBouton 2)
     lance
-    id=$(attend_fenetre Wexo)
+    id=$(attend_fenetre_tenue 'Wexo$')
     sleep 1
     geometrie "$id"
     [ "$x,$y $l x $h" = "0,0 $((dx - gx)) x $((dy - gy))" ] ||
@@ -74,7 +90,7 @@ connexion)
 sdl2)
     read -r gx gy dx dy < <(grep -o 'setLimites(MakeRect([0-9,]*))' "$FENETRE1" | tr -c '0-9\n' ' ')
     lance
-    id=$(attend_fenetre "Wexo dans SDL2")
+    id=$(attend_fenetre_tenue 'Wexo dans SDL2$')
     sleep 1
     capture fenetre
     geometrie "$id"
@@ -86,7 +102,7 @@ sdl2)
     ;;
 deux_lancements)
     lance
-    attend_fenetre Wexo >/dev/null
+    attend_fenetre_tenue 'Wexo$' >/dev/null
     sleep 0.5
     xdotool mousemove 150 100
     sleep 0.3
@@ -99,7 +115,7 @@ deux_lancements)
         sleep 0.1
     done
     [ "$(cat "$TRAVAIL/sortie.log")" = 0 ] || echec "Échap : premier code « $(cat "$TRAVAIL/sortie.log") » au lieu de 0"
-    attend_fenetre Wexo >/dev/null
+    attend_fenetre_tenue 'Wexo$' >/dev/null
     sleep 0.5
     capture seconde
     # Le bouton de la seconde fenêtre, (40,40)-(240,120) dans sa zone client.
@@ -110,6 +126,51 @@ deux_lancements)
     grep -qF "lanceApplication d$(printf '\xc3\xa9')j$(printf '\xc3\xa0') en cours" "$TRAVAIL/editeur.log" ||
         echec "le refus n'est pas dit"
     echo "deux lanceApplication dans un processus : 0 puis 0, le lancement imbriqué refusé"
+    ;;
+longue_tache)
+    lance
+    attend_fenetre_tenue 'Longue t' >/dev/null
+    # La barre, (20,20) et 360 de long dans la zone client ; le message en (20,70)-(380,90).
+    barre="360x16+$((CX + 20))+$((CY + 22))"
+    message="360x20+$((CX + 20))+$((CY + 70))"
+    sleep 0.5
+    capture debut
+    sleep 1
+    capture avance
+    [ "$(empreinte debut "$barre")" != "$(empreinte avance "$barre")" ] ||
+        echec "la barre n'avance pas sous le fil de travail"
+    xdotool mousemove $((CX + 190)) $((CY + 120)) click 1
+    sleep 0.5
+    capture annule
+    sleep 1
+    capture apres
+    [ "$(empreinte annule "$barre")" = "$(empreinte apres "$barre")" ] ||
+        echec "Annuler : la barre avance encore"
+    [ "$(empreinte avance "$message")" != "$(empreinte annule "$message")" ] ||
+        echec "Annuler : le message n'a pas changé"
+    echap_rend_zero $((CX + 190)) $((CY + 60))
+    echo "la barre avance sous le fil de travail, Annuler l'arrête et le dit ; Échap : 0"
+    ;;
+grande_fenetre)
+    lance
+    id=$(attend_fenetre_tenue 'Grande fenetre$')
+    sleep 1
+    geometrie "$id"
+    [ "$x,$y $l x $h" = "0,0 1600 x 1000" ] || echec "fenêtre de $l x $h en ($x,$y) au lieu de 1600 x 1000 en (0,0)"
+    capture grande
+    verifie_habillage grande "32 37" "1562 971"
+    # Retaillée : le fond suit, la fenêtre dessinée reste en (0,0), le dehors est le fond noir.
+    xdotool windowsize "$id" 1800 1100
+    sleep 1
+    geometrie "$id"
+    [ "$l x $h" = "1800 x 1100" ] || echec "retaillée : $l x $h au lieu de 1800 x 1100"
+    capture retaillee
+    verifie_habillage retaillee "32 37" "1562 971"
+    [ "$(pixel "$CAPTURES/retaillee.png" 1700 1050)" = "0,0,0" ] || echec "retaillée : le dehors n'est pas le fond"
+    xdotool mousemove $((CX + 1400)) $((CY + 890)) click 1
+    attend_fin
+    [ "$CODE_EDITEUR" = 0 ] || echec "Fermer : code de sortie $CODE_EDITEUR au lieu de 0"
+    echo "1600 x 1000 à sa taille en (0,0), habillée jusqu'au coin ; retaillée, le fond suit ; Fermer : 0"
     ;;
 *)
     echec "mode inconnu : $MODE"

@@ -1,4 +1,5 @@
 // Tests du choix du dossier des images et du message qui nomme une image illisible.
+#include "application/ChoixImages.h"
 #include "render/DossierImages.h"
 
 #include "render/Texture.h"
@@ -30,6 +31,15 @@ void ecritFichier(const fs::path& chemin, const std::vector<uint8_t>& octets)
     f.write(reinterpret_cast<const char*>(octets.data()), std::streamsize(octets.size()));
 }
 
+// Un dossier aux huit images, sauf celle qui manque (nullptr : aucune).
+void remplit(const fs::path& dossier, const char* manquante = nullptr)
+{
+    fs::create_directories(dossier);
+    for (const char* nom : NOMS_IMAGES)
+        if (!manquante || std::string(nom) != manquante)
+            ecritFichier(dossier / (std::string(nom) + ".tga"), imageUnPixel());
+}
+
 // Un dossier de travail sans Data, un préfixe d'installation factice et un dossier de secours ;
 // le dossier des images est rendu à "Data" après chaque test.
 class DossierImages : public ::testing::Test
@@ -48,59 +58,41 @@ class DossierImages : public ::testing::Test
 };
 } // namespace
 
-TEST_F(DossierImages, LeDossierDataDuTravailLEmporteSurToutAutre)
+TEST_F(DossierImages, LePremierDossierQuiALesHuitImagesLEmporte)
 {
-    enum Data { AUCUN, DOSSIER, FICHIER };
+    // PARTIEL : le dossier existe sans Police0 (un Data de projet pour d'autres fichiers).
+    enum Etat { AUCUN, PARTIEL, COMPLET };
     const struct {
-        Data data;
-        bool installe, aCote, secours;
-        bool trouve;
+        Etat data, installe, aCote, secours;
+        bool impose, trouve;
         std::string attendu;
     } cas[] = {
-        {DOSSIER, true, true, true, true, "Data"},
-        {DOSSIER, false, false, false, true, "Data"},
-        // Un fichier nommé Data n'est pas un dossier d'images.
-        {FICHIER, true, true, true, true, installe.string()},
-        {AUCUN, true, true, true, true, installe.string()},
-        {AUCUN, false, true, true, true, aCote.string()},
-        {AUCUN, false, false, true, true, secours.string()},
-        {AUCUN, false, false, false, false, "Data"},
+        {COMPLET, COMPLET, COMPLET, COMPLET, false, true, "Data"},
+        {COMPLET, AUCUN, AUCUN, AUCUN, false, true, "Data"},
+        {PARTIEL, COMPLET, COMPLET, COMPLET, false, true, installe.string()},
+        {AUCUN, PARTIEL, COMPLET, COMPLET, false, true, aCote.string()},
+        {PARTIEL, PARTIEL, PARTIEL, COMPLET, false, true, secours.string()},
+        // Aucun complet : le premier qui existe, pour nommer l'image qui y manque.
+        {AUCUN, AUCUN, PARTIEL, PARTIEL, false, false, aCote.string()},
+        {AUCUN, AUCUN, AUCUN, AUCUN, false, false, "Data"},
+        // L'éditeur : son Data, même incomplet.
+        {PARTIEL, COMPLET, COMPLET, COMPLET, true, true, "Data"},
+        {AUCUN, AUCUN, COMPLET, AUCUN, true, true, aCote.string()},
     };
     for (const auto& c : cas) {
-        fs::remove_all("Data");
-        fs::remove_all(prefixe);
-        fs::remove_all(secours);
-        if (c.data == DOSSIER)
-            fs::create_directory("Data");
-        if (c.data == FICHIER)
-            std::ofstream("Data") << "pas un dossier";
-        if (c.installe)
-            fs::create_directories(installe);
-        if (c.aCote)
-            fs::create_directories(aCote);
-        if (c.secours)
-            fs::create_directories(secours);
+        const std::pair<fs::path, Etat> dossiers[] = {
+            {"Data", c.data}, {installe, c.installe}, {aCote, c.aCote}, {secours, c.secours}};
+        for (const auto& [chemin, etat] : dossiers) {
+            fs::remove_all(chemin);
+            if (etat != AUCUN)
+                remplit(chemin, etat == PARTIEL ? "Police0" : nullptr);
+        }
         fixeDossierImages("ailleurs");
-        EXPECT_EQ(choisitDossierImagesPour(executable, secours.c_str()), c.trouve) << c.attendu;
+        EXPECT_EQ(choisitDossierImagesPour(executable, secours.c_str(), c.impose), c.trouve)
+            << c.attendu;
         EXPECT_EQ(dossierImages(), c.attendu);
         EXPECT_EQ(cheminImage("Moi"), c.attendu + "/Moi.tga");
     }
-}
-
-TEST_F(DossierImages, LesImagesSontLuesDansLeDossierChoisiMaisUnDataIncompletNeSeCompletePas)
-{
-    ecritFichier(installe / "Moi.tga", imageUnPixel());
-    ASSERT_TRUE(choisitDossierImagesPour(executable, nullptr));
-    Texture t{"Moi", nullptr, 0, 0, 0, 0, 0, 0};
-    ASSERT_TRUE(litTGA(t));
-    EXPECT_EQ(t.largeur, 1);
-    liberePixels(t);
-
-    // Un dossier Data vide dans le dossier de travail : l'image installée n'est plus lue.
-    fs::create_directory("Data");
-    ASSERT_TRUE(choisitDossierImagesPour(executable, nullptr));
-    EXPECT_FALSE(litTGA(t));
-    EXPECT_EQ(t.pixels, nullptr);
 }
 
 TEST_F(DossierImages, LeMessageNommeLeFichierEtLesDossiersCherches)
@@ -112,31 +104,32 @@ TEST_F(DossierImages, LeMessageNommeLeFichierEtLesDossiersCherches)
         std::vector<std::string> attendus;
     } cas[] = {
         {true,
-         true,
+         false,
          false,
          {"Wexo : image absente : Data/Coches.tga\n",
+          "aucun dossier n'a les huit images : ni Data dans le dossier de travail " + ici +
+              ", ni " + installe.string() + ", ni " + aCote.string() + ", ni " + secours.string() +
+              "\n"}},
+        {true,
+         false,
+         true,
+         {"Wexo : image refusée", ": Data/Coches.tga\n",
           "dossier des images : Data, dossier de travail " + ici + "\n"}},
-        {true, false, true, {"Wexo : image refusée", ": Data/Coches.tga\n"}},
         {false,
          true,
-         false,
-         {"image absente : " + (installe / "Coches.tga").string() + "\n",
-          "installé avec le programme : pas de dossier Data dans le dossier de travail " + ici +
-              "\n"}},
-        {false,
-         false,
-         false,
-         {"image absente : Data/Coches.tga\n",
-          "aucun dossier d'images : ni Data dans le dossier de travail " + ici + ", ni " +
-              installe.string() + ", ni " + aCote.string() + ", ni " + secours.string() + "\n"}},
+         true,
+         {"image refusée", (installe / "Coches.tga").string() + "\n",
+          "installé avec le programme : pas de dossier Data complet dans le dossier de travail " +
+              ici + "\n"}},
     };
     for (const auto& c : cas) {
         fs::remove_all("Data");
         fs::remove_all(prefixe);
+        // Le dossier a ses huit fichiers quand l'un est refusé ; il lui manque Coches sinon.
         if (c.dataTravail)
-            fs::create_directory("Data");
+            remplit("Data", c.refusee ? nullptr : "Coches");
         if (c.installe)
-            fs::create_directories(installe);
+            remplit(installe);
         choisitDossierImagesPour(executable, secours.c_str());
         if (c.refusee)
             ecritFichier(cheminImage("Coches"), {0, 0, 2});
