@@ -81,9 +81,18 @@ void sauveStyles(EtatStyles& e)
     e.horsPile = niveauxHorsPile;
 }
 
-void restaureStyles(const EtatStyles& e)
+// Une ligne n'écrit dans la pile qu'aux profondeurs qu'elle atteint (jusqu'à haute) : seules
+// ces entrées diffèrent de la copie, les autres restent égales sans être recopiées.
+void sauveStyles(EtatStyles& e, int haute)
 {
-    std::copy(e.pile, e.pile + TAILLE_PILE_STYLES, pileStyles);
+    std::copy(pileStyles, pileStyles + haute + 1, e.pile);
+    e.profondeur = profondeurStyle;
+    e.horsPile = niveauxHorsPile;
+}
+
+void restaureStyles(const EtatStyles& e, int haute)
+{
+    std::copy(e.pile, e.pile + haute + 1, pileStyles);
     profondeurStyle = e.profondeur;
     niveauxHorsPile = e.horsPile;
 }
@@ -133,8 +142,10 @@ void decorationTexte(int x1, int x2, int y)
 // droit.
 struct Plume {
     double x;
+    // Le bord droit du découpage, que le texte, qui n'ajoute qu'à la liste, ne change pas.
+    long long droite;
 
-    Plume(long long x0, long long hautLigne) : x(double(x0))
+    Plume(long long x0, long long hautLigne) : x(double(x0)), droite(decoupageCourant().basDroite.x)
     {
         trace.x = x;
         trace.haut = hautLigne;
@@ -176,7 +187,7 @@ void dessineCaractere(unsigned char c, Plume& plume)
     const double pente = s.italique ? PENTE_ITALIQUE * e : 0.0;
 
     // Seul le bord droit du découpage est testé ; la plume avance quand même.
-    if (pente + qw + plume.x > decoupageCourant().basDroite.x) {
+    if (pente + qw + plume.x > plume.droite) {
         plume.avance(qw + ECART_GLYPHES);
         return;
     }
@@ -211,17 +222,20 @@ struct Ligne {
     int largeur;
     int hauteur; // la plus grande taille de ses caractères, 0 sans caractère
     bool arret;  // la ligne passerait le bas : ni elle ni la suite ne sont dessinées
+    int haute;   // la plus grande profondeur de styles atteinte en la mesurant
 };
 
 Ligne mesureLigne(const char* debut, long long haut, long long bas, long long largeurMax)
 {
-    Ligne l{debut, 0, 0, false};
+    Ligne l{debut, 0, 0, false, profondeurStyle};
+    // Le texte n'ajoute qu'à la liste : le découpage ne change pas pendant la ligne.
+    const long long basVisible = decoupageCourant().basDroite.y;
     const char* coupure = nullptr;
     int largeurCoupure = 0;
     int hauteurCoupure = 0;
     for (;;) {
         const long long pied = haut + styleCourant().taille;
-        if (pied > decoupageCourant().basDroite.y || pied > bas) {
+        if (pied > basVisible || pied > bas) {
             l.arret = true;
             return l;
         }
@@ -243,6 +257,7 @@ Ligne mesureLigne(const char* debut, long long haut, long long bas, long long la
                 l.largeur = avanceEspace(l.largeur);
         }
         l.fin = lisElement(element);
+        l.haute = std::max(l.haute, profondeurStyle);
         if (caractere && l.largeur > largeurMax) {
             if (coupure) {
                 l.fin = coupure;
@@ -280,7 +295,7 @@ void disposeTexte(Coord hautGauche, Coord basDroite, const char* texte)
             break;
 
         // La passe de dessin relit les balises de la ligne depuis l'état du début.
-        restaureStyles(etatDebut);
+        restaureStyles(etatDebut, ligne.haute);
         const char* p = debutLigne;
         if (p < ligne.fin && *p == '<')
             p = lisElement(p);
@@ -316,7 +331,7 @@ void disposeTexte(Coord hautGauche, Coord basDroite, const char* texte)
                 hautLigne += (hautVisible - hautLigne + avance - 1) / avance * avance;
         }
         debutLigne = ligne.fin;
-        sauveStyles(etatDebut);
+        sauveStyles(etatDebut, ligne.haute);
     }
     termineTexte();
 }
