@@ -170,12 +170,13 @@ int RegroupementLots::lotPour(const EtatLot& e, float x1, float y1, float x2, fl
         suite = Suite{true, choisi, cx1, cy1, cx2, cy2};
         return choisi;
     }
+    // Toutes les cases lues valent au plus choisi (depuis <= choisi), les autres sont d'un
+    // rangement passé : la nouvelle valeur est partout la plus grande.
     const uint32_t valeur = base + uint32_t(choisi) + 1;
     marque(cx1, cy1, cx2, cy2);
     for (int cy = cy1; cy <= cy2; ++cy) {
         uint32_t* ligne = &cases[size_t(cy) * size_t(casesX)];
-        for (int cx = cx1; cx <= cx2; ++cx)
-            ligne[cx] = std::max(ligne[cx], valeur);
+        std::fill(ligne + cx1, ligne + cx2 + 1, valeur);
     }
     return choisi;
 }
