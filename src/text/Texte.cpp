@@ -4,6 +4,7 @@
 #include "render/LotGL.h"
 #include "render/PilesDessin.h"
 #include "render/PorteeDessin.h"
+#include "text/CacheTextes.h"
 #include "text/Police.h"
 #include "text/StyleTexte.h"
 
@@ -134,8 +135,10 @@ void finGlyphes()
 void decorationTexte(int x1, int x2, int y)
 {
     const float yAbsolu = float(double(trace.haut) + y);
-    const float xy[4] = {float(trace.x + x1), yAbsolu, float(trace.x + x2), yAbsolu};
-    listeDessin().boucle(xy, 2, trace.couleur, 1.0f, 0xFFFF, 1);
+    const AppelTexte appel{float(trace.x + x1), yAbsolu, float(trace.x + x2), yAbsolu, {}, 0,
+                           trace.couleur,       true};
+    appel.envoie();
+    CacheTextes::commun().note(appel);
 }
 
 // La plume d'une ligne : chaque glyphe est placé depuis elle ; son x sert ici au test du bord
@@ -171,8 +174,16 @@ void quad(const Rect& g, double pente, double qw, double qh)
                                float(tronque(pente)),
                                float(double(tronque(pente + qw)) - tronque(qw))};
     const double haut = double(trace.haut);
-    listeDessin().copie(trace.texture, float(trace.x), float(haut), float(trace.x + tronque(qw)),
-                        float(haut - tronque(qh)), texels, trace.couleur);
+    const AppelTexte appel{float(trace.x),
+                           float(haut),
+                           float(trace.x + tronque(qw)),
+                           float(haut - tronque(qh)),
+                           texels,
+                           trace.texture,
+                           trace.couleur,
+                           false};
+    appel.envoie();
+    CacheTextes::commun().note(appel);
 }
 
 // Dessine c au point de la plume, puis avance.
@@ -281,6 +292,13 @@ void disposeTexte(Coord hautGauche, Coord basDroite, const char* texte)
     const Coord origine = origineCourante();
     hautGauche = hautGauche + origine;
     basDroite = basDroite + origine;
+    // Un texte déjà disposé avec la même clé, la même entrée des styles et les mêmes glyphes
+    // redonne ses appels ; sinon il est disposé et enregistré.
+    CacheTextes& cache = CacheTextes::commun();
+    if (cache.rejoue(
+            CleTexte{texte, std::strlen(texte), hautGauche, basDroite, decoupageCourant()}))
+        return;
+    int haute = profondeurStyle;
     const long long gauche = hautGauche.x;
     const long long droite = basDroite.x;
     const long long bas = basDroite.y;
@@ -291,6 +309,7 @@ void disposeTexte(Coord hautGauche, Coord basDroite, const char* texte)
     sauveStyles(etatDebut);
     while (*debutLigne != '\0') {
         const Ligne ligne = mesureLigne(debutLigne, hautLigne, bas, droite - gauche);
+        haute = std::max(haute, ligne.haute);
         if (ligne.arret)
             break;
 
@@ -334,6 +353,7 @@ void disposeTexte(Coord hautGauche, Coord basDroite, const char* texte)
         sauveStyles(etatDebut, ligne.haute);
     }
     termineTexte();
+    cache.termine(haute);
 }
 } // namespace
 
