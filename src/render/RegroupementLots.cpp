@@ -195,6 +195,11 @@ Boite boiteDe(const CommandeDessin& c)
         const float m = marge(c.trait.epaisseur);
         return Boite{c.x1 - m, c.y1 - m, c.x2 + m, c.y2 + m};
     }
+    // Sans pente, les coins du haut valent ceux du bas : le premier plus petit (ou plus grand)
+    // des quatre est celui des deux, zéro signé et NaN compris.
+    if (c.quad.penteGauche == 0 && c.quad.penteDroite == 0)
+        return Boite{std::min(c.x1, c.x2), std::min(c.y1, c.y2), std::max(c.x1, c.x2),
+                     std::max(c.y1, c.y2)};
     const float g = c.x1 + c.quad.penteGauche, d = c.x2 + c.quad.penteDroite;
     return Boite{std::min({c.x1, c.x2, g, d}), std::min(c.y1, c.y2), std::max({c.x1, c.x2, g, d}),
                  std::max(c.y1, c.y2)};
@@ -222,7 +227,10 @@ void RegroupementLots::range(const ListeDessin& liste)
         Boite b = boiteDe(c);
         float aires = b.aire();
         size_t fin = i + 1;
-        while (fin < n && commandes[fin].genre == c.genre && etatDe(commandes[fin]) == e) {
+        // Deux copies sont du même état quand leurs textures sont les mêmes.
+        const bool copies = c.genre == DESSIN_COPIE;
+        while (fin < n && commandes[fin].genre == c.genre &&
+               (copies ? commandes[fin].texture == c.texture : etatDe(commandes[fin]) == e)) {
             const Boite d = boiteDe(commandes[fin]);
             const Boite u{std::min(b.x1, d.x1), std::min(b.y1, d.y1), std::max(b.x2, d.x2),
                           std::max(b.y2, d.y2)};
