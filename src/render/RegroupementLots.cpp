@@ -10,7 +10,6 @@
 namespace
 {
 const int COTE_CASE = 16;
-const uint32_t GENERATION = 1u << 16; // plus que de commandes dans une liste
 const float AIRE_CASE = float(COTE_CASE * COTE_CASE);
 
 EtatLot etatDe(const CommandeDessin& c)
@@ -32,13 +31,17 @@ void RegroupementLots::prepareCases()
 {
     const int x = (largeurAffichage() + COTE_CASE - 1) / COTE_CASE;
     const int y = (hauteurAffichage() + COTE_CASE - 1) / COTE_CASE;
-    if (x != casesX || y != casesY || base >= ~uint32_t(0) - 2 * GENERATION) {
+    if (x != casesX || y != casesY) {
         casesX = x;
         casesY = y;
         cases.assign(size_t(x) * size_t(y), 0);
-        base = 0;
+    } else {
+        // Seules les cases marquées au rangement précédent ont une valeur à effacer.
+        for (int cy = marqueesY1; cy <= marqueesY2; ++cy) {
+            uint16_t* ligne = &cases[size_t(cy) * size_t(casesX)];
+            std::fill(ligne + marqueesX1, ligne + marqueesX2 + 1, uint16_t(0));
+        }
     }
-    base += GENERATION;
     suite.active = false;
     for (size_t i = 0; i < nombreEtats; ++i)
         parEtat[i].lots.clear();
@@ -82,8 +85,8 @@ void RegroupementLots::termineSuite()
     suite.active = false;
     marque(suite.cx1, suite.cy1, suite.cx2, suite.cy2);
     for (int cy = suite.cy1; cy <= suite.cy2; ++cy) {
-        uint32_t* ligne = &cases[size_t(cy) * size_t(casesX)];
-        std::fill(ligne + suite.cx1, ligne + suite.cx2 + 1, base + uint32_t(suite.lot) + 1);
+        uint16_t* ligne = &cases[size_t(cy) * size_t(casesX)];
+        std::fill(ligne + suite.cx1, ligne + suite.cx2 + 1, uint16_t(suite.lot + 1));
     }
 }
 
@@ -142,18 +145,20 @@ int RegroupementLots::lotPour(const EtatLot& e, float x1, float y1, float x2, fl
     // Seules les cases déjà marquées de ce rangement peuvent retenir la commande ; sans lot de
     // son état, ou dès qu'une case la retient après le dernier, elle ouvre un lot : lire plus
     // ne changerait rien.
-    uint32_t plusGrand = 0;
+    int plusGrand = 0;
     if (visible && !memeEtat.lots.empty()) {
-        const uint32_t seuil = base + uint32_t(memeEtat.lots.back()) + 1;
+        const int seuil = memeEtat.lots.back() + 1;
         const int lx1 = std::max(cx1, marqueesX1), lx2 = std::min(cx2, marqueesX2);
         const int ly1 = std::max(cy1, marqueesY1), ly2 = std::min(cy2, marqueesY2);
         for (int cy = ly1; cy <= ly2 && plusGrand <= seuil; ++cy) {
-            const uint32_t* ligne = &cases[size_t(cy) * size_t(casesX)];
+            const uint16_t* ligne = &cases[size_t(cy) * size_t(casesX)];
+            uint16_t m = 0;
             for (int cx = lx1; cx <= lx2; ++cx)
-                plusGrand = std::max(plusGrand, ligne[cx]);
+                m = std::max(m, ligne[cx]);
+            plusGrand = std::max(plusGrand, int(m));
         }
     }
-    const int depuis = std::max(plusGrand > base ? int(plusGrand - base) - 1 : -1, plancher);
+    const int depuis = std::max(plusGrand - 1, plancher);
     // Le premier lot de même état qui ne précède aucun dessin recouvert.
     const auto premier = std::lower_bound(memeEtat.lots.begin(), memeEtat.lots.end(), depuis);
     int choisi;
@@ -172,10 +177,10 @@ int RegroupementLots::lotPour(const EtatLot& e, float x1, float y1, float x2, fl
     }
     // Toutes les cases lues valent au plus choisi (depuis <= choisi), les autres sont d'un
     // rangement passé : la nouvelle valeur est partout la plus grande.
-    const uint32_t valeur = base + uint32_t(choisi) + 1;
+    const uint16_t valeur = uint16_t(choisi + 1);
     marque(cx1, cy1, cx2, cy2);
     for (int cy = cy1; cy <= cy2; ++cy) {
-        uint32_t* ligne = &cases[size_t(cy) * size_t(casesX)];
+        uint16_t* ligne = &cases[size_t(cy) * size_t(casesX)];
         std::fill(ligne + cx1, ligne + cx2 + 1, valeur);
     }
     return choisi;

@@ -70,12 +70,12 @@ class RegroupementLots
     std::size_t nombreEtats = 0;
     std::size_t dernierEtat = 0;
     int plancher = -1; // le dernier gestionnaire : rien ne passe devant lui
-    // Pour chaque case, base + le plus grand lot qui la touche + 1 ; chaque rangement avance la
-    // base, si bien que les valeurs passées ne comptent plus sans rien effacer.
-    std::vector<uint32_t> cases;
+    // Pour chaque case, le plus grand lot qui la touche + 1, 0 sans lot (les indices des
+    // commandes tiennent sur 16 bits, les lots aussi) ; le rangement suivant efface les cases
+    // marquées.
+    std::vector<uint16_t> cases;
     int casesX = 0, casesY = 0;
     // Le rectangle des cases marquées depuis le début du rangement : hors de lui, rien à lire.
     int marqueesX1 = 0, marqueesY1 = 0, marqueesX2 = -1, marqueesY2 = -1;
-    uint32_t base = 0;
     Suite suite;
 };
