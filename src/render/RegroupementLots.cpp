@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace
 {
@@ -211,7 +212,46 @@ Boite boiteDe(const CommandeDessin& c)
 }
 } // namespace
 
+RegroupementLots::RegroupementLots()
+{
+    for (Garde& g : gardes)
+        g.liste.reserve(ListeDessin::COMMANDES_MAX);
+}
+
+// Le rangement ne dépend que des octets des commandes et de la taille de l'affichage en cases :
+// une liste déjà rangée reprend ses lots.
 void RegroupementLots::range(const ListeDessin& liste)
+{
+    const std::vector<CommandeDessin>& commandes = liste.commandes();
+    const int x = (largeurAffichage() + COTE_CASE - 1) / COTE_CASE;
+    const int y = (hauteurAffichage() + COTE_CASE - 1) / COTE_CASE;
+    ++usages;
+    int remplacee = 0;
+    for (int k = 0; k < GARDES; ++k) {
+        Garde& g = gardes[k];
+        if (g.usage != 0 && g.casesX == x && g.casesY == y && g.liste.size() == commandes.size() &&
+            std::memcmp(g.liste.data(), commandes.data(),
+                        commandes.size() * sizeof(CommandeDessin)) == 0) {
+            g.usage = usages;
+            courant = k;
+            return;
+        }
+        if (g.usage < gardes[remplacee].usage)
+            remplacee = k;
+    }
+    rangeANeuf(liste);
+    Garde& g = gardes[remplacee];
+    // Les lots de la garde remplacée deviennent la mémoire du prochain rangement.
+    std::swap(g.lots, listeLots);
+    g.nombre = nombre;
+    g.liste.assign(commandes.begin(), commandes.end());
+    g.casesX = x;
+    g.casesY = y;
+    g.usage = usages;
+    courant = remplacee;
+}
+
+void RegroupementLots::rangeANeuf(const ListeDessin& liste)
 {
     prepareCases();
     const std::vector<CommandeDessin>& commandes = liste.commandes();

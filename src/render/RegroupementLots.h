@@ -38,14 +38,31 @@ struct LotDessin {
 class RegroupementLots
 {
   public:
-    /// Range la liste : lots() donne ensuite l'ordre d'envoi.
+    /// Réserve les listes gardées.
+    RegroupementLots();
+    /// Range la liste : lots() donne ensuite l'ordre d'envoi. Une liste identique, octet pour
+    /// octet et sur un affichage de même taille, à l'une des dernières rangées reprend ses lots.
     void range(const ListeDessin& liste);
     /// Les lots du dernier rangement, dans l'ordre d'envoi.
-    const LotDessin* lots() const { return listeLots.data(); }
+    const LotDessin* lots() const { return gardes[courant].lots.data(); }
     /// Leur nombre.
-    std::size_t nombreLots() const { return nombre; }
+    std::size_t nombreLots() const { return gardes[courant].nombre; }
 
   private:
+    // Un rangement gardé : la liste rangée, la taille de l'affichage en cases et ses lots.
+    struct Garde {
+        std::vector<CommandeDessin> liste;
+        int casesX = -1, casesY = -1;
+        std::vector<LotDessin> lots;
+        std::size_t nombre = 0;
+        uint64_t usage = 0; // 0 : rien de gardé
+    };
+    static const int GARDES = 3;
+    Garde gardes[GARDES];
+    int courant = 0;
+    uint64_t usages = 0;
+
+    void rangeANeuf(const ListeDessin& liste);
     struct Suite {
         bool active = false;
         int lot = 0;
