@@ -54,6 +54,8 @@ class CacheTextes
     void note(const AppelTexte& appel);
     /// Le texte enregistré est fini : haute est la plus grande profondeur de styles atteinte.
     void termine(int haute);
+    /// Oublie tous les textes : le suivant est disposé à neuf.
+    void oublie();
 
   private:
     struct Entree {
@@ -70,7 +72,6 @@ class CacheTextes
     };
 
     void reserve();
-    void oublie();
     bool policesInchangees(const CleTexte& cle) const;
     static uint64_t empreinteDe(const CleTexte& cle);
     bool egale(const Entree& e, const CleTexte& cle, uint64_t empreinte) const;
