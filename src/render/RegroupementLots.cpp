@@ -230,8 +230,8 @@ void RegroupementLots::range(const ListeDessin& liste)
     for (int k = 0; k < GARDES; ++k) {
         Garde& g = gardes[k];
         if (g.usage != 0 && g.casesX == x && g.casesY == y && g.liste.size() == commandes.size() &&
-            std::memcmp(g.liste.data(), commandes.data(),
-                        commandes.size() * sizeof(CommandeDessin)) == 0) {
+            (commandes.empty() || std::memcmp(g.liste.data(), commandes.data(),
+                                              commandes.size() * sizeof(CommandeDessin)) == 0)) {
             g.usage = usages;
             courant = k;
             return;

@@ -107,7 +107,8 @@ bool CacheTextes::egale(const Entree& e, const CleTexte& cle, uint64_t empreinte
            e.cle.hautGauche == cle.hautGauche && e.cle.basDroite == cle.basDroite &&
            e.cle.decoupage == cle.decoupage && e.profondeur == profondeurStyle &&
            e.horsPile == niveauxHorsPile &&
-           std::memcmp(&octets[e.texte], cle.texte, cle.longueur) == 0 &&
+           (cle.longueur == 0 ||
+            std::memcmp(octets.data() + e.texte, cle.texte, cle.longueur) == 0) &&
            std::memcmp(&pile[e.styles], pileStyles, sizeof(StyleTexte) * size_t(e.haute + 1)) == 0;
 }
 
