@@ -2,11 +2,23 @@
 #include "render/ListeDessin.h"
 
 #include <algorithm>
+#include <cstring>
+
+namespace
+{
+// Une commande aux octets de remplissage nuls : deux listes égales le sont octet pour octet.
+CommandeDessin commandeNeuve()
+{
+    CommandeDessin c;
+    std::memset(&c, 0, sizeof c);
+    return c;
+}
+} // namespace
 
 void ListeDessin::copie(uint32_t texture, float x1, float y1, float x2, float y2,
                         const QuadDessin& quad, Couleur couleur)
 {
-    CommandeDessin c;
+    CommandeDessin c = commandeNeuve();
     c.x1 = x1;
     c.y1 = y1;
     c.x2 = x2;
@@ -33,7 +45,7 @@ void ListeDessin::boucle(const float* xy, int nombre, Couleur couleur, float epa
     // Une épaisseur NaN n'a pas de sens : elle compte pour 1, partout la même.
     if (epaisseur != epaisseur)
         epaisseur = 1.0f;
-    CommandeDessin c;
+    CommandeDessin c = commandeNeuve();
     c.x1 = c.x2 = xy[0];
     c.y1 = c.y2 = xy[1];
     for (int i = 1; i < nombre; ++i) {
@@ -56,7 +68,7 @@ void ListeDessin::boucle(const float* xy, int nombre, Couleur couleur, float epa
 
 void ListeDessin::gestionnaire()
 {
-    CommandeDessin c;
+    CommandeDessin c = commandeNeuve();
     c.x1 = c.y1 = c.x2 = c.y2 = 0;
     c.trait = traitLaisse;
     c.trait.couleurConnue = couleurConnue;

@@ -6,11 +6,11 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace
 {
 const int COTE_CASE = 16;
-const uint32_t GENERATION = 1u << 16; // plus que de commandes dans une liste
 const float AIRE_CASE = float(COTE_CASE * COTE_CASE);
 
 EtatLot etatDe(const CommandeDessin& c)
@@ -32,13 +32,17 @@ void RegroupementLots::prepareCases()
 {
     const int x = (largeurAffichage() + COTE_CASE - 1) / COTE_CASE;
     const int y = (hauteurAffichage() + COTE_CASE - 1) / COTE_CASE;
-    if (x != casesX || y != casesY || base >= ~uint32_t(0) - 2 * GENERATION) {
+    if (x != casesX || y != casesY) {
         casesX = x;
         casesY = y;
         cases.assign(size_t(x) * size_t(y), 0);
-        base = 0;
+    } else {
+        // Seules les cases marquées au rangement précédent ont une valeur à effacer.
+        for (int cy = marqueesY1; cy <= marqueesY2; ++cy) {
+            uint16_t* ligne = &cases[size_t(cy) * size_t(casesX)];
+            std::fill(ligne + marqueesX1, ligne + marqueesX2 + 1, uint16_t(0));
+        }
     }
-    base += GENERATION;
     suite.active = false;
     for (size_t i = 0; i < nombreEtats; ++i)
         parEtat[i].lots.clear();
@@ -82,8 +86,8 @@ void RegroupementLots::termineSuite()
     suite.active = false;
     marque(suite.cx1, suite.cy1, suite.cx2, suite.cy2);
     for (int cy = suite.cy1; cy <= suite.cy2; ++cy) {
-        uint32_t* ligne = &cases[size_t(cy) * size_t(casesX)];
-        std::fill(ligne + suite.cx1, ligne + suite.cx2 + 1, base + uint32_t(suite.lot) + 1);
+        uint16_t* ligne = &cases[size_t(cy) * size_t(casesX)];
+        std::fill(ligne + suite.cx1, ligne + suite.cx2 + 1, uint16_t(suite.lot + 1));
     }
 }
 
@@ -142,18 +146,20 @@ int RegroupementLots::lotPour(const EtatLot& e, float x1, float y1, float x2, fl
     // Seules les cases déjà marquées de ce rangement peuvent retenir la commande ; sans lot de
     // son état, ou dès qu'une case la retient après le dernier, elle ouvre un lot : lire plus
     // ne changerait rien.
-    uint32_t plusGrand = 0;
+    int plusGrand = 0;
     if (visible && !memeEtat.lots.empty()) {
-        const uint32_t seuil = base + uint32_t(memeEtat.lots.back()) + 1;
+        const int seuil = memeEtat.lots.back() + 1;
         const int lx1 = std::max(cx1, marqueesX1), lx2 = std::min(cx2, marqueesX2);
         const int ly1 = std::max(cy1, marqueesY1), ly2 = std::min(cy2, marqueesY2);
         for (int cy = ly1; cy <= ly2 && plusGrand <= seuil; ++cy) {
-            const uint32_t* ligne = &cases[size_t(cy) * size_t(casesX)];
+            const uint16_t* ligne = &cases[size_t(cy) * size_t(casesX)];
+            uint16_t m = 0;
             for (int cx = lx1; cx <= lx2; ++cx)
-                plusGrand = std::max(plusGrand, ligne[cx]);
+                m = std::max(m, ligne[cx]);
+            plusGrand = std::max(plusGrand, int(m));
         }
     }
-    const int depuis = std::max(plusGrand > base ? int(plusGrand - base) - 1 : -1, plancher);
+    const int depuis = std::max(plusGrand - 1, plancher);
     // Le premier lot de même état qui ne précède aucun dessin recouvert.
     const auto premier = std::lower_bound(memeEtat.lots.begin(), memeEtat.lots.end(), depuis);
     int choisi;
@@ -170,12 +176,13 @@ int RegroupementLots::lotPour(const EtatLot& e, float x1, float y1, float x2, fl
         suite = Suite{true, choisi, cx1, cy1, cx2, cy2};
         return choisi;
     }
-    const uint32_t valeur = base + uint32_t(choisi) + 1;
+    // Toutes les cases lues valent au plus choisi (depuis <= choisi), les autres sont d'un
+    // rangement passé : la nouvelle valeur est partout la plus grande.
+    const uint16_t valeur = uint16_t(choisi + 1);
     marque(cx1, cy1, cx2, cy2);
     for (int cy = cy1; cy <= cy2; ++cy) {
-        uint32_t* ligne = &cases[size_t(cy) * size_t(casesX)];
-        for (int cx = cx1; cx <= cx2; ++cx)
-            ligne[cx] = std::max(ligne[cx], valeur);
+        uint16_t* ligne = &cases[size_t(cy) * size_t(casesX)];
+        std::fill(ligne + cx1, ligne + cx2 + 1, valeur);
     }
     return choisi;
 }
@@ -194,13 +201,57 @@ Boite boiteDe(const CommandeDessin& c)
         const float m = marge(c.trait.epaisseur);
         return Boite{c.x1 - m, c.y1 - m, c.x2 + m, c.y2 + m};
     }
+    // Sans pente, les coins du haut valent ceux du bas : le premier plus petit (ou plus grand)
+    // des quatre est celui des deux, zéro signé et NaN compris.
+    if (c.quad.penteGauche == 0 && c.quad.penteDroite == 0)
+        return Boite{std::min(c.x1, c.x2), std::min(c.y1, c.y2), std::max(c.x1, c.x2),
+                     std::max(c.y1, c.y2)};
     const float g = c.x1 + c.quad.penteGauche, d = c.x2 + c.quad.penteDroite;
     return Boite{std::min({c.x1, c.x2, g, d}), std::min(c.y1, c.y2), std::max({c.x1, c.x2, g, d}),
                  std::max(c.y1, c.y2)};
 }
 } // namespace
 
+RegroupementLots::RegroupementLots()
+{
+    for (Garde& g : gardes)
+        g.liste.reserve(ListeDessin::COMMANDES_MAX);
+}
+
+// Le rangement ne dépend que des octets des commandes et de la taille de l'affichage en cases :
+// une liste déjà rangée reprend ses lots.
 void RegroupementLots::range(const ListeDessin& liste)
+{
+    const std::vector<CommandeDessin>& commandes = liste.commandes();
+    const int x = (largeurAffichage() + COTE_CASE - 1) / COTE_CASE;
+    const int y = (hauteurAffichage() + COTE_CASE - 1) / COTE_CASE;
+    ++usages;
+    int remplacee = 0;
+    for (int k = 0; k < GARDES; ++k) {
+        Garde& g = gardes[k];
+        if (g.usage != 0 && g.casesX == x && g.casesY == y && g.liste.size() == commandes.size() &&
+            (commandes.empty() || std::memcmp(g.liste.data(), commandes.data(),
+                                              commandes.size() * sizeof(CommandeDessin)) == 0)) {
+            g.usage = usages;
+            courant = k;
+            return;
+        }
+        if (g.usage < gardes[remplacee].usage)
+            remplacee = k;
+    }
+    rangeANeuf(liste);
+    Garde& g = gardes[remplacee];
+    // Les lots de la garde remplacée deviennent la mémoire du prochain rangement.
+    std::swap(g.lots, listeLots);
+    g.nombre = nombre;
+    g.liste.assign(commandes.begin(), commandes.end());
+    g.casesX = x;
+    g.casesY = y;
+    g.usage = usages;
+    courant = remplacee;
+}
+
+void RegroupementLots::rangeANeuf(const ListeDessin& liste)
 {
     prepareCases();
     const std::vector<CommandeDessin>& commandes = liste.commandes();
@@ -221,7 +272,10 @@ void RegroupementLots::range(const ListeDessin& liste)
         Boite b = boiteDe(c);
         float aires = b.aire();
         size_t fin = i + 1;
-        while (fin < n && commandes[fin].genre == c.genre && etatDe(commandes[fin]) == e) {
+        // Deux copies sont du même état quand leurs textures sont les mêmes.
+        const bool copies = c.genre == DESSIN_COPIE;
+        while (fin < n && commandes[fin].genre == c.genre &&
+               (copies ? commandes[fin].texture == c.texture : etatDe(commandes[fin]) == e)) {
             const Boite d = boiteDe(commandes[fin]);
             const Boite u{std::min(b.x1, d.x1), std::min(b.y1, d.y1), std::max(b.x2, d.x2),
                           std::max(b.y2, d.y2)};

@@ -38,14 +38,31 @@ struct LotDessin {
 class RegroupementLots
 {
   public:
-    /// Range la liste : lots() donne ensuite l'ordre d'envoi.
+    /// Réserve les listes gardées.
+    RegroupementLots();
+    /// Range la liste : lots() donne ensuite l'ordre d'envoi. Une liste identique, octet pour
+    /// octet et sur un affichage de même taille, à l'une des dernières rangées reprend ses lots.
     void range(const ListeDessin& liste);
     /// Les lots du dernier rangement, dans l'ordre d'envoi.
-    const LotDessin* lots() const { return listeLots.data(); }
+    const LotDessin* lots() const { return gardes[courant].lots.data(); }
     /// Leur nombre.
-    std::size_t nombreLots() const { return nombre; }
+    std::size_t nombreLots() const { return gardes[courant].nombre; }
 
   private:
+    // Un rangement gardé : la liste rangée, la taille de l'affichage en cases et ses lots.
+    struct Garde {
+        std::vector<CommandeDessin> liste;
+        int casesX = -1, casesY = -1;
+        std::vector<LotDessin> lots;
+        std::size_t nombre = 0;
+        uint64_t usage = 0; // 0 : rien de gardé
+    };
+    static const int GARDES = 3;
+    Garde gardes[GARDES];
+    int courant = 0;
+    uint64_t usages = 0;
+
+    void rangeANeuf(const ListeDessin& liste);
     struct Suite {
         bool active = false;
         int lot = 0;
@@ -70,12 +87,12 @@ class RegroupementLots
     std::size_t nombreEtats = 0;
     std::size_t dernierEtat = 0;
     int plancher = -1; // le dernier gestionnaire : rien ne passe devant lui
-    // Pour chaque case, base + le plus grand lot qui la touche + 1 ; chaque rangement avance la
-    // base, si bien que les valeurs passées ne comptent plus sans rien effacer.
-    std::vector<uint32_t> cases;
+    // Pour chaque case, le plus grand lot qui la touche + 1, 0 sans lot (les indices des
+    // commandes tiennent sur 16 bits, les lots aussi) ; le rangement suivant efface les cases
+    // marquées.
+    std::vector<uint16_t> cases;
     int casesX = 0, casesY = 0;
     // Le rectangle des cases marquées depuis le début du rangement : hors de lui, rien à lire.
     int marqueesX1 = 0, marqueesY1 = 0, marqueesX2 = -1, marqueesY2 = -1;
-    uint32_t base = 0;
     Suite suite;
 };

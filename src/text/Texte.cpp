@@ -4,6 +4,7 @@
 #include "render/LotGL.h"
 #include "render/PilesDessin.h"
 #include "render/PorteeDessin.h"
+#include "text/CacheTextes.h"
 #include "text/Police.h"
 #include "text/StyleTexte.h"
 
@@ -81,9 +82,18 @@ void sauveStyles(EtatStyles& e)
     e.horsPile = niveauxHorsPile;
 }
 
-void restaureStyles(const EtatStyles& e)
+// Une ligne n'écrit dans la pile qu'aux profondeurs qu'elle atteint (jusqu'à haute) : seules
+// ces entrées diffèrent de la copie, les autres restent égales sans être recopiées.
+void sauveStyles(EtatStyles& e, int haute)
 {
-    std::copy(e.pile, e.pile + TAILLE_PILE_STYLES, pileStyles);
+    std::copy(pileStyles, pileStyles + haute + 1, e.pile);
+    e.profondeur = profondeurStyle;
+    e.horsPile = niveauxHorsPile;
+}
+
+void restaureStyles(const EtatStyles& e, int haute)
+{
+    std::copy(e.pile, e.pile + haute + 1, pileStyles);
     profondeurStyle = e.profondeur;
     niveauxHorsPile = e.horsPile;
 }
@@ -125,16 +135,20 @@ void finGlyphes()
 void decorationTexte(int x1, int x2, int y)
 {
     const float yAbsolu = float(double(trace.haut) + y);
-    const float xy[4] = {float(trace.x + x1), yAbsolu, float(trace.x + x2), yAbsolu};
-    listeDessin().boucle(xy, 2, trace.couleur, 1.0f, 0xFFFF, 1);
+    const AppelTexte appel{float(trace.x + x1), yAbsolu, float(trace.x + x2), yAbsolu, {}, 0,
+                           trace.couleur,       true};
+    appel.envoie();
+    CacheTextes::commun().note(appel);
 }
 
 // La plume d'une ligne : chaque glyphe est placé depuis elle ; son x sert ici au test du bord
 // droit.
 struct Plume {
     double x;
+    // Le bord droit du découpage, que le texte, qui n'ajoute qu'à la liste, ne change pas.
+    long long droite;
 
-    Plume(long long x0, long long hautLigne) : x(double(x0))
+    Plume(long long x0, long long hautLigne) : x(double(x0)), droite(decoupageCourant().basDroite.x)
     {
         trace.x = x;
         trace.haut = hautLigne;
@@ -160,8 +174,16 @@ void quad(const Rect& g, double pente, double qw, double qh)
                                float(tronque(pente)),
                                float(double(tronque(pente + qw)) - tronque(qw))};
     const double haut = double(trace.haut);
-    listeDessin().copie(trace.texture, float(trace.x), float(haut), float(trace.x + tronque(qw)),
-                        float(haut - tronque(qh)), texels, trace.couleur);
+    const AppelTexte appel{float(trace.x),
+                           float(haut),
+                           float(trace.x + tronque(qw)),
+                           float(haut - tronque(qh)),
+                           texels,
+                           trace.texture,
+                           trace.couleur,
+                           false};
+    appel.envoie();
+    CacheTextes::commun().note(appel);
 }
 
 // Dessine c au point de la plume, puis avance.
@@ -176,7 +198,7 @@ void dessineCaractere(unsigned char c, Plume& plume)
     const double pente = s.italique ? PENTE_ITALIQUE * e : 0.0;
 
     // Seul le bord droit du découpage est testé ; la plume avance quand même.
-    if (pente + qw + plume.x > decoupageCourant().basDroite.x) {
+    if (pente + qw + plume.x > plume.droite) {
         plume.avance(qw + ECART_GLYPHES);
         return;
     }
@@ -211,17 +233,20 @@ struct Ligne {
     int largeur;
     int hauteur; // la plus grande taille de ses caractères, 0 sans caractère
     bool arret;  // la ligne passerait le bas : ni elle ni la suite ne sont dessinées
+    int haute;   // la plus grande profondeur de styles atteinte en la mesurant
 };
 
 Ligne mesureLigne(const char* debut, long long haut, long long bas, long long largeurMax)
 {
-    Ligne l{debut, 0, 0, false};
+    Ligne l{debut, 0, 0, false, profondeurStyle};
+    // Le texte n'ajoute qu'à la liste : le découpage ne change pas pendant la ligne.
+    const long long basVisible = decoupageCourant().basDroite.y;
     const char* coupure = nullptr;
     int largeurCoupure = 0;
     int hauteurCoupure = 0;
     for (;;) {
         const long long pied = haut + styleCourant().taille;
-        if (pied > decoupageCourant().basDroite.y || pied > bas) {
+        if (pied > basVisible || pied > bas) {
             l.arret = true;
             return l;
         }
@@ -243,6 +268,7 @@ Ligne mesureLigne(const char* debut, long long haut, long long bas, long long la
                 l.largeur = avanceEspace(l.largeur);
         }
         l.fin = lisElement(element);
+        l.haute = std::max(l.haute, profondeurStyle);
         if (caractere && l.largeur > largeurMax) {
             if (coupure) {
                 l.fin = coupure;
@@ -266,6 +292,13 @@ void disposeTexte(Coord hautGauche, Coord basDroite, const char* texte)
     const Coord origine = origineCourante();
     hautGauche = hautGauche + origine;
     basDroite = basDroite + origine;
+    // Un texte déjà disposé avec la même clé, la même entrée des styles et les mêmes glyphes
+    // redonne ses appels ; sinon il est disposé et enregistré.
+    CacheTextes& cache = CacheTextes::commun();
+    if (cache.rejoue(
+            CleTexte{texte, std::strlen(texte), hautGauche, basDroite, decoupageCourant()}))
+        return;
+    int haute = profondeurStyle;
     const long long gauche = hautGauche.x;
     const long long droite = basDroite.x;
     const long long bas = basDroite.y;
@@ -276,11 +309,12 @@ void disposeTexte(Coord hautGauche, Coord basDroite, const char* texte)
     sauveStyles(etatDebut);
     while (*debutLigne != '\0') {
         const Ligne ligne = mesureLigne(debutLigne, hautLigne, bas, droite - gauche);
+        haute = std::max(haute, ligne.haute);
         if (ligne.arret)
             break;
 
         // La passe de dessin relit les balises de la ligne depuis l'état du début.
-        restaureStyles(etatDebut);
+        restaureStyles(etatDebut, ligne.haute);
         const char* p = debutLigne;
         if (p < ligne.fin && *p == '<')
             p = lisElement(p);
@@ -316,9 +350,10 @@ void disposeTexte(Coord hautGauche, Coord basDroite, const char* texte)
                 hautLigne += (hautVisible - hautLigne + avance - 1) / avance * avance;
         }
         debutLigne = ligne.fin;
-        sauveStyles(etatDebut);
+        sauveStyles(etatDebut, ligne.haute);
     }
     termineTexte();
+    cache.termine(haute);
 }
 } // namespace
 

@@ -5,6 +5,7 @@
 #include "render/LotGL.h"
 #include "render/PilesDessin.h"
 #include "render/Primitives.h"
+#include "text/CacheTextes.h"
 #include "text/Police.h"
 #include "text/StyleTexte.h"
 
@@ -461,4 +462,57 @@ TEST_F(Texte, MemesMorceauxEnLotsQueParLaReference)
                 << enregistreur::journalMorceaux();
             regroupementGL(false);
         }
+}
+
+// Un texte redonné par le cache : les mêmes commandes et la même pile qu'à neuf, même après un
+// changement de ce dont il dépend entre deux dessins.
+TEST_F(Texte, RedonneCommeDisposeANeufApresChaqueChangement)
+{
+    const char* texte = "<u>AW</u> <b>i<br>W";
+    struct Cas {
+        const char* nom;
+        void (*change)();
+        void (*rend)();
+    } cas[] = {
+        {"glyphe", [] { polices[0].glyphes['W'].basDroite.x += 3; }, [] {}},
+        {"texture", [] { polices[0].nomTexture = TEXTURE_POLICE + 1; }, [] {}},
+        {"couleur",
+         [] {
+             pileStyles[0].couleur = Couleur{1, 2, 3, 4};
+         },
+         [] {}},
+        {"taille", [] { pileStyles[0].taille = 24; }, [] {}},
+        {"origine", [] { empileOrigine(MakeCoord(3, 0)); }, [] { depileOrigine(); }},
+        {"decoupage", [] { empileDecoupage(MakeCoord(0, 0), MakeCoord(30, 100)); },
+         [] { depileDecoupage(); }},
+    };
+    const auto dessine = [&](Textes& commandes, StyleTexte& base) {
+        enregistreur::efface();
+        afficheTexteLitteral(MakeCoord(10, 20), MakeCoord(200, 100), texte);
+        fermeLotGL();
+        commandes = commandesLues();
+        for (const CommandeDessin& d : enregistreur::listeEnvoyee().commandes())
+            commandes.push_back(std::to_string(d.texture) + " " + std::to_string(d.couleur.r) +
+                                "," + std::to_string(d.couleur.a));
+        base = pileStyles[0];
+    };
+    pourChaqueCas(cas, [&](const Cas& c) {
+        SetUp();
+        Textes avant, apres, neuf, redonne;
+        StyleTexte b1, b2, b3, b4;
+        CacheTextes::commun().oublie();
+        // Deux fois : la pile au-dessus de la profondeur 0 est alors celle que le texte laisse.
+        dessine(avant, b1);
+        dessine(avant, b1);
+        c.change();
+        dessine(apres, b2); // le cache garde le texte d'avant le changement
+        CacheTextes::commun().oublie();
+        dessine(neuf, b3);
+        dessine(redonne, b4);
+        c.rend();
+        EXPECT_NE(avant, neuf) << c.nom; // le changement compte
+        EXPECT_EQ(apres, neuf) << c.nom;
+        EXPECT_EQ(redonne, neuf) << c.nom;
+        EXPECT_TRUE(memeStyle(b2, b3) && memeStyle(b4, b3)) << c.nom;
+    });
 }
