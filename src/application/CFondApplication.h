@@ -13,7 +13,8 @@ class CFondApplication : public CFenetre
     // qu'elle demande (tailleAffichage), elle en (0,0).
     CFondApplication(CFenetre* fenetre, bool ecranEntier);
 
-    // Échap arrête la boucle ; les autres touches vont à la fenêtre de premier plan.
+    // Les touches vont à la fenêtre de premier plan ; Échap arrête la boucle quand elle ne
+    // s'en est pas servie.
     void toucheClavier(int touche) override;
     void toucheSpeciale(int touche) override;
 

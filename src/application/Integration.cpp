@@ -7,6 +7,7 @@
 #include "application/Entrees.h"
 #include "application/Plateforme.h"
 #include "render/Primitives.h"
+#include "widgets/Clavier.h"
 
 #include <GL/gl.h>
 
@@ -83,14 +84,14 @@ void envoieBoutonSouris(int bouton, bool enfonce)
     boutonSouris(bouton, enfonce ? ETAT_ENFONCE : ETAT_RELACHE, 0, 0);
 }
 
-void envoieTouche(unsigned char touche)
+void envoieTouche(unsigned char touche, int modificateurs)
 {
-    clavier(touche, 0, 0);
+    clavierModifie(caractereAvecModificateurs(touche, modificateurs), modificateurs);
 }
 
-void envoieToucheSpeciale(int touche)
+void envoieToucheSpeciale(int touche, int modificateurs)
 {
-    toucheSpecialeAppuyee(touche, 0, 0);
+    toucheSpecialeModifiee(touche, modificateurs);
 }
 
 bool tourBoiteAOutils()

@@ -95,6 +95,14 @@ void CContainer::ajouteObjetGDIDerriere(CObjetGDI* objet)
 void CContainer::retireObjetGDI(CObjetGDI* objet)
 {
     enfants.retire(objet);
+    // Pendant la destruction d'une fenêtre, sa propre version n'est plus appelée : son
+    // destructeur a déjà tout oublié.
+    for (CContainer* c = this; c; c = c->parent)
+        c->oublie(objet);
+}
+
+void CContainer::oublie(CObjetGDI* /*objet*/)
+{
 }
 
 bool CContainer::setCapture(CObjetGDI* enfant)
@@ -224,6 +232,13 @@ void CContainer::appui(uint16_t bouton, TypeEvenement evenement)
         return;
     boutonCapture = bouton;
     CObjetGDI* cible = objetSousSouris();
+    // Un appui gauche donne le focus à un objet qui le prend, et l'ôte ailleurs ; un conteneur
+    // visé en décide lui-même plus bas.
+    if (bouton == 0 && !dynamic_cast<CContainer*>(cible)) {
+        CFenetre* fenetre = dynamic_cast<CFenetre*>(this);
+        if (CFenetre* f = fenetre ? fenetre : CFenetre::fenetreDe(this))
+            f->donneFocus(cible);
+    }
     // Une fenêtre montée au premier plan tient l'appui sans le recevoir.
     if (!setCapture(cible) && cible)
         declenche(cible->evenements[evenement], cible);

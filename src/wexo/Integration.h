@@ -54,11 +54,17 @@ void envoieMouvementSouris(int x, int y);
 /// Un bouton (BoutonSouris) enfoncé ou relâché à la dernière position envoyée : mise à jour,
 /// puis appui ou clic.
 void envoieBoutonSouris(int bouton, bool enfonce);
-/// Un caractère (Échap 27, Entrée 13, Espace 32...) : mise à jour, puis la touche ; Échap finit.
-void envoieTouche(unsigned char touche);
+/// Un caractère (Échap 27, Entrée 13, Espace 32, Tab 9, Retour arrière 8, Suppr 127...) :
+/// mise à jour, puis la touche, l'objet qui a le focus d'abord ; Échap finit quand rien ne
+/// s'en est servi (voir lanceApplication). modificateurs : somme de Modificateur (Maj 1,
+/// Ctrl 2, Alt 4), lus par modificateursClavier pendant la livraison. Comme sous GLUT, une
+/// lettre avec Ctrl devient son octet de commande : envoieTouche('v', MODIFICATEUR_CTRL)
+/// livre 22.
+void envoieTouche(unsigned char touche, int modificateurs = 0);
 /// Une touche spéciale, aux codes de GLUT (F1 à F12 : 1 à 12 ; flèches gauche, haut, droite,
-/// bas : 100 à 103) : mise à jour, puis la touche.
-void envoieToucheSpeciale(int touche);
+/// bas : 100 à 103 ; début 106, fin 107), avec ses modificateurs comme envoieTouche : mise à
+/// jour, puis la touche.
+void envoieToucheSpeciale(int touche, int modificateurs = 0);
 
 /// Un tour : horloge, curseur, mise à jour de l'arbre (fenêtres fermées détruites). Faux quand
 /// la boîte à outils a fini : Échap, quitteApplication ou sa dernière fenêtre fermée ; il
