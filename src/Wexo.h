@@ -22,6 +22,7 @@
 #include "widgets/CImage.h"
 #include "widgets/CObjetGDI.h"
 #include "widgets/CProgression.h"
+#include "widgets/CRadio.h"
 #include "widgets/CTexte.h"
 #include "widgets/Gestionnaire.h"
 #include "widgets/Liste.h"

@@ -14,6 +14,8 @@
 #include "text/SansBalises.h"
 #include "text/StyleTexte.h"
 #include "widgets/CBouton.h"
+#include "widgets/CCoche.h"
+#include "widgets/CRadio.h"
 #include "widgets/CTexte.h"
 
 namespace
@@ -23,11 +25,16 @@ bool estFenetre(CObjetGDI* objet)
     return dynamic_cast<CFenetre*>(objet) != nullptr;
 }
 
-// Le texte que trouve compare : légende d'un bouton, texte d'une zone ; nul pour les autres.
+// Le texte que trouve compare : légende d'un bouton, d'une case ou d'un choix, texte d'une
+// zone ; nul pour les autres.
 const char* texteDe(CObjetGDI* objet)
 {
     if (CBouton* bouton = dynamic_cast<CBouton*>(objet))
         return bouton->texte;
+    if (CCoche* coche = dynamic_cast<CCoche*>(objet))
+        return coche->legende();
+    if (CRadio* radio = dynamic_cast<CRadio*>(objet))
+        return radio->legende();
     if (CTexte* zone = dynamic_cast<CTexte*>(objet))
         return zone->texte;
     return nullptr;

@@ -29,24 +29,31 @@ bool prendFocus(CObjetGDI* objet)
     return objet->visible && !objet->evenementsCoupes && objet->accepteFocus();
 }
 
-// Les objets de conteneur qui prennent le focus, dans l'ordre d'ajout, en entrant dans les
-// conteneurs qui ne sont pas des fenêtres (une fenêtre a son propre focus).
-void rangeFocusables(CContainer* conteneur, std::vector<CObjetGDI*>& ordre)
+// Les objets de conteneur dans l'ordre d'ajout, en entrant dans les conteneurs qui ne sont pas
+// des fenêtres (une fenêtre a son propre focus et ses propres groupes).
+void range(CContainer* conteneur, bool visibles, std::vector<CObjetGDI*>& ordre)
 {
     std::vector<CObjetGDI*> enfants;
     for (Noeud<CObjetGDI*>* n = conteneur->enfants.tete; n; n = n->suivant)
-        enfants.push_back(n->element);
+        if (!dynamic_cast<CFenetre*>(n->element) && (n->element->visible || !visibles))
+            enfants.push_back(n->element);
     std::sort(enfants.begin(), enfants.end(),
               [](CObjetGDI* a, CObjetGDI* b) { return a->numeroAjout < b->numeroAjout; });
     for (CObjetGDI* e : enfants) {
-        if (dynamic_cast<CFenetre*>(e))
-            continue;
-        if (CContainer* c = dynamic_cast<CContainer*>(e)) {
-            if (c->visible)
-                rangeFocusables(c, ordre);
-        } else if (prendFocus(e))
-            ordre.push_back(e);
+        ordre.push_back(e);
+        if (CContainer* c = dynamic_cast<CContainer*>(e))
+            range(c, visibles, ordre);
     }
+}
+
+std::vector<CObjetGDI*> focusables(CContainer* fenetre)
+{
+    std::vector<CObjetGDI*> ordre;
+    range(fenetre, true, ordre);
+    ordre.erase(
+        std::remove_if(ordre.begin(), ordre.end(), [](CObjetGDI* o) { return !prendFocus(o); }),
+        ordre.end());
+    return ordre;
 }
 } // namespace
 
@@ -160,6 +167,13 @@ CFenetre* CFenetre::fenetreDe(const CObjetGDI* objet)
     return nullptr;
 }
 
+std::vector<CObjetGDI*> CFenetre::objetsDansLOrdre()
+{
+    std::vector<CObjetGDI*> ordre;
+    range(this, false, ordre);
+    return ordre;
+}
+
 CObjetGDI* CFenetre::focus() const
 {
     return objetFocus;
@@ -183,8 +197,7 @@ void CFenetre::donneFocus(CObjetGDI* objet)
 
 bool CFenetre::focusSuivant(bool enArriere)
 {
-    std::vector<CObjetGDI*> ordre;
-    rangeFocusables(this, ordre);
+    const std::vector<CObjetGDI*> ordre = focusables(this);
     if (ordre.empty())
         return false;
     const int n = int(ordre.size());
@@ -199,9 +212,7 @@ bool CFenetre::utiliseClavier()
 {
     if (boutonParDefaut || boutonAnnuler || objetFocus)
         return true;
-    std::vector<CObjetGDI*> ordre;
-    rangeFocusables(this, ordre);
-    return !ordre.empty();
+    return !focusables(this).empty();
 }
 
 void CFenetre::oublie(CObjetGDI* objet)

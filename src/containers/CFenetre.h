@@ -6,6 +6,7 @@
 #include "CContainer.h"
 
 #include <memory>
+#include <vector>
 
 class CBouton;
 
@@ -60,6 +61,9 @@ class CFenetre : public CContainer
     /// Vrai quand la fenêtre se sert du clavier : un objet qui prend le focus, ou l'un des deux
     /// boutons. Sans cela, Échap ne lui est pas proposé et finit le programme, comme avant.
     bool utiliseClavier();
+    /// Les objets de la fenêtre dans l'ordre d'ajout, ceux des conteneurs qui ne sont pas des
+    /// fenêtres compris, chacun avant ses enfants : l'ordre de Tab et des groupes de CRadio.
+    std::vector<CObjetGDI*> objetsDansLOrdre();
     /// La fenêtre la plus proche au-dessus d'objet, ou nulle : celle dont il peut être le focus.
     static CFenetre* fenetreDe(const CObjetGDI* objet);
     ///@}
