@@ -2,12 +2,12 @@
 # Construit les cibles libFuzzer avec clang dans build-fuzz, puis lance chacune pendant
 # WEXO_DUREE_FUZZ secondes (60 par défaut) sur son corpus de départ, tests/fuzz/corpus/<cible>.
 # Tout plantage, rapport des sanitiseurs ou dépassement de temps d'un essai fait échouer.
-# Usage : scripts/fuzz.sh [cible...]   (par défaut toutes : tga texte editeur lecteur)
+# Usage : scripts/fuzz.sh [cible...]   (par défaut toutes : tga texte editeur lecteur saisie)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 racine=$PWD
 duree=${WEXO_DUREE_FUZZ:-60}
-if [ $# -gt 0 ]; then cibles=("$@"); else cibles=(tga texte editeur lecteur); fi
+if [ $# -gt 0 ]; then cibles=("$@"); else cibles=(tga texte editeur lecteur saisie); fi
 
 CC=clang-14 CXX=clang++-14 cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DWEXO_FUZZ=ON >/dev/null

@@ -7,6 +7,7 @@
 #include "application/Entrees.h"
 #include "application/Plateforme.h"
 #include "render/Primitives.h"
+#include "text/Utf8.h"
 #include "widgets/Clavier.h"
 
 #include <GL/gl.h>
@@ -87,6 +88,16 @@ void envoieBoutonSouris(int bouton, bool enfonce)
 void envoieTouche(unsigned char touche, int modificateurs)
 {
     clavierModifie(caractereAvecModificateurs(touche, modificateurs), modificateurs);
+}
+
+void envoieTexte(const char* utf8)
+{
+    // Du texte, pas des touches : un octet de contrôle (Échap, Entrée) n'en fait pas partie.
+    for (const char c : convertitUtf8(utf8, 0)) {
+        const unsigned char touche = static_cast<unsigned char>(c);
+        if (touche >= 32 && touche != 127)
+            clavier(touche, 0, 0);
+    }
 }
 
 void envoieToucheSpeciale(int touche, int modificateurs)

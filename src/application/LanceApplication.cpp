@@ -6,6 +6,7 @@
 #include "application/CFondApplication.h"
 #include "application/Plateforme.h"
 #include "application/PlateformeGLUT.h"
+#include "application/PressePapiersX.h"
 #include "containers/CFenetre.h"
 #include "render/DossierImages.h"
 #include "wexo/Integration.h"
@@ -94,7 +95,10 @@ int lanceApplication(CFenetre* fenetre, bool modeJeu, const char* imagesInstalle
         return echec(fenetre, fond, "image illisible");
 
     racine = fond;
+    // Le presse-papiers du bureau le temps de la boucle ; sans lui, celui du processus.
+    ouvrePressePapiersX();
     tourneBoucle();
+    fermePressePapiersX();
     // La boucle finie, GLUT a déjà détruit sa fenêtre et le contexte : l'arbre ne dessine plus.
     racine = nullptr;
     delete fond;

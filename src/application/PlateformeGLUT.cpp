@@ -5,6 +5,7 @@
 #include "application/Boucle.h"
 #include "application/Entrees.h"
 #include "application/Plateforme.h"
+#include "application/PressePapiersX.h"
 
 #include "wexo/Integration.h"
 
@@ -46,6 +47,13 @@ void quitteModeJeu()
     // tours, l'écran noir du mode jeu resterait derrière la boîte d'erreur.
     glutMainLoopEvent();
     glutMainLoopEvent();
+}
+
+// Chaque tour sert d'abord les demandes du presse-papiers du bureau.
+void inactiviteGLUT()
+{
+    servicePressePapiersX();
+    inactivite();
 }
 
 void arreteBoucleGLUT()
@@ -151,6 +159,6 @@ void tourneBoucle()
     glutMouseFunc(boutonSourisGLUT);
     glutMotionFunc(mouvementSouris);
     glutPassiveMotionFunc(mouvementSouris);
-    glutIdleFunc(inactivite);
+    glutIdleFunc(inactiviteGLUT);
     glutMainLoop();
 }

@@ -332,3 +332,41 @@ Rect mesureTexte(Coord position, const char* texte)
     termineTexte();
     return Rect{position, position + MakeCoord(plusLarge, int(uint32_t(hauteurTotale)))};
 }
+
+// Texte brut : les aides de la mise en page, sans balises ni coupure de ligne.
+namespace
+{
+// Avance mesurée d'un caractère brut après une largeur donnée, espace comprise.
+int avanceBrute(unsigned char c, int largeur)
+{
+    largeur = avanceGlyphe(c, largeur);
+    return c == ' ' ? avanceEspace(largeur) : largeur;
+}
+} // namespace
+
+int largeurTexteBrut(const char* texte, size_t n)
+{
+    int largeur = 0;
+    for (size_t i = 0; texte && i < n; ++i)
+        largeur = avanceBrute(static_cast<unsigned char>(texte[i]), largeur);
+    return largeur;
+}
+
+void afficheTexteBrut(Coord position, const char* texte, size_t n)
+{
+    const Coord p = position + origineCourante();
+    const long long gaucheVisible = decoupageCourant().hautGauche.x;
+    Plume plume(p.x, p.y);
+    int largeur = 0;
+    for (size_t i = 0; texte && i < n; ++i) {
+        const unsigned char c = static_cast<unsigned char>(texte[i]);
+        const int suivante = avanceBrute(c, largeur);
+        // La plume suit la mesure : le curseur d'un champ tombe entre les glyphes dessinés.
+        plume.avance(p.x + largeur - plume.x);
+        if (p.x + largeur >= gaucheVisible)
+            dessineCaractere(c, plume);
+        largeur = suivante;
+    }
+    plume.termine();
+    termineTexte();
+}

@@ -4,6 +4,8 @@
 
 #include "../render/Coord.h"
 
+#include <cstddef>
+
 /// Place du texte mis en forme, zéro final compris : un texte plus long est coupé
 /// à TAILLE_TAMPON_TEXTE - 1 caractères.
 const int TAILLE_TAMPON_TEXTE = 2004;
@@ -24,3 +26,15 @@ void afficheTexteLitteral(Coord hautGauche, Coord basDroite, const char* texte);
 /// Le texte n'est ni mis en forme ni coupé pour la largeur, et l'origine
 /// courante n'est pas appliquée. La pile des styles revient à la profondeur 0.
 Rect mesureTexte(Coord position, const char* texte);
+
+/// Texte brut, sur une ligne, dans le style courant : aucun octet n'est lu comme une balise
+/// (un '<' se dessine comme un '<'), rien n'est coupé à la largeur.
+///@{
+/// Largeur mesurée des n premiers octets de texte, comme mesureTexte la compterait.
+int largeurTexteBrut(const char* texte, size_t n);
+/// Dessine les n premiers octets de texte, haut de la ligne en position (relative à
+/// origineCourante()), chaque caractère à l'abscisse que largeurTexteBrut donne à ce qui le
+/// précède. Un caractère qui commence à gauche du découpage courant ou finit à sa droite n'est
+/// pas dessiné. Même état d'entrée et de sortie qu'afficheTexte.
+void afficheTexteBrut(Coord position, const char* texte, size_t n);
+///@}

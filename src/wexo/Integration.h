@@ -29,6 +29,9 @@
 
 #include "Application.h"
 
+#include <functional>
+#include <string>
+
 class CFenetre;
 
 /// Les boutons de envoieBoutonSouris.
@@ -65,6 +68,30 @@ void envoieTouche(unsigned char touche, int modificateurs = 0);
 /// bas : 100 à 103 ; début 106, fin 107), avec ses modificateurs comme envoieTouche : mise à
 /// jour, puis la touche.
 void envoieToucheSpeciale(int touche, int modificateurs = 0);
+
+/// Un texte tapé, en UTF-8 (l'événement de saisie de texte de SDL, par exemple) : chaque
+/// caractère converti en Windows-1252 est livré comme par envoieTouche. Un caractère hors de
+/// Windows-1252 est omis, une suite d'octets qui n'est pas de l'UTF-8 aussi, et les caractères
+/// de contrôle (Échap, Entrée, Tab : des touches, à passer par envoieTouche).
+void envoieTexte(const char* utf8);
+
+/// Donne aux champs de saisie le presse-papiers de l'hôte : lit rend son texte, ecrit le
+/// remplace, tous deux en UTF-8 (la boîte à outils convertit depuis et vers Windows-1252). Deux
+/// fonctions vides rendent le presse-papiers interne au processus, celui par défaut ;
+/// lanceApplication installe celui du bureau (la sélection CLIPBOARD de X) le temps de sa
+/// boucle. Avec SDL2 :
+/// @code
+/// installePressePapiers(
+///     [] {
+///         char* t = SDL_GetClipboardText();
+///         std::string s = t ? t : "";
+///         SDL_free(t);
+///         return s;
+///     },
+///     [](const std::string& s) { SDL_SetClipboardText(s.c_str()); });
+/// @endcode
+void installePressePapiers(std::function<std::string()> lit,
+                           std::function<void(const std::string&)> ecrit);
 
 /// Un tour : horloge, curseur, mise à jour de l'arbre (fenêtres fermées détruites). Faux quand
 /// la boîte à outils a fini : Échap, quitteApplication ou sa dernière fenêtre fermée ; il
