@@ -26,6 +26,7 @@
 #include "widgets/CRadio.h"
 #include "widgets/CSaisie.h"
 #include "widgets/CTexte.h"
+#include "widgets/Clavier.h"
 #include "widgets/Gestionnaire.h"
 #include "widgets/Liste.h"
 #include "widgets/PressePapiers.h"

@@ -80,9 +80,9 @@ void envoieMouvementSouris(int x, int y)
     mouvementSouris(x, y);
 }
 
-void envoieBoutonSouris(int bouton, bool enfonce)
+void envoieBoutonSouris(int bouton, bool enfonce, int modificateurs)
 {
-    boutonSouris(bouton, enfonce ? ETAT_ENFONCE : ETAT_RELACHE, 0, 0);
+    boutonSourisModifie(bouton, enfonce ? ETAT_ENFONCE : ETAT_RELACHE, modificateurs);
 }
 
 void envoieTouche(unsigned char touche, int modificateurs)

@@ -55,8 +55,9 @@ bool demarreBoiteAOutils(CFenetre* fenetre, const char* imagesInstallees = WEXO_
 /// La souris en (x, y), en pixels depuis le coin haut-gauche de l'affichage ; met l'arbre à jour.
 void envoieMouvementSouris(int x, int y);
 /// Un bouton (BoutonSouris) enfoncé ou relâché à la dernière position envoyée : mise à jour,
-/// puis appui ou clic.
-void envoieBoutonSouris(int bouton, bool enfonce);
+/// puis appui ou clic ; modificateurs comme envoieTouche (Maj+clic étend la sélection d'un
+/// champ).
+void envoieBoutonSouris(int bouton, bool enfonce, int modificateurs = 0);
 /// Un caractère (Échap 27, Entrée 13, Espace 32, Tab 9, Retour arrière 8, Suppr 127...) :
 /// mise à jour, puis la touche, l'objet qui a le focus d'abord ; Échap finit quand rien ne
 /// s'en est servi (voir lanceApplication). modificateurs : somme de Modificateur (Maj 1,

@@ -4,7 +4,8 @@
 #   connexion        la fenêtre de FENETRE1 à sa taille en (0,0) ; tapé dans les deux champs,
 #                    Tab, Entrée : le programme écrit ce qu'il a reçu ; collé depuis xclip,
 #                    copié vers xclip ; Échap actionne Annuler, qui rend 0 ;
-#   sdl2             la fenêtre de FENETRE1 habillée dans la fenêtre SDL2 ; Échap rend 0 ;
+#   sdl2             la fenêtre de FENETRE1 habillée dans la fenêtre SDL2 ; le texte tapé et
+#                    collé entre dans le champ ; Échap rend 0 ;
 #   deux_lancements  deux lanceApplication dans le même processus, fini par Échap puis par la
 #                    fenêtre fermée ; le troisième, lancé pendant le second, refusé.
 #   programmes.sh PROGRAMME BUILD MODE [FENETRE1]
@@ -108,8 +109,23 @@ sdl2)
     [ "$x,$y $l x $h" = "0,0 $((dx - gx)) x $((dy - gy))" ] ||
         echec "fenêtre SDL2 de $l x $h en ($x,$y) au lieu de la fenêtre dessinée en (0,0)"
     verifie_habillage fenetre "32 37" "$((l - 38)) $((h - 29))"
+    # Le champ a le focus : le texte de SDL y entre, Entrée le valide et le programme l'écrit ;
+    # puis Ctrl+V y colle ce que xclip tient, par le presse-papiers de SDL.
+    xdotool mousemove $((l / 2)) $((h / 2))
+    sleep 0.3
+    xdotool type --delay 20 "sdl ok"
+    xdotool key Return
+    attend_ligne 1 "sdl ok"
+    if command -v xclip >/dev/null; then
+        printf -- '-colle' | xclip -quiet -selection clipboard -i 2>/dev/null &
+        PID_XCLIP=$!
+        trap 'kill "$PID_XCLIP" 2>/dev/null || true; nettoie' EXIT
+        sleep 0.3
+        xdotool key ctrl+v Return
+        attend_ligne 2 "sdl ok-colle"
+    fi
     echap_rend_zero $((l / 2)) $((h / 2))
-    echo "fenêtre dessinée dans la fenêtre SDL2, habillée ; Échap : 0"
+    echo "fenêtre dessinée dans la fenêtre SDL2, habillée ; tapé et collé dans le champ ; Échap : 0"
     ;;
 deux_lancements)
     lance
