@@ -241,6 +241,11 @@ bool CFenetre::actionne(CBouton* bouton)
 // touche plus, sauf si son témoin vit encore.
 void CFenetre::toucheClavier(int touche)
 {
+    // Une fenêtre modale devant est seule à recevoir la souris : les touches aussi.
+    if (CFenetre* devant = fenetreDevant(); devant && devant->modal) {
+        devant->toucheClavier(touche);
+        return;
+    }
     const int modificateurs = modificateursClavier();
     const std::weak_ptr<char> vie = temoinVie;
     if (objetFocus && objetFocus->toucheFocus(touche, modificateurs)) {
@@ -262,6 +267,10 @@ void CFenetre::toucheClavier(int touche)
 
 void CFenetre::toucheSpeciale(int touche)
 {
+    if (CFenetre* devant = fenetreDevant(); devant && devant->modal) {
+        devant->toucheSpeciale(touche);
+        return;
+    }
     if (objetFocus && objetFocus->toucheSpecialeFocus(touche, modificateursClavier()))
         toucheUtilisee = true;
 }

@@ -68,7 +68,8 @@ class CFenetre : public CContainer
     static CFenetre* fenetreDe(const CObjetGDI* objet);
     ///@}
 
-    /// Touches : d'abord l'objet qui a le focus ; sinon Tab et Maj+Tab déplacent le focus,
+    /// Touches : à la fenêtre modale de premier plan s'il y en a une ; sinon d'abord l'objet qui
+    /// a le focus ; sinon Tab et Maj+Tab déplacent le focus,
     /// Entrée actionne boutonParDefaut, Échap boutonAnnuler. Une fenêtre sans rien de cela n'en
     /// fait rien, comme avant. Une fenêtre dérivée qui les remplace sans appeler celles-ci garde
     /// ses touches telles quelles.

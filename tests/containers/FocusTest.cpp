@@ -47,7 +47,7 @@ struct Arbre {
         fond.ajouteObjetGDI(fenetre);
         fenetre->setLimites(MakeRect(0, 0, 600, 400));
         ajoute(fenetre, "T", new CTexte(MakeRect(370, 10, 450, 40), "T"));
-        if (genre != 0)
+        if (genre == 1 || genre == 2)
             return;
         ajoute(fenetre, "A", new CBouton(MakeRect(10, 10, 0, 0), "A", BOUTON_SKIN_ROND_VARIABLE));
         ajoute(fenetre, "C", new CCoche(MakeCoord(10, 120), false, COCHE_SKIN_DEFAUT, "Case"));
@@ -62,6 +62,16 @@ struct Arbre {
         for (const char* n : {"A", "B"})
             ajouteGestionnaire(noms[n]->evenements[EVT_CLIC_GAUCHE],
                                [n](CObjetGDI*) { journal += n; });
+        if (genre == 3) {
+            CFenetre* dialogue = new CFenetre(-1);
+            dialogue->setLimites(MakeRect(0, 0, 200, 120));
+            dialogue->modal = true;
+            ajoute(fenetre, "dialogue", dialogue);
+            ajoute(dialogue, "M",
+                   new CBouton(MakeRect(10, 10, 0, 0), "M", BOUTON_SKIN_ROND_VARIABLE));
+            ajouteGestionnaire(noms["M"]->evenements[EVT_CLIC_GAUCHE],
+                               [](CObjetGDI*) { journal += "M"; });
+        }
         ajouteGestionnaire(noms["C"]->evenements[EVT_CLIC_GAUCHE], [this](CObjetGDI*) {
             journal += static_cast<CCoche*>(noms["C"])->cochee ? "C1" : "C0";
         });
@@ -79,10 +89,11 @@ struct Arbre {
     {
         if (!fond.fenetreDevant())
             return "@";
+        CFenetre* f = fenetre->fenetreDevant() ? fenetre->fenetreDevant() : fenetre;
         for (auto& [nom, o] : noms)
-            if (fenetre->focus() == o)
+            if (f->focus() == o)
                 return "@" + nom;
-        return fenetre->focus() ? "@?" : "@-";
+        return f->focus() ? "@?" : "@-";
     }
     // Un clic au point (x, y) de la fenêtre, ou à (x, y) du coin de l'objet nommé.
     void clic(const std::string& nom, int x, int y)
@@ -146,7 +157,9 @@ TEST_F(Focus, TouchesEtClicsSurUneFenetre)
 {
     const struct {
         const char* nom;
-        int genre; // 0 : la fenêtre complète ; 1 : sans objet qui prend le focus ; 2 : ancienne
+        // 0 : la fenêtre complète ; 1 : sans objet qui prend le focus ; 2 : ancienne ; 3 : la
+        // complète et, devant, une fenêtre modale qui porte le bouton M.
+        int genre;
         std::vector<std::string> pas;
         std::string attendu; // ce que chaque pas a déclenché, puis @focus
     } cas[] = {
@@ -192,6 +205,10 @@ TEST_F(Focus, TouchesEtClicsSurUneFenetre)
          0,
          {"defaut B", "retire B", "entree", "annuler A", "detruit A", "echap"},
          "@- @- @- @- @- fin@-"},
+        {"une fenêtre modale devant reçoit seule les touches",
+         3,
+         {"tab", "espace", "tab", "entree", "echap"},
+         "@M M@M @M M@M fin@M"},
         {"sans objet qui prend le focus, chaque touche comme avant",
          1,
          {"tab", "maj+tab", "entree", "espace", "a", "bas", "clic T", "echap"},
