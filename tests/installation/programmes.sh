@@ -29,8 +29,7 @@ ligne_objet() {
 
 # Attend que la sortie du programme ait n lignes, la dernière étant attendu.
 attend_ligne() {
-    local i
-    for i in $(seq 1 50); do
+    for _ in $(seq 1 50); do
         [ "$(wc -l <"$TRAVAIL/sortie.log")" -ge "$1" ] && break
         sleep 0.1
     done
