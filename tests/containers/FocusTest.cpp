@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -39,6 +40,8 @@ struct Arbre {
     CFenetre* fenetre;
     std::map<std::string, CObjetGDI*> noms;
     CRadio *r1 = nullptr, *r2 = nullptr;
+    // Les objets retirés, détruits avant le fond : leur parent vit encore.
+    std::vector<std::unique_ptr<CObjetGDI>> retires;
 
     explicit Arbre(int genre)
     {
@@ -131,9 +134,10 @@ struct Arbre {
                                    noms[objet]->limites.hauteur() / 2);
         else if (verbe == "legende")
             clic("C", 50, 16); // la case fait 32 de large
-        else if (verbe == "retire")
+        else if (verbe == "retire") {
             noms[objet]->parent->retireObjetGDI(noms[objet]);
-        else if (verbe == "detruit" && objet == "fenetre")
+            retires.emplace_back(noms[objet]);
+        } else if (verbe == "detruit" && objet == "fenetre")
             delete fenetre;
         else if (verbe == "detruit") {
             // K emporte R1, D et R2 : leurs noms ne sont plus à chercher.
