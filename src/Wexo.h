@@ -13,6 +13,7 @@
 #include "render/SkinCoche.h"
 #include "render/SkinContainer.h"
 #include "render/SkinProgression.h"
+#include "render/SkinSaisie.h"
 #include "render/Texture.h"
 #include "text/Police.h"
 #include "text/StyleTexte.h"

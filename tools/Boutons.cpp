@@ -1,4 +1,5 @@
-// Boutons : bouton rond, barre à largeur variable, petits boutons à icône et boutons de message.
+// Boutons : bouton rond, barre à largeur variable, petits boutons à icône, boutons de message et
+// cadres du champ de saisie.
 #include "Dessins.h"
 
 #include "Formes.h"
@@ -76,6 +77,27 @@ void boutonMessage(CToile& t, const CPoliceFreeType& gras, int x0, int y0,
     gras.ecritCentre(t, etiquette, x0 + 46.5f, y0 + 36, survol ? rvb(0, 255, 255) : BRUN_TEXTE);
 }
 
+// Cadre d'un champ de saisie, 28 × 28, découpé en neuf par son habillage : creusé dans la
+// fenêtre, ombré sous son bord haut, cerné de brun, de sarcelle (survol), de sarcelle foncée sur
+// deux pixels (focus), ou pâle et grisé (inactif). Le dégradé tient dans la bande du haut, pour
+// que bords et centre étirés restent uniformes.
+void champ(CToile& t, int x0, int y0, int etat)
+{
+    const Teinte bords[] = {BORD_BOUTON, SARCELLE, SARCELLE_FONCEE, rvb(190, 178, 156)};
+    const int x1 = x0 + 28, y1 = y0 + 28;
+    const Forme f = rectangleArrondi(x0 + 0.5f, y0 + 0.5f, x0 + 27.5f, y0 + 27.5f, 4);
+    if (etat == 3) {
+        t.remplit(f, rvb(228, 222, 208), x0, y0, x1, y1);
+    } else {
+        t.remplit(f, degradeVertical(y0 + 1, rvb(238, 230, 214), y0 + 5, rvb(255, 253, 247)), x0,
+                  y0, x1, y1);
+        t.remplit(intersection(f, difference(f, deplace(f, 0, 2.0f))), attenue(OMBRE, 0.12f), x0,
+                  y0, x1, y1);
+    }
+    const float epaisseur = etat == 2 ? 2.0f : 1.0f;
+    t.remplit(contour(gonfle(f, -epaisseur / 2), epaisseur), bords[etat], x0, y0, x1, y1);
+}
+
 } // namespace
 
 CToile dessineBoutons(const Polices& polices)
@@ -94,5 +116,8 @@ CToile dessineBoutons(const Polices& polices)
     boutonMessage(t, gras, 93, 274, U"OK", true);
     boutonMessage(t, gras, 0, 336, U"OK", true);
     boutonMessage(t, gras, 93, 336, U"Annuler", true);
+    // Les quatre états du champ de saisie, dans la colonne libre à droite des petits boutons.
+    for (int etat = 0; etat < 4; ++etat)
+        champ(t, 192, 200 + 32 * etat, etat);
     return t;
 }

@@ -112,8 +112,11 @@ void ecrit(const std::string& utf8)
     proprietaire = XGetSelectionOwner(affichage, clipboard) == fenetre;
 }
 
-// Attend la réponse à XConvertSelection ; vide quand le propriétaire ne répond pas à temps.
-bool attendReponse(Atom cible, std::string& texte)
+// Ce que le propriétaire a répondu à une demande de conversion.
+enum Reponse { LUE, REFUSEE, MUETTE };
+
+// Attend la réponse à XConvertSelection vers cible, au plus ATTENTE_MS.
+Reponse attendReponse(Atom cible, std::string& texte)
 {
     const auto limite = std::chrono::steady_clock::now() + std::chrono::milliseconds(ATTENTE_MS);
     for (;;) {
@@ -124,8 +127,11 @@ bool attendReponse(Atom cible, std::string& texte)
                 traite(e);
                 continue;
             }
+            // La réponse tardive à une demande abandonnée n'est pas la nôtre.
+            if (e.xselection.target != cible)
+                continue;
             if (e.xselection.property == None)
-                return false;
+                return REFUSEE;
             Atom type;
             int format;
             unsigned long n, reste;
@@ -133,7 +139,7 @@ bool attendReponse(Atom cible, std::string& texte)
             if (XGetWindowProperty(affichage, fenetre, propriete, 0, LONG_MAX / 4, True,
                                    AnyPropertyType, &type, &format, &n, &reste,
                                    &donnees) != Success)
-                return false;
+                return REFUSEE;
             // Un texte livré par morceaux (INCR) n'est pas lu : vide.
             const bool lisible = donnees && format == 8 && type == cible;
             const std::string brut =
@@ -141,13 +147,13 @@ bool attendReponse(Atom cible, std::string& texte)
             if (donnees)
                 XFree(donnees);
             texte = cible == XA_STRING ? depuisLatin1(brut) : brut;
-            return lisible;
+            return lisible ? LUE : REFUSEE;
         }
         const auto reste = std::chrono::duration_cast<std::chrono::milliseconds>(
                                limite - std::chrono::steady_clock::now())
                                .count();
         if (reste <= 0)
-            return false;
+            return MUETTE;
         pollfd p = {ConnectionNumber(affichage), POLLIN, 0};
         poll(&p, 1, int(reste));
     }
@@ -162,11 +168,13 @@ std::string lit()
         return texteCopie;
     if (XGetSelectionOwner(affichage, clipboard) == None)
         return std::string();
-    // UTF-8 d'abord ; un propriétaire qui ne le connaît pas donne au moins du Latin-1.
+    // UTF-8 d'abord ; un propriétaire qui le refuse donne au moins du Latin-1. Un propriétaire
+    // muet n'est pas attendu deux fois : la touche ne bloque pas plus de ATTENTE_MS.
     for (const Atom cible : {utf8String, Atom(XA_STRING)}) {
         XConvertSelection(affichage, clipboard, cible, propriete, fenetre, CurrentTime);
         std::string texte;
-        if (attendReponse(cible, texte))
+        const Reponse r = attendReponse(cible, texte);
+        if (r != REFUSEE)
             return texte;
     }
     return std::string();

@@ -3,9 +3,11 @@
 #include "widgets/CSaisie.h"
 
 #include "render/DecoupageLocal.h"
+#include "render/MorceauSkin.h"
 #include "render/OrigineLocale.h"
 #include "render/PorteeDessin.h"
 #include "render/Primitives.h"
+#include "render/Texture.h"
 #include "text/StyleTexte.h"
 #include "text/Texte.h"
 #include "widgets/AppuiSurvol.h"
@@ -23,27 +25,15 @@ const int TOUCHE_GAUCHE = 100;
 const int TOUCHE_DROITE = 102;
 const int TOUCHE_DEBUT = 106;
 const int TOUCHE_FIN = 107;
+const int TOUCHE_SUPPR = 111; // Suppr du pavé numérique, que GLUT ne donne pas en caractère
 // Octets que GLUT donne pour Ctrl+lettre.
 const unsigned char CTRL_A = 1, CTRL_C = 3, CTRL_V = 22, CTRL_X = 24, CTRL_Y = 25, CTRL_Z = 26;
 const unsigned char RETOUR_ARRIERE = 8, TAB = 9, ENTREE = 13, ECHAP = 27, SUPPR = 127;
 const unsigned char PUCE = 0x95;
 
-const int MARGE_TEXTE = 5;     // du bord du champ au premier glyphe
 const int HAUTEUR_GLYPHE = 17; // lignes montrées d'un glyphe à la taille naturelle
 const int DEMI_PERIODE = 530;  // ms de curseur allumé, puis éteint
 const int DOUBLE_CLIC = 400;   // ms au plus entre les deux appuis d'un double clic
-
-// Les couleurs des états : fond, bord, texte ; le bord sarcelle dit survol et focus.
-const Couleur FOND = {255, 253, 246, 255};
-const Couleur FOND_INACTIF = {228, 222, 208, 255};
-const Couleur BORD = {150, 125, 80, 255};
-const Couleur BORD_SURVOL = {0, 128, 128, 255};
-const Couleur BORD_INACTIF = {185, 175, 155, 255};
-const Couleur TEXTE = {40, 34, 24, 255};
-const Couleur TEXTE_INACTIF = {150, 140, 120, 255};
-const Couleur OMBRE = {226, 216, 196, 255}; // sous le bord haut : le champ paraît creusé
-const Couleur SELECTION = {160, 215, 210, 255};
-const Couleur CURSEUR = {20, 20, 20, 255};
 
 // Abscisse de chaque position du texte montré : somme des avances mesurées.
 std::vector<int> abscisses(const std::string& s)
@@ -65,7 +55,8 @@ bool CSaisie::chiffresSeulement(unsigned char c)
     return c >= '0' && c <= '9';
 }
 
-CSaisie::CSaisie(Rect r, const char* texte, int longueurMax) : edition(texte, longueurMax)
+CSaisie::CSaisie(Rect r, const char* texte, int longueurMax)
+    : skin(skinSaisie(SAISIE_SKIN_DEFAUT)), edition(texte, longueurMax)
 {
     setLimites(r);
     ajouteGestionnaire(evenements[EVT_APPUI_GAUCHE], this, &CSaisie::appuie);
@@ -206,6 +197,8 @@ bool CSaisie::toucheSpecialeFocus(int touche, int modificateurs)
 {
     if (!actif())
         return false;
+    if (touche == TOUCHE_SUPPR)
+        return toucheFocus(SUPPR, modificateurs);
     const bool etend = modificateurs & MODIFICATEUR_MAJ;
     const bool mot = modificateurs & MODIFICATEUR_CTRL;
     const int p = edition.curseur();
@@ -269,7 +262,7 @@ std::string CSaisie::montre() const
 int CSaisie::ajusteDefilement()
 {
     const std::vector<int> x = abscisses(montre());
-    const int utile = std::max(1, limites.largeur() - 2 * MARGE_TEXTE);
+    const int utile = std::max(1, limites.largeur() - 2 * skin.margeTexte);
     const int c = x[size_t(edition.curseur())];
     if (c - defilement > utile - 1)
         defilement = c - utile + 1;
@@ -286,7 +279,7 @@ int CSaisie::positionSous(int xSouris)
 {
     ajusteDefilement();
     const std::vector<int> x = abscisses(montre());
-    const int cible = xSouris - MARGE_TEXTE + defilement;
+    const int cible = xSouris - skin.margeTexte + defilement;
     int meilleure = 0;
     for (size_t i = 1; i < x.size(); ++i)
         if (std::abs(x[i] - cible) < std::abs(x[size_t(meilleure)] - cible))
@@ -345,30 +338,23 @@ void CSaisie::dessine(CObjetGDI* /*emetteur*/)
     const bool enService = actif();
     const int W = limites.largeur(), H = limites.hauteur();
     const OrigineLocale origine(limites.hautGauche);
-    // Le bord : brun, sarcelle au survol, sarcelle et double sous le focus, pâle inactif.
-    const int epaisseur = focus && enService ? 2 : 1;
-    const Couleur bord = !enService ? BORD_INACTIF : (focus || survole) ? BORD_SURVOL : BORD;
-    remplitRectangle(MakeCoord(0, 0), MakeCoord(W, H), bord);
-    remplitRectangle(MakeCoord(epaisseur, epaisseur), MakeCoord(W - epaisseur, H - epaisseur),
-                     enService ? FOND : FOND_INACTIF);
-    if (enService)
-        remplitRectangle(MakeCoord(epaisseur, epaisseur), MakeCoord(W - epaisseur, epaisseur + 1),
-                         OMBRE);
+    if (textureDuJeu(skin.texture))
+        dessineCadre(enService);
 
     ajusteDefilement();
     const std::string s = montre();
     const std::vector<int> x = abscisses(s);
-    const int gauche = MARGE_TEXTE - defilement;
+    const int gauche = skin.margeTexte - defilement;
     const int haut = (H - HAUTEUR_GLYPHE) / 2;
-    const DecoupageLocal decoupage(MakeCoord(2, 2), MakeCoord(W - 2, H - 2));
+    const DecoupageLocal decoupage(MakeCoord(3, 2), MakeCoord(W - 3, H - 2));
     if (focus && edition.aSelection())
         remplitRectangle(
             MakeCoord(gauche + x[size_t(edition.debutSelection())], haut),
             MakeCoord(gauche + x[size_t(edition.finSelection())], haut + HAUTEUR_GLYPHE),
-            SELECTION);
+            skin.couleurSelection);
 
     const Couleur avant = styleCourant().couleur;
-    styleCourant().couleur = enService ? TEXTE : TEXTE_INACTIF;
+    styleCourant().couleur = enService ? skin.couleurTexte : skin.couleurTexteInactif;
     afficheTexteBrut(MakeCoord(gauche, haut), s.data(), s.size());
     styleCourant().couleur = avant;
 
@@ -379,6 +365,25 @@ void CSaisie::dessine(CObjetGDI* /*emetteur*/)
     demandeImageDans(DEMI_PERIODE - ecoule % DEMI_PERIODE);
     if ((ecoule / DEMI_PERIODE) % 2 == 0) {
         const int xc = gauche + x[size_t(edition.curseur())] - 1;
-        remplitRectangle(MakeCoord(xc, haut), MakeCoord(xc + 1, haut + HAUTEUR_GLYPHE), CURSEUR);
+        remplitRectangle(MakeCoord(xc, haut), MakeCoord(xc + 1, haut + HAUTEUR_GLYPHE),
+                         skin.couleurCurseur);
     }
+}
+
+void CSaisie::dessineCadre(bool enService)
+{
+    // L'état se lit dans le cadre : inactif, sous le focus, survolé, au repos.
+    const Coord d = !enService ? skin.decalageInactif
+                    : focus    ? skin.decalageFocus
+                    : survole  ? skin.decalageSurvol
+                               : Coord{0, 0};
+    const int t = skin.texture;
+    const Bandes x = bandes(skin.decoupeX, d.x), y = bandes(skin.decoupeY, d.y);
+    const int W = limites.largeur(), H = limites.hauteur();
+    const int xD = W - x.taille(2), yB = H - y.taille(2);
+    dessineImage(t, {0, 0}, texelsDebut(x, y, 0, 0), texelsFin(x, y, 0, 0));
+    dessineImage(t, MakeCoord(xD, 0), texelsDebut(x, y, 2, 0), texelsFin(x, y, 2, 0));
+    dessineImage(t, MakeCoord(xD, yB), texelsDebut(x, y, 2, 2), texelsFin(x, y, 2, 2));
+    dessineImage(t, MakeCoord(0, yB), texelsDebut(x, y, 0, 2), texelsFin(x, y, 0, 2));
+    dessineBordsEtCentre(t, x, y, W, H, true);
 }

@@ -3,6 +3,7 @@
 /// masque de mot de passe et filtre des caractères.
 #pragma once
 
+#include "../render/SkinSaisie.h"
 #include "CObjetGDI.h"
 #include "EditionLigne.h"
 
@@ -13,14 +14,18 @@
 
 /// Le champ de saisie d'une ligne. Il possède son texte (Windows-1252), dessiné tel quel, jamais
 /// lu comme un balisage. Il prend le focus du clavier tant que ses événements sont en service :
-/// desactiveEvenements() le rend inactif (dessiné grisé, ni souris ni focus).
+/// desactiveEvenements() le rend inactif (dessiné grisé, ni souris ni focus). Son cadre dit son
+/// état : brun au repos, sarcelle sous la souris, sarcelle foncée et double sous le focus, où le
+/// curseur clignote ; le texte plus large que le champ défile pour garder le curseur en vue.
 ///
 /// Touches, le focus tenu : caractères imprimables (32 et plus, sauf 127) à la place de la
 /// sélection ; Retour arrière (8) et Suppr (127) ; flèches gauche et droite, Début, Fin, avec
 /// Ctrl d'un mot à l'autre et Maj pour étendre la sélection ; Ctrl+A tout sélectionner, Ctrl+C
 /// copier, Ctrl+X couper, Ctrl+V coller, Ctrl+Z annuler, Ctrl+Y rétablir (les octets de
 /// contrôle 1, 3, 24, 22, 26 et 25 que donne GLUT). Entrée et Tab déclenchent validation et
-/// continuent vers la fenêtre (bouton par défaut, focus suivant), comme Échap, haut et bas.
+/// continuent vers la fenêtre (bouton par défaut, focus suivant), comme Échap, haut, bas, les
+/// autres touches spéciales et les caractères tapés avec Ctrl sans Alt (raccourcis du programme).
+/// Un caractère que le filtre refuse, ou qui passerait longueurMax, est ignoré.
 ///
 /// Exemple :
 /// @code
@@ -39,6 +44,7 @@ class CSaisie : public CObjetGDI
     static bool chiffresSeulement(unsigned char c); ///< '0' à '9'
     ///@}
 
+    SkinSaisie skin; ///< copie de la ligne SAISIE_SKIN_DEFAUT : cadre et couleurs
     /// Chaque caractère est montré par une puce (0x95 de Windows-1252) ; le texte ne se copie ni
     /// ne se coupe, et les sauts de mot vont aux bouts.
     bool motDePasse = false;
@@ -95,6 +101,8 @@ class CSaisie : public CObjetGDI
                                          ///@}
 
   private:
+    // Le cadre de l'état du moment, découpé en neuf.
+    void dessineCadre(bool enService);
     // Le texte tel qu'il est montré : lui-même, ou une puce par caractère.
     std::string montre() const;
     // Position du texte la plus proche de l'abscisse x du champ.

@@ -20,32 +20,22 @@ struct Cas {
     const char* tape;        // envoieTexte : ce qui ne se convertit pas est omis
 };
 
+// Échappements octaux : trois chiffres au plus, la lettre qui suit n'est pas avalée.
+// clang-format off
 const Cas CAS[] = {
     {"ASCII et balises", "<b>a%", "<b>a%", "<b>a%"},
-    {"accents",
-     "Cr\xC3\xA9"
-     "er \xC3\xA0",
-     "Cr\xE9"
-     "er \xE0",
-     "Cr\xE9"
-     "er \xE0"},
-    {"hors Latin-1, dans 1252", "\xE2\x82\xAC\xC5\x92\xE2\x80\xA6", "\x80\x8C\x85", "\x80\x8C\x85"},
-    {"hors 1252",
-     "a\xE2\x98\x83"
-     "b\xF0\x9F\x98\x80"
-     "c",
-     "a?b?c", "abc"},
-    {"suite coupée", "a\xC3", "a?", "a"},
-    {"suite interrompue", "\xC3\xC3\xA9", "?\xE9", "\xE9"},
-    {"forme trop longue", "\xC0\xAF\xE0\x80\xAF", "???", ""},
-    {"moitié de paire", "\xED\xA0\x80z", "?z", "z"},
-    {"au-delà d'Unicode", "\xF4\x90\x80\x80", "?", ""},
-    {"octet de suite seul",
-     "\x80"
-     "a\xBF",
-     "?a?", "a"},
-    {"contrôles", "a\tb\x1B", "a\tb\x1B", "ab"},
+    {"accents", "Cr\303\251er \303\240", "Cr\351er \340", "Cr\351er \340"},
+    {"hors Latin-1, dans 1252", "\342\202\254\305\222\342\200\246", "\200\214\205", "\200\214\205"},
+    {"hors 1252", "a\342\230\203b\360\237\230\200c", "a?b?c", "abc"},
+    {"suite coupée", "a\303", "a?", "a"},
+    {"suite interrompue", "\303\303\251", "?\351", "\351"},
+    {"forme trop longue", "\300\257\340\200\257", "???", ""},
+    {"moitié de paire", "\355\240\200z", "?z", "z"},
+    {"au-delà d'Unicode", "\364\220\200\200", "?", ""},
+    {"octet de suite seul", "\200a\277", "?a?", "a"},
+    {"contrôles", "a\tb\033", "a\tb\033", "ab"},
 };
+// clang-format on
 
 // Note les caractères que le fond lui passe.
 class CFenetreTemoin : public CFenetre
@@ -71,8 +61,5 @@ TEST(Utf8, ConversionsEtTexteTape)
     EXPECT_EQ(depuisUtf8(nullptr), "");
     envoieTexte(nullptr);
     // Retour en UTF-8 ; un code que Windows-1252 laisse indéfini devient '?'.
-    EXPECT_EQ(versUtf8("Cr\xE9"
-                       "er \x80\x81"),
-              "Cr\xC3\xA9"
-              "er \xE2\x82\xAC?");
+    EXPECT_EQ(versUtf8("Cr\351er \200\201"), "Cr\303\251er \342\202\254?");
 }

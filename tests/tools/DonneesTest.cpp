@@ -140,6 +140,8 @@ TEST(Donnees, PiecesEtireesUniformes)
         {"Containers", 88, 0, 98, 64, true},    // fenêtre : bandeau, centre, rangée du bas
         {"Containers", 64, 29, 128, 43, false}, // fenêtre : colonnes et centre
         {"Boutons", 163, 0, 171, 192, true},    // barre : milieu, normal et survolé
+        {"Boutons", 199, 200, 213, 328, true},  // champ de saisie : milieu, quatre états
+        {"Boutons", 192, 207, 220, 221, false}, // champ de saisie : bords et centre au repos
     };
     pourChaqueCas(cas, [&](const Cas& c) {
         CImageDonnees image(c.nom);

@@ -66,9 +66,7 @@ int main()
         usleep(10000);
         champ.toucheFocus(22, MODIFICATEUR_CTRL);
     }
-    verifie(champ.contenu() == "Cr\xE9"
-                               "er \x80 ?",
-            "collé depuis xclip : " + champ.contenu());
+    verifie(champ.contenu() == "Cr\351er \200 ?", "collé depuis xclip : " + champ.contenu());
 
     champ.setContenu("na\xEFve \x80");
     champ.toucheFocus(1, MODIFICATEUR_CTRL);
