@@ -37,6 +37,20 @@ attend_ligne() {
         echec "ligne $1 de la sortie : « $(sed -n "${1}p" "$TRAVAIL/sortie.log") » au lieu de « $2 »"
 }
 
+# xclip tient texte sur CLIPBOARD jusqu'à la fin du test ; on attend qu'il se relise.
+PID_XCLIP=
+tient_presse_papiers() {
+    [ -z "$PID_XCLIP" ] || kill "$PID_XCLIP" 2>/dev/null || true
+    printf -- '%s' "$1" | xclip -quiet -selection clipboard -i 2>/dev/null &
+    PID_XCLIP=$!
+    trap 'kill "$PID_XCLIP" 2>/dev/null || true; nettoie' EXIT
+    for _ in $(seq 1 50); do
+        [ "$(timeout 2 xclip -o -selection clipboard 2>/dev/null || true)" = "$1" ] && return 0
+        sleep 0.1
+    done
+    echec "xclip ne tient pas « $1 »"
+}
+
 # Empreinte d'un rectangle "l h x y" d'une capture.
 empreinte() {
     convert "$CAPTURES/$1.png" -crop "$2" +repage rgb:- | md5sum
@@ -73,10 +87,7 @@ connexion)
     capture connectee
     # Le presse-papiers du bureau : xclip le tient, Ctrl+V le colle dans le champ cliqué, à la
     # place de tout (Ctrl+A) ; puis Ctrl+C copie le champ, que xclip relit.
-    printf 'colle.depuis.xclip' | xclip -quiet -selection clipboard -i 2>/dev/null &
-    PID_XCLIP=$!
-    trap 'kill "$PID_XCLIP" 2>/dev/null || true; nettoie' EXIT
-    sleep 0.3
+    tient_presse_papiers colle.depuis.xclip
     xdotool mousemove $((CX + 300)) $((CY + 70)) click 1
     xdotool key ctrl+a ctrl+v Return
     attend_ligne 2 "connexion de colle.depuis.xclip, mot de passe de 7 caract$(printf '\xc3\xa8')res"
@@ -116,10 +127,7 @@ sdl2)
     xdotool key Return
     attend_ligne 1 "sdl ok"
     if command -v xclip >/dev/null; then
-        printf -- '-colle' | xclip -quiet -selection clipboard -i 2>/dev/null &
-        PID_XCLIP=$!
-        trap 'kill "$PID_XCLIP" 2>/dev/null || true; nettoie' EXIT
-        sleep 0.3
+        tient_presse_papiers -colle
         xdotool key ctrl+v Return
         attend_ligne 2 "sdl ok-colle"
     fi
