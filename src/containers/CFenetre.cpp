@@ -29,7 +29,7 @@ bool prendFocus(CObjetGDI* objet)
     return objet->visible && !objet->evenementsCoupes && objet->accepteFocus();
 }
 
-// Les objets de conteneur dans l'ordre d'ajout, en entrant dans les conteneurs qui ne sont pas
+// Les objets du conteneur dans l'ordre d'ajout, en entrant dans les conteneurs qui ne sont pas
 // des fenêtres (une fenêtre a son propre focus et ses propres groupes).
 void range(CContainer* conteneur, bool visibles, std::vector<CObjetGDI*>& ordre)
 {
