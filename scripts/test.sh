@@ -9,7 +9,7 @@ paquets=(cmake g++ make pkg-config googletest libgtest-dev libgl-dev libglu1-mes
          # Éditeur et tests de bout en bout : boîte d'erreur SDL et ses polices, serveurs X
          # privés, Mesa logiciel, pilotage et captures.
          libsdl2-dev xfonts-base xserver-xorg-core xserver-xorg-video-dummy xvfb
-         libgl1-mesa-dri libglx-mesa0 xdotool x11-utils imagemagick
+         libgl1-mesa-dri libglx-mesa0 xdotool xclip x11-utils imagemagick
          # Fuzzing : clang, libFuzzer et la symbolisation de ses rapports ; memcheck.
          clang-14 libclang-rt-14-dev llvm-14 valgrind
          # La référence de l'API, que le test construit sans avertissement.

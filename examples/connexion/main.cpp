@@ -1,25 +1,30 @@
-// Connexion : la fenêtre dessinée dans l'éditeur, ses objets atteints et reliés depuis le code.
+// Connexion : la fenêtre dessinée dans l'éditeur, deux champs ajoutés, Entrée et Échap reliés.
+#include <iostream>
 #include <wexo/Application.h>
 #include <wexo/Fenetre1.h>
 int main()
 {
     CFenetre1* fenetre = new CFenetre1;
-    CProgression* barre = fenetre->trouve<CProgression>(0);
-    CTexte* message = fenetre->trouve<CTexte>(2);
-    CBouton* connexion = fenetre->trouve<CBouton>(0);
-    fenetre->trouve<CTexte>(0)->setTexte("<centre><b>Identifiez-vous</b>");
-    fenetre->trouve<CTexte>(1)->setTexte("Se souvenir de moi");
-    message->setTexte("<couleur='rouge'>Pas encore connect\xE9");
+    const char* textes[] = {"<centre><b>Identifiez-vous</b>", "Utilisateur", "Mot de passe",
+                            "Se souvenir de moi", ""};
+    for (int i = 0; i < 5; ++i)
+        fenetre->trouve<CTexte>(i)->setTexte(textes[i]);
+    CSaisie* nom = new CSaisie(MakeRect(160, 56, 463, 84), "", 32);
+    CSaisie* motDePasse = new CSaisie(MakeRect(160, 96, 463, 124), "", 32);
+    motDePasse->motDePasse = true;
+    fenetre->ajouteObjetGDI(nom);
+    fenetre->ajouteObjetGDI(motDePasse);
+    fenetre->donneFocus(nom);
+    CBouton* connexion = fenetre->boutonParDefaut = fenetre->trouve<CBouton>(0);
+    CBouton* annuler = fenetre->boutonAnnuler = fenetre->trouve<CBouton>(1);
     connexion->setTexte("<centre>Connexion");
-    fenetre->trouve<CBouton>(1)->setTexte("<centre>Annuler");
-    barre->modifiable = false;
-    barre->setValeur(barre->minimum);
+    annuler->setTexte("<centre>Annuler");
     ajouteGestionnaire(connexion->evenements[EVT_CLIC_GAUCHE], [=](CObjetGDI*) {
-        barre->setValeur(barre->maximum);
-        message->setTexte(fenetre->trouve<CCoche>(0)->cochee ? "Connect\xE9, m\xE9moris\xE9"
-                                                             : "Connect\xE9");
+        std::cout << "connexion de " << versUtf8(nom->contenu()) << ", mot de passe de "
+                  << motDePasse->contenu().size() << " caract\xC3\xA8res" << std::endl;
+        fenetre->trouve<CTexte>(4)->setTexte(
+            fenetre->trouve<CCoche>(0)->cochee ? "Connect\xE9, m\xE9moris\xE9" : "Connect\xE9");
     });
-    ajouteGestionnaire(fenetre->trouve<CBouton>(1)->evenements[EVT_CLIC_GAUCHE],
-                       [](CObjetGDI*) { quitteApplication(); });
+    ajouteGestionnaire(annuler->evenements[EVT_CLIC_GAUCHE], fenetre, &CObjetGDI::demandeFermeture);
     return lanceApplication(fenetre);
 }

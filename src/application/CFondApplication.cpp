@@ -50,13 +50,24 @@ void suitTailleAffichage(int largeur, int hauteur)
         fond->suitAffichage(largeur, hauteur);
 }
 
-// Rien ne suit l'appel transmis : la touche peut détruire la fenêtre qui la reçoit.
+// Rien ne suit l'appel transmis que le drapeau commun : la touche peut détruire la fenêtre qui
+// la reçoit. Échap n'est proposé qu'à une fenêtre qui se sert du clavier ; une fenêtre qui
+// n'en fait rien (toucheClavier remplacée sans appeler celle de CFenetre) laisse finir.
 void CFondApplication::toucheClavier(int touche)
 {
-    if (touche == TOUCHE_ECHAP)
-        plateforme.arreteBoucle();
-    else if (CFenetre* f = fenetreDevant())
+    CFenetre* f = fenetreDevant();
+    if (touche != TOUCHE_ECHAP) {
+        if (f)
+            f->toucheClavier(touche);
+        return;
+    }
+    if (f && f->utiliseClavier()) {
+        toucheUtilisee = false;
         f->toucheClavier(touche);
+        if (toucheUtilisee)
+            return;
+    }
+    plateforme.arreteBoucle();
 }
 
 void CFondApplication::toucheSpeciale(int touche)

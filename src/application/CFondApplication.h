@@ -16,7 +16,8 @@ class CFondApplication : public CFenetre
     // L'affichage retaillé : hors de l'écran entier, le fond le couvre, la fenêtre reste en (0,0).
     void suitAffichage(int largeur, int hauteur);
 
-    // Échap arrête la boucle ; les autres touches vont à la fenêtre de premier plan.
+    // Les touches vont à la fenêtre de premier plan ; Échap arrête la boucle quand elle ne
+    // s'en est pas servie.
     void toucheClavier(int touche) override;
     void toucheSpeciale(int touche) override;
 

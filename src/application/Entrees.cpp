@@ -4,6 +4,7 @@
 
 #include "application/Boucle.h"
 #include "containers/CContainer.h"
+#include "widgets/Clavier.h"
 #include "widgets/DemandeImage.h"
 
 namespace
@@ -18,22 +19,48 @@ bool metAJour()
     declenche(racine->evenements[EVT_MISE_A_JOUR], racine);
     return racine != nullptr;
 }
+
+// Les modificateurs valent pour la seule livraison, même si l'arbre y disparaît.
+struct PorteeModificateurs {
+    explicit PorteeModificateurs(int m) { poseModificateursClavier(m); }
+    ~PorteeModificateurs() { poseModificateursClavier(0); }
+    PorteeModificateurs(const PorteeModificateurs&) = delete;
+    PorteeModificateurs& operator=(const PorteeModificateurs&) = delete;
+};
 } // namespace
 
 void clavier(unsigned char touche, int /*x*/, int /*y*/)
 {
-    if (metAJour())
-        racine->toucheClavier(touche);
+    clavierModifie(touche, 0);
 }
 
 void toucheSpecialeAppuyee(int touche, int /*x*/, int /*y*/)
 {
-    if (metAJour())
-        racine->toucheSpeciale(touche);
+    toucheSpecialeModifiee(touche, 0);
 }
 
 void boutonSouris(int bouton, int etat, int /*x*/, int /*y*/)
 {
+    boutonSourisModifie(bouton, etat, 0);
+}
+
+void clavierModifie(unsigned char touche, int modificateurs)
+{
+    const PorteeModificateurs portee(modificateurs);
+    if (metAJour())
+        racine->toucheClavier(touche);
+}
+
+void toucheSpecialeModifiee(int touche, int modificateurs)
+{
+    const PorteeModificateurs portee(modificateurs);
+    if (metAJour())
+        racine->toucheSpeciale(touche);
+}
+
+void boutonSourisModifie(int bouton, int etat, int modificateurs)
+{
+    const PorteeModificateurs portee(modificateurs);
     if (!metAJour())
         return;
     int evenement = -1;

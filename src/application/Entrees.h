@@ -14,6 +14,11 @@ const int ETAT_RELACHE = 1;
 void clavier(unsigned char touche, int x, int y);
 void toucheSpecialeAppuyee(int touche, int x, int y);
 void boutonSouris(int bouton, int etat, int x, int y);
+// Les mêmes, avec les modificateurs tenus (Modificateur) : posés pendant la livraison, où
+// modificateursClavier les lit, remis à 0 après. Les formes ci-dessus livrent sans modificateur.
+void clavierModifie(unsigned char touche, int modificateurs);
+void toucheSpecialeModifiee(int touche, int modificateurs);
+void boutonSourisModifie(int bouton, int etat, int modificateurs);
 // Sert au mouvement avec et sans bouton enfoncé.
 void mouvementSouris(int x, int y);
 // La souris entre au-dessus de la fenêtre ou la quitte (rappel d'entrée de GLUT).

@@ -9,6 +9,7 @@
 #include "render/Primitives.h"
 #include "render/TailleAffichage.h"
 #include "text/Utf8.h"
+#include "widgets/Clavier.h"
 
 #include <GL/gl.h>
 
@@ -100,20 +101,21 @@ void envoieSourisDedans(bool dedans)
     entreeSouris(dedans);
 }
 
-void envoieBoutonSouris(int bouton, bool enfonce)
+void envoieBoutonSouris(int bouton, bool enfonce, int modificateurs)
 {
     entreeArrivee();
-    boutonSouris(bouton, enfonce ? ETAT_ENFONCE : ETAT_RELACHE, 0, 0);
+    boutonSourisModifie(bouton, enfonce ? ETAT_ENFONCE : ETAT_RELACHE, modificateurs);
 }
 
-void envoieTouche(unsigned char touche)
+void envoieTouche(unsigned char touche, int modificateurs)
 {
     entreeArrivee();
-    clavier(touche, 0, 0);
+    clavierModifie(caractereAvecModificateurs(touche, modificateurs), modificateurs);
 }
 
 void envoieTexte(const char* utf8)
 {
+    entreeArrivee();
     // Du texte, pas des touches : un octet de contrôle (Échap, Entrée) n'en fait pas partie.
     for (const char c : convertitUtf8(utf8, 0)) {
         const unsigned char touche = static_cast<unsigned char>(c);
@@ -122,10 +124,10 @@ void envoieTexte(const char* utf8)
     }
 }
 
-void envoieToucheSpeciale(int touche)
+void envoieToucheSpeciale(int touche, int modificateurs)
 {
     entreeArrivee();
-    toucheSpecialeAppuyee(touche, 0, 0);
+    toucheSpecialeModifiee(touche, modificateurs);
 }
 
 bool tourBoiteAOutils()

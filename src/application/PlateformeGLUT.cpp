@@ -210,13 +210,36 @@ void ajouteServiceAttente(int descripteur, void (*service)())
     services.push_back({descripteur, service});
 }
 
+namespace
+{
+// Ce que freeglut 3.4 livre sous X (vu sous Xvfb avec xdotool) : Tab 9, Entrée 13 (celle du
+// pavé aussi), Retour arrière 8, Suppr 127, Échap 27 au rappel du clavier ; Ctrl+V 22 avec
+// Ctrl (Ctrl+A 1 ... Ctrl+Z 26, Maj en plus : le même octet), Alt+A 97 avec Alt. Maj+Tab
+// n'arrive pas du tout : X en fait ISO_Left_Tab, que freeglut ne livre par aucun rappel ; Maj,
+// Ctrl et Alt seuls arrivent comme touches spéciales 112 à 117.
+void clavierGLUT(unsigned char touche, int /*x*/, int /*y*/)
+{
+    clavierModifie(touche, glutGetModifiers());
+}
+
+void toucheSpecialeGLUT(int touche, int /*x*/, int /*y*/)
+{
+    toucheSpecialeModifiee(touche, glutGetModifiers());
+}
+
+void boutonSourisGLUT(int bouton, int etat, int /*x*/, int /*y*/)
+{
+    boutonSourisModifie(bouton, etat, glutGetModifiers());
+}
+} // namespace
+
 void tourneBoucle()
 {
     glutDisplayFunc(affichage);
     glutReshapeFunc(retaille);
-    glutKeyboardFunc(clavier);
-    glutSpecialFunc(toucheSpecialeAppuyee);
-    glutMouseFunc(boutonSouris);
+    glutKeyboardFunc(clavierGLUT);
+    glutSpecialFunc(toucheSpecialeGLUT);
+    glutMouseFunc(boutonSourisGLUT);
     glutMotionFunc(mouvementSouris);
     glutPassiveMotionFunc(mouvementSouris);
     glutEntryFunc(entree);

@@ -14,6 +14,8 @@
 #include "text/SansBalises.h"
 #include "text/StyleTexte.h"
 #include "widgets/CBouton.h"
+#include "widgets/CCoche.h"
+#include "widgets/CRadio.h"
 #include "widgets/CTexte.h"
 #include "widgets/DemandeImage.h"
 
@@ -24,11 +26,16 @@ bool estFenetre(CObjetGDI* objet)
     return dynamic_cast<CFenetre*>(objet) != nullptr;
 }
 
-// Le texte que trouve compare : légende d'un bouton, texte d'une zone ; nul pour les autres.
+// Le texte que trouve compare : légende d'un bouton, d'une case ou d'un choix, texte d'une
+// zone ; nul pour les autres.
 const char* texteDe(CObjetGDI* objet)
 {
     if (CBouton* bouton = dynamic_cast<CBouton*>(objet))
         return bouton->texte;
+    if (CCoche* coche = dynamic_cast<CCoche*>(objet))
+        return coche->legende();
+    if (CRadio* radio = dynamic_cast<CRadio*>(objet))
+        return radio->legende();
     if (CTexte* zone = dynamic_cast<CTexte*>(objet))
         return zone->texte;
     return nullptr;
@@ -99,6 +106,14 @@ void CContainer::retireObjetGDI(CObjetGDI* objet)
 {
     enfants.retire(objet);
     demandeImage();
+    // Pendant la destruction d'une fenêtre, sa propre version n'est plus appelée : son
+    // destructeur a déjà tout oublié.
+    for (CContainer* c = this; c; c = c->parent)
+        c->oublie(objet);
+}
+
+void CContainer::oublie(CObjetGDI* /*objet*/)
+{
 }
 
 bool CContainer::setCapture(CObjetGDI* enfant)
@@ -228,6 +243,13 @@ void CContainer::appui(uint16_t bouton, TypeEvenement evenement)
         return;
     boutonCapture = bouton;
     CObjetGDI* cible = objetSousSouris();
+    // Un appui gauche donne le focus à un objet qui le prend, et l'ôte ailleurs ; un conteneur
+    // visé en décide lui-même plus bas.
+    if (bouton == 0 && !dynamic_cast<CContainer*>(cible)) {
+        CFenetre* fenetre = dynamic_cast<CFenetre*>(this);
+        if (CFenetre* f = fenetre ? fenetre : CFenetre::fenetreDe(this))
+            f->donneFocus(cible);
+    }
     // Une fenêtre montée au premier plan tient l'appui sans le recevoir.
     if (!setCapture(cible) && cible)
         declenche(cible->evenements[evenement], cible);

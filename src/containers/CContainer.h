@@ -28,8 +28,11 @@ class CContainer : public CObjetGDI
     void ajouteObjetGDI(CObjetGDI* objet);
     /// Ajoute à l'arrière-plan, sans rien changer à la capture.
     void ajouteObjetGDIDerriere(CObjetGDI* objet);
-    /// Retire l'objet de la liste sans le détruire.
+    /// Retire l'objet de la liste sans le détruire ; chaque fenêtre au-dessus oublie le focus
+    /// ou le bouton qu'il était ou contenait.
     void retireObjetGDI(CObjetGDI* objet);
+    /// Ce que retireObjetGDI dit à chaque conteneur au-dessus : rien ici, une fenêtre oublie.
+    virtual void oublie(CObjetGDI* objet);
 
     /// Retient l'enfant qui tient l'appui ; une fenêtre passe au premier plan. Vrai quand
     /// une fenêtre vient d'être montée devant les autres.

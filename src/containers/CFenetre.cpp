@@ -1,7 +1,63 @@
-// Fenêtre : limites ajustées au cadre, plein écran, centrage et déplacement par glissement.
+// Fenêtre : limites ajustées au cadre, plein écran, centrage, déplacement par glissement et
+// focus du clavier.
 #include "containers/CFenetre.h"
 
+#include "widgets/CBouton.h"
+#include "widgets/Clavier.h"
+#include "widgets/DemandeImage.h"
+
 #include <algorithm>
+#include <vector>
+
+namespace
+{
+const int TOUCHE_TAB = 9;
+const int TOUCHE_ENTREE = 13;
+const int TOUCHE_ECHAP = 27;
+
+// Vrai quand objet est cherche ou se trouve dedans.
+bool estDans(const CObjetGDI* objet, const CObjetGDI* cherche)
+{
+    for (; objet; objet = objet->parent)
+        if (objet == cherche)
+            return true;
+    return false;
+}
+
+bool prendFocus(CObjetGDI* objet)
+{
+    return objet->visible && !objet->evenementsCoupes && objet->accepteFocus();
+}
+
+// Les objets du conteneur dans l'ordre d'ajout, en entrant dans les conteneurs qui ne sont pas
+// des fenêtres (une fenêtre a son propre focus et ses propres groupes).
+void range(CContainer* conteneur, bool visibles, std::vector<CObjetGDI*>& ordre)
+{
+    std::vector<CObjetGDI*> enfants;
+    for (Noeud<CObjetGDI*>* n = conteneur->enfants.tete; n; n = n->suivant)
+        if (!dynamic_cast<CFenetre*>(n->element) && (n->element->visible || !visibles))
+            enfants.push_back(n->element);
+    std::sort(enfants.begin(), enfants.end(),
+              [](CObjetGDI* a, CObjetGDI* b) { return a->numeroAjout < b->numeroAjout; });
+    for (CObjetGDI* e : enfants) {
+        ordre.push_back(e);
+        if (CContainer* c = dynamic_cast<CContainer*>(e))
+            range(c, visibles, ordre);
+    }
+}
+
+std::vector<CObjetGDI*> focusables(CContainer* fenetre)
+{
+    std::vector<CObjetGDI*> ordre;
+    range(fenetre, true, ordre);
+    ordre.erase(
+        std::remove_if(ordre.begin(), ordre.end(), [](CObjetGDI* o) { return !prendFocus(o); }),
+        ordre.end());
+    return ordre;
+}
+} // namespace
+
+bool CFenetre::toucheUtilisee = false;
 
 CFenetre::CFenetre(int skin) : CContainer(skin)
 {
@@ -15,6 +71,13 @@ CFenetre::CFenetre(int skin) : CContainer(skin)
     // Un relâchement hors de la fenêtre (glissement arrêté au bord) finit aussi le
     // déplacement : sinon le prochain appui sur un enfant la ferait suivre la souris.
     ajouteGestionnaire(evenements[EVT_RELACHE_GAUCHE_DEHORS], this, &CFenetre::finDeplacement);
+}
+
+CFenetre::~CFenetre()
+{
+    // Les enfants détruits ensuite ne peuvent plus passer par oublie : rien ne reste.
+    objetFocus = nullptr;
+    boutonParDefaut = boutonAnnuler = nullptr;
 }
 
 void CFenetre::setLimites(Rect r)
@@ -94,4 +157,120 @@ void CFenetre::suitDeplacement(CObjetGDI* /*emetteur*/)
 CFenetre* CFenetre::fenetreDevant()
 {
     return enfants.tete ? dynamic_cast<CFenetre*>(enfants.tete->element) : nullptr;
+}
+
+CFenetre* CFenetre::fenetreDe(const CObjetGDI* objet)
+{
+    for (CContainer* c = objet ? objet->parent : nullptr; c; c = c->parent)
+        if (CFenetre* f = dynamic_cast<CFenetre*>(c))
+            return f;
+    return nullptr;
+}
+
+std::vector<CObjetGDI*> CFenetre::objetsDansLOrdre()
+{
+    std::vector<CObjetGDI*> ordre;
+    range(this, false, ordre);
+    return ordre;
+}
+
+CObjetGDI* CFenetre::focus() const
+{
+    return objetFocus;
+}
+
+void CFenetre::donneFocus(CObjetGDI* objet)
+{
+    if (objet && (!prendFocus(objet) || fenetreDe(objet) != this))
+        objet = nullptr;
+    if (objet == objetFocus)
+        return;
+    CObjetGDI* ancien = objetFocus;
+    objetFocus = objet;
+    demandeImage();
+    // Les deux sont prévenus après le changement : chacun lit déjà le focus nouveau.
+    if (ancien)
+        ancien->changeFocus(false);
+    if (objet && objetFocus == objet)
+        objet->changeFocus(true);
+}
+
+bool CFenetre::focusSuivant(bool enArriere)
+{
+    const std::vector<CObjetGDI*> ordre = focusables(this);
+    if (ordre.empty())
+        return false;
+    const int n = int(ordre.size());
+    const auto ici = std::find(ordre.begin(), ordre.end(), objetFocus);
+    int i = ici == ordre.end() ? (enArriere ? 0 : -1) : int(ici - ordre.begin());
+    i = (i + (enArriere ? n - 1 : 1)) % n;
+    donneFocus(ordre[i]);
+    return true;
+}
+
+bool CFenetre::utiliseClavier()
+{
+    if (boutonParDefaut || boutonAnnuler || objetFocus)
+        return true;
+    return !focusables(this).empty();
+}
+
+void CFenetre::oublie(CObjetGDI* objet)
+{
+    if (estDans(boutonParDefaut, objet))
+        boutonParDefaut = nullptr;
+    if (estDans(boutonAnnuler, objet))
+        boutonAnnuler = nullptr;
+    if (estDans(objetFocus, objet)) {
+        CObjetGDI* ancien = objetFocus;
+        objetFocus = nullptr;
+        demandeImage();
+        ancien->changeFocus(false);
+    }
+}
+
+bool CFenetre::actionne(CBouton* bouton)
+{
+    if (!bouton || bouton->evenementsCoupes)
+        return false;
+    bouton->actionne();
+    return true;
+}
+
+// Après tout appel qui déclenche des gestionnaires, la fenêtre a pu être détruite : on ne la
+// touche plus, sauf si son témoin vit encore.
+void CFenetre::toucheClavier(int touche)
+{
+    // Une fenêtre modale devant est seule à recevoir la souris : les touches aussi.
+    if (CFenetre* devant = fenetreDevant(); devant && devant->modal) {
+        devant->toucheClavier(touche);
+        return;
+    }
+    const int modificateurs = modificateursClavier();
+    const std::weak_ptr<char> vie = temoinVie;
+    if (objetFocus && objetFocus->toucheFocus(touche, modificateurs)) {
+        toucheUtilisee = true;
+        return;
+    }
+    if (vie.expired())
+        return;
+    bool utilisee = false;
+    if (touche == TOUCHE_TAB && !(modificateurs & (MODIFICATEUR_CTRL | MODIFICATEUR_ALT)))
+        utilisee = focusSuivant(modificateurs & MODIFICATEUR_MAJ);
+    else if (touche == TOUCHE_ENTREE)
+        utilisee = actionne(boutonParDefaut);
+    else if (touche == TOUCHE_ECHAP)
+        utilisee = actionne(boutonAnnuler);
+    if (utilisee)
+        toucheUtilisee = true;
+}
+
+void CFenetre::toucheSpeciale(int touche)
+{
+    if (CFenetre* devant = fenetreDevant(); devant && devant->modal) {
+        devant->toucheSpeciale(touche);
+        return;
+    }
+    if (objetFocus && objetFocus->toucheSpecialeFocus(touche, modificateursClavier()))
+        toucheUtilisee = true;
 }

@@ -26,13 +26,16 @@ struct SkinCoche {
 };
 
 /// Lignes de skinsCoche.
-const int NOMBRE_SKINS_COCHE = 1;
-/// La seule ligne, nommée ainsi dans le source généré.
+const int NOMBRE_SKINS_COCHE = 2;
+/// La case carrée, nommée ainsi dans le source généré.
 const int COCHE_SKIN_DEFAUT = 0;
+/// Le rond d'un choix exclusif (CRadio) et son point.
+const int COCHE_SKIN_RADIO = 1;
 
 /// Table constante dès la compilation : lisible par tout code de lancement.
 inline constexpr SkinCoche skinsCoche[NOMBRE_SKINS_COCHE] = {
     {TEXTURE_COCHES, {0, 0}, {31, 31}, {0, 32}, {0, 0}, {0, 0}, {1, 1}},
+    {TEXTURE_COCHES, {32, 0}, {63, 31}, {0, 32}, {0, 0}, {0, 0}, {1, 1}},
 };
 
 /// La ligne vide : ni texture ni taille, son dernier texel inclus avant le premier.

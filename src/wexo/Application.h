@@ -51,6 +51,14 @@ class CFenetre;
 /// absente ou illisible, appel depuis un gestionnaire d'un lanceApplication en cours), après
 /// l'avoir dit sur la sortie d'erreur, avec le fichier manquant et les dossiers cherchés.
 /// Terminé, lanceApplication peut être rappelé dans le même processus.
+///
+/// Les touches vont à fenetre, l'objet qui a le focus d'abord (CFenetre::toucheClavier). Échap
+/// ne finit le programme que si rien dans fenetre ne s'en est servi : quand fenetre se sert du
+/// clavier (CFenetre::utiliseClavier : un objet qui prend le focus, boutonParDefaut ou
+/// boutonAnnuler), Échap lui est proposé d'abord, et un boutonAnnuler l'actionne sans finir ;
+/// une fenêtre dérivée qui veut garder Échap pose CFenetre::toucheUtilisee dans sa
+/// toucheClavier. Une fenêtre dérivée qui remplace toucheClavier sans appeler celle de
+/// CFenetre, ou une fenêtre sans rien de cela, finit sur Échap comme avant.
 int lanceApplication(CFenetre* fenetre, bool modeJeu = false,
                      const char* imagesInstallees = WEXO_IMAGES_INSTALLEES);
 

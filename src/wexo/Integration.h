@@ -66,13 +66,20 @@ void envoieMouvementSouris(int x, int y);
 /// dessus, le curseur animé demande ses images ; un mouvement envoyé la dit dessus.
 void envoieSourisDedans(bool dedans);
 /// Un bouton (BoutonSouris) enfoncé ou relâché à la dernière position envoyée : mise à jour,
-/// puis appui ou clic.
-void envoieBoutonSouris(int bouton, bool enfonce);
-/// Un caractère (Échap 27, Entrée 13, Espace 32...) : mise à jour, puis la touche ; Échap finit.
-void envoieTouche(unsigned char touche);
+/// puis appui ou clic ; modificateurs comme envoieTouche (Maj+clic étend la sélection d'un
+/// champ).
+void envoieBoutonSouris(int bouton, bool enfonce, int modificateurs = 0);
+/// Un caractère (Échap 27, Entrée 13, Espace 32, Tab 9, Retour arrière 8, Suppr 127...) :
+/// mise à jour, puis la touche, l'objet qui a le focus d'abord ; Échap finit quand rien ne
+/// s'en est servi (voir lanceApplication). modificateurs : somme de Modificateur (Maj 1,
+/// Ctrl 2, Alt 4), lus par modificateursClavier pendant la livraison. Comme sous GLUT, une
+/// lettre avec Ctrl devient son octet de commande : envoieTouche('v', MODIFICATEUR_CTRL)
+/// livre 22.
+void envoieTouche(unsigned char touche, int modificateurs = 0);
 /// Une touche spéciale, aux codes de GLUT (F1 à F12 : 1 à 12 ; flèches gauche, haut, droite,
-/// bas : 100 à 103) : mise à jour, puis la touche.
-void envoieToucheSpeciale(int touche);
+/// bas : 100 à 103 ; début 106, fin 107), avec ses modificateurs comme envoieTouche : mise à
+/// jour, puis la touche.
+void envoieToucheSpeciale(int touche, int modificateurs = 0);
 
 /// Un texte tapé, en UTF-8 (l'événement de saisie de texte de SDL, par exemple) : chaque
 /// caractère converti en Windows-1252 est livré comme par envoieTouche. Un caractère hors de

@@ -10,11 +10,18 @@
 #include "text/StyleLocal.h"
 #include "text/StyleTexte.h"
 #include "text/Texte.h"
+#include "widgets/CadreFocus.h"
 #include "widgets/DemandeImage.h"
 
 namespace
 {
 const Coord SANS_MARGE = {-1, -1};
+const int TOUCHE_ENTREE = 13;
+const int TOUCHE_ESPACE = 32;
+// Écart du cadre du focus autour de la légende, ou en dedans d'un bouton sans légende.
+const int ECART_FOCUS = 3;
+// Une icône n'a pas de couleur de légende : son cadre du focus prend le gris des légendes.
+const Couleur FOCUS_ICONE = {70, 70, 70, 255};
 const Couleur AUCUNE = {0, 0, 0, 0};
 
 // Le coin bas-droit de l'image d'une ligne, posée en position.
@@ -151,13 +158,42 @@ void CBouton::dessineBarre(const Bandes& x, const Bandes& y, int W)
                    skin.etire);
 }
 
+void CBouton::actionne()
+{
+    declenche(evenements[EVT_CLIC_GAUCHE], this);
+}
+
+bool CBouton::accepteFocus()
+{
+    return true;
+}
+
+bool CBouton::toucheFocus(int touche, int /*modificateurs*/)
+{
+    if (touche != TOUCHE_ESPACE && touche != TOUCHE_ENTREE)
+        return false;
+    actionne();
+    return true;
+}
+
 void CBouton::dessineLegende(int W, int H)
 {
-    if (!texte ||
-        (skin.margeTexteHautGauche == SANS_MARGE && skin.margeTexteBasDroite == SANS_MARGE))
-        return;
+    const bool sansZone =
+        skin.margeTexteHautGauche == SANS_MARGE && skin.margeTexteBasDroite == SANS_MARGE;
     const Couleur couleur =
         comportement.aspect(skin.couleurTexte, skin.couleurTexteSurvol, skin.couleurTexteAppui);
+    if (aLeFocus()) {
+        const Coord e = MakeCoord(ECART_FOCUS, ECART_FOCUS);
+        if (sansZone)
+            dessineCadreFocus(e, MakeCoord(W, H) - e, couleur.a ? couleur : FOCUS_ICONE);
+        else
+            dessineCadreFocus(
+                skin.margeTexteHautGauche - e,
+                MakeCoord(W - skin.margeTexteBasDroite.x, H - skin.margeTexteBasDroite.y) + e,
+                couleur);
+    }
+    if (!texte || sansZone)
+        return;
     const StyleLocal style;
     styleCourant().couleur = couleur;
     // Une légende est un texte conservé : ses '%' se dessinent tels quels.

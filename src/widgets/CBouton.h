@@ -32,6 +32,15 @@ class CBouton : public CObjetGDI
     /// pointeur, que l'appelant garde en vie ; nul ôte la légende.
     void setTexte(const char* legende);
 
+    /// Actionne le bouton comme un clic de la souris : déclenche EVT_CLIC_GAUCHE, le bouton en
+    /// émetteur. Ses gestionnaires peuvent détruire la fenêtre : rien ne doit suivre l'appel.
+    void actionne();
+
+    /// Le bouton prend le focus du clavier.
+    bool accepteFocus() override;
+    /// Espace et Entrée l'actionnent.
+    bool toucheFocus(int touche, int modificateurs) override;
+
     /// Taille fixe : celle de l'image ; largeur variable : hauteur de l'image et largeur
     /// minimale ; cadre : r tel quel.
     void setLimites(Rect r) override;

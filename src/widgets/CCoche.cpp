@@ -1,21 +1,34 @@
-// Case à cocher : copie de l'habillage, bascule au clic, aspects et dessin de la case et de la
-// coche.
+// Case à cocher : copie de l'habillage, bascule au clic et par Espace, aspects et dessin de la
+// case, de la coche et de la légende.
 #include "widgets/CCoche.h"
 
 #include "render/PorteeDessin.h"
-#include "render/Primitives.h"
-#include "render/Texture.h"
 #include "widgets/DemandeImage.h"
 
-CCoche::CCoche(Coord position, bool etatCoche, int indiceSkin) : skin(skinCoche(indiceSkin))
+namespace
 {
-    // La table range le dernier texel ; la copie garde le coin exclusif.
-    skin.imageBasDroite = skin.imageBasDroite + MakeCoord(1, 1);
+const int TOUCHE_ESPACE = 32;
+}
+
+CCoche::CCoche(Coord position, bool etatCoche, int indiceSkin)
+    : CCoche(position, etatCoche, indiceSkin, nullptr)
+{
+}
+
+CCoche::CCoche(Coord position, bool etatCoche, int indiceSkin, const char* texte)
+    : skin(CaseLegendee::copieSkin(indiceSkin))
+{
+    caseLegendee.legende = texte;
     cochee = etatCoche;
-    setLimites(Rect{position, position + (skin.imageBasDroite - skin.imageHautGauche)});
+    setLimites(Rect{position, position});
     appuye = false;
     survole = false;
     AppuiSurvol::inscrit(this, &CCoche::clic);
+}
+
+const char* CCoche::legende() const
+{
+    return caseLegendee.legende;
 }
 
 void CCoche::setCochee(bool etat)
@@ -27,7 +40,20 @@ void CCoche::setCochee(bool etat)
 
 void CCoche::setLimites(Rect r)
 {
-    rangeLimites(Rect{r.hautGauche, r.hautGauche + (skin.imageBasDroite - skin.imageHautGauche)});
+    rangeLimites(caseLegendee.limites(r.hautGauche));
+}
+
+bool CCoche::accepteFocus()
+{
+    return true;
+}
+
+bool CCoche::toucheFocus(int touche, int /*modificateurs*/)
+{
+    if (touche != TOUCHE_ESPACE)
+        return false;
+    declenche(evenements[EVT_CLIC_GAUCHE], this);
+    return true;
 }
 
 void CCoche::appuie(CObjetGDI* /*emetteur*/)
@@ -59,15 +85,9 @@ void CCoche::finSurvol(CObjetGDI* /*emetteur*/)
 void CCoche::dessine(CObjetGDI* /*emetteur*/)
 {
     const PorteeDessin portee;
-    // Sans texture du jeu, rien à copier.
-    if (!textureDuJeu(skin.texture))
-        return;
+    // La légende se mesure à la police chargée : les limites la suivent.
+    limites = caseLegendee.limites(limites.hautGauche);
     // La case se dessine à l'origine courante, celle de la zone client du parent.
     const Coord d = comportement.aspect(Coord{0, 0}, skin.decalageSurvol, skin.decalageAppui);
-    dessineImage(skin.texture, limites.hautGauche, skin.imageHautGauche + d,
-                 skin.imageBasDroite + d);
-    if (cochee)
-        dessineImage(skin.texture, limites.hautGauche + (appuye ? skin.enfoncement : Coord{0, 0}),
-                     skin.imageHautGauche + skin.decalageCoche,
-                     skin.imageBasDroite + skin.decalageCoche);
+    caseLegendee.dessine(limites.hautGauche, d, cochee, appuye, aLeFocus());
 }

@@ -1,7 +1,7 @@
 // Objet de base : destruction, test de la souris, demande de fermeture.
 #include "widgets/CObjetGDI.h"
 
-#include "containers/CContainer.h"
+#include "containers/CFenetre.h"
 #include "widgets/DemandeImage.h"
 
 CObjetGDI::~CObjetGDI()
@@ -47,6 +47,9 @@ void CObjetGDI::desactiveEvenements()
 {
     for (int i = EVT_APPUI_GAUCHE; i <= EVT_MISE_A_JOUR; ++i)
         evenements[i].vide();
+    evenementsCoupes = true;
+    if (aLeFocus())
+        CFenetre::fenetreDe(this)->donneFocus(nullptr);
 }
 
 bool CObjetGDI::accepteFocus()
@@ -66,4 +69,10 @@ bool CObjetGDI::toucheSpecialeFocus(int /*touche*/, int /*modificateurs*/)
 
 void CObjetGDI::changeFocus(bool /*aLeFocus*/)
 {
+}
+
+bool CObjetGDI::aLeFocus() const
+{
+    const CFenetre* fenetre = CFenetre::fenetreDe(this);
+    return fenetre && fenetre->focus() == this;
 }

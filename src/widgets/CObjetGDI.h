@@ -41,6 +41,8 @@ class CObjetGDI
     /// Rang d'arrivée dans le parent, croissant à chaque ajout : l'ordre des lignes du fichier
     /// de l'éditeur, que le premier plan ne change pas.
     uint32_t numeroAjout = 0;
+    /// Posé par desactiveEvenements : l'objet ne prend plus jamais le focus du clavier.
+    bool evenementsCoupes = false;
     ListeGestionnaires evenements[NOMBRE_EVENEMENTS]; ///< une liste par TypeEvenement
 
     /// Un objet vide en (0,0)-(0,0), visible, sans parent ni gestionnaire.
@@ -57,7 +59,8 @@ class CObjetGDI
 
     /// Gestionnaire : demande au conteneur de détruire l'objet récepteur (et une image).
     void demandeFermeture(CObjetGDI* emetteur);
-    /// Vide les listes d'entrée et garde le dessin : l'objet s'affiche mais ne réagit plus.
+    /// Vide les listes d'entrée et garde le dessin : l'objet s'affiche mais ne réagit plus, ne
+    /// prend plus le focus et le perd s'il l'avait.
     void desactiveEvenements();
 
     /// Focus du clavier, un par fenêtre (voir CFenetre::donneFocus).
@@ -71,6 +74,8 @@ class CObjetGDI
     virtual bool toucheSpecialeFocus(int touche, int modificateurs);
     /// Le focus vient d'arriver (vrai) ou de partir (faux).
     virtual void changeFocus(bool aLeFocus);
+    /// Vrai quand l'objet est le focus de sa fenêtre : ce que son dessin montre.
+    bool aLeFocus() const;
     ///@}
 
   protected:

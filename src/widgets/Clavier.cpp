@@ -15,3 +15,9 @@ void poseModificateursClavier(int m)
 {
     modificateurs = m;
 }
+
+unsigned char caractereAvecModificateurs(unsigned char touche, int m)
+{
+    const bool lettre = (touche >= 'a' && touche <= 'z') || (touche >= 'A' && touche <= 'Z');
+    return (m & MODIFICATEUR_CTRL) && lettre ? (touche & 0x1F) : touche;
+}

@@ -2,6 +2,8 @@
 #include "application/Entrees.h"
 #include "application/Boucle.h"
 #include "containers/CContainer.h"
+#include "wexo/Integration.h"
+#include "widgets/Clavier.h"
 
 #include "TableCas.h"
 
@@ -13,7 +15,8 @@
 
 namespace
 {
-// Une racine qui note ce qu'elle reçoit, avec la position de souris vue à ce moment.
+// Une racine qui note ce qu'elle reçoit, avec les modificateurs tenus (s'il y en a) et la
+// position de souris vue à ce moment.
 class CRacineTemoin : public CContainer
 {
   public:
@@ -43,8 +46,10 @@ class CRacineTemoin : public CContainer
 
     void note(const std::string& quoi, CObjetGDI* emetteur)
     {
-        trace.push_back(quoi + (emetteur == this ? "" : "<autre") + "@" + std::to_string(souris.x) +
-                        "," + std::to_string(souris.y));
+        const int m = modificateursClavier();
+        trace.push_back(quoi + (emetteur == this ? "" : "<autre") +
+                        (m ? "+" + std::to_string(m) : "") + "@" + std::to_string(souris.x) + "," +
+                        std::to_string(souris.y));
     }
     void miseAJour(CObjetGDI* e) { note("maj", e); }
     void appuiGauche(CObjetGDI* e) { note("appuiG", e); }
@@ -99,6 +104,31 @@ TEST(Entrees, MiseAJourAvantToucheOuBoutonEtPositionRelativeALaRacine)
         {"flèche bas",
          [] { toucheSpecialeAppuyee(103, 0, 0); },
          {"maj@40,20", "speciale 103@40,20"}},
+        // Comme GLUT : une lettre avec Ctrl devient son octet de commande, le reste ne change pas.
+        {"Ctrl+v",
+         [] { envoieTouche('v', MODIFICATEUR_CTRL); },
+         {"maj+2@40,20", "touche 22+2@40,20"}},
+        {"Ctrl+Maj+A",
+         [] { envoieTouche('A', MODIFICATEUR_CTRL | MODIFICATEUR_MAJ); },
+         {"maj+3@40,20", "touche 1+3@40,20"}},
+        {"Ctrl+z",
+         [] { envoieTouche('z', MODIFICATEUR_CTRL); },
+         {"maj+2@40,20", "touche 26+2@40,20"}},
+        {"Ctrl+@ reste @",
+         [] { envoieTouche('@', MODIFICATEUR_CTRL); },
+         {"maj+2@40,20", "touche 64+2@40,20"}},
+        {"Alt+a reste a",
+         [] { envoieTouche('a', MODIFICATEUR_ALT); },
+         {"maj+4@40,20", "touche 97+4@40,20"}},
+        {"Maj+flèche gauche",
+         [] { envoieToucheSpeciale(100, MODIFICATEUR_MAJ); },
+         {"maj+1@40,20", "speciale 100+1@40,20"}},
+        {"Maj+appui gauche",
+         [] { boutonSourisModifie(BOUTON_GAUCHE, ETAT_ENFONCE, MODIFICATEUR_MAJ); },
+         {"maj+1@40,20", "appuiG+1@40,20"}},
+        {"relâché sans modificateur : remis à 0 après chaque livraison",
+         [] { boutonSouris(BOUTON_GAUCHE, ETAT_RELACHE, 0, 0); },
+         {"maj@40,20", "clicG@40,20"}},
     };
     pourChaqueCas(cas, [&](const CasEntree& c) {
         temoin.trace.clear();

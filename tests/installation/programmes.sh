@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Programmes construits contre le paquet installé, chacun lancé depuis un dossier vide en premier
 # client d'un Xvfb qui se réinitialise au départ de son dernier client (comme en intégration) :
-#   connexion        la fenêtre de FENETRE1 à sa taille en (0,0) ; un vrai clic sur la case puis
-#                    sur Connexion change les pixels de la barre et le message ; Annuler rend 0 ;
-#   sdl2             la fenêtre de FENETRE1 habillée dans la fenêtre SDL2 ; Échap rend 0 ;
+#   connexion        la fenêtre de FENETRE1 à sa taille en (0,0) ; tapé dans les deux champs,
+#                    Tab, Entrée : le programme écrit ce qu'il a reçu ; collé depuis xclip,
+#                    copié vers xclip ; Échap actionne Annuler, qui rend 0 ;
+#   sdl2             la fenêtre de FENETRE1 habillée dans la fenêtre SDL2 ; le texte tapé et
+#                    collé entre dans le champ ; Échap rend 0 ;
 #   deux_lancements  deux lanceApplication dans le même processus, fini par Échap puis par la
 #                    fenêtre fermée ; le troisième, lancé pendant le second, refusé ;
 #   longue_tache     la barre avance sous le fil de travail, Annuler l'arrête et le dit ; Échap
@@ -40,6 +42,30 @@ attend_fenetre_tenue() {
     printf '0x%x\n' "$id"
 }
 
+# Attend que la sortie du programme ait n lignes, la dernière étant attendu.
+attend_ligne() {
+    for _ in $(seq 1 50); do
+        [ "$(wc -l <"$TRAVAIL/sortie.log")" -ge "$1" ] && break
+        sleep 0.1
+    done
+    [ "$(sed -n "${1}p" "$TRAVAIL/sortie.log")" = "$2" ] ||
+        echec "ligne $1 de la sortie : « $(sed -n "${1}p" "$TRAVAIL/sortie.log") » au lieu de « $2 »"
+}
+
+# xclip tient texte sur CLIPBOARD jusqu'à la fin du test ; on attend qu'il se relise.
+PID_XCLIP=
+tient_presse_papiers() {
+    [ -z "$PID_XCLIP" ] || kill "$PID_XCLIP" 2>/dev/null || true
+    printf -- '%s' "$1" | xclip -quiet -selection clipboard -i 2>/dev/null &
+    PID_XCLIP=$!
+    trap 'kill "$PID_XCLIP" 2>/dev/null || true; nettoie' EXIT
+    for _ in $(seq 1 50); do
+        [ "$(timeout 2 xclip -o -selection clipboard 2>/dev/null || true)" = "$1" ] && return 0
+        sleep 0.1
+    done
+    echec "xclip ne tient pas « $1 »"
+}
+
 # Empreinte d'un rectangle "l h x y" d'une capture.
 empreinte() {
     convert "$CAPTURES/$1.png" -crop "$2" +repage rgb:- | md5sum
@@ -56,36 +82,48 @@ mkdir -p "$VIDE"
 
 case "$MODE" in
 connexion)
+    # Les champs ne sont pas dans FENETRE1 : main.cpp les ajoute, l'utilisateur en (160,56)-(463,84).
+    command -v xclip >/dev/null || { echo "outil absent : xclip ; test sauté" >&2; exit 77; }
     read -r gx gy dx dy < <(grep -o 'setLimites(MakeRect([0-9,]*))' "$FENETRE1" | tr -c '0-9\n' ' ')
-    read -r cx cy _ < <(ligne_objet CCoche 1)
-    read -r bx by bl _ < <(ligne_objet CProgression 1)
-    read -r mx1 my1 mx2 my2 < <(ligne_objet CTexte 3)
-    read -r ox1 oy1 ox2 _ < <(ligne_objet CBouton 1)
-    read -r ax1 ay1 ax2 _ < <(ligne_objet CBouton 2)
     lance
     id=$(attend_fenetre_tenue 'Wexo$')
     sleep 1
     geometrie "$id"
     [ "$x,$y $l x $h" = "0,0 $((dx - gx)) x $((dy - gy))" ] ||
         echec "fenêtre de $l x $h en ($x,$y) au lieu de la fenêtre dessinée en (0,0)"
-    capture avant
-    # Le milieu de la barre, à mi-hauteur du remplissage ; la zone du message.
-    barre="$((CX + bx + bl / 2)) $((CY + by + 19))"
-    message="$((mx2 - mx1))x$((my2 - my1))+$((CX + mx1))+$((CY + my1))"
-    xdotool mousemove $((CX + cx + 12)) $((CY + cy + 12)) click 1
+    # Le focus est dans le champ de l'utilisateur : on tape, Tab, le mot de passe, Entrée. Sans
+    # gestionnaire de fenêtres, le clavier va à la fenêtre sous la souris.
+    xdotool mousemove $((CX + 240)) $((CY + 20))
     sleep 0.3
-    xdotool mousemove $(((CX * 2 + ox1 + ox2) / 2)) $((CY + oy1 + 30)) click 1
-    sleep 0.5
-    capture apres
-    # shellcheck disable=SC2086
-    [ "$(pixel "$CAPTURES/avant.png" $barre)" != "$(pixel "$CAPTURES/apres.png" $barre)" ] ||
-        echec "Connexion : la barre n'a pas changé en ($barre)"
-    [ "$(empreinte avant "$message")" != "$(empreinte apres "$message")" ] ||
-        echec "Connexion : le message n'a pas changé ($message)"
-    xdotool mousemove $(((CX * 2 + ax1 + ax2) / 2)) $((CY + ay1 + 30)) click 1
+    xdotool type --delay 20 "zoe.durand"
+    xdotool key Tab
+    xdotool type --delay 20 "s3cret!"
+    xdotool key Return
+    attend_ligne 1 "connexion de zoe.durand, mot de passe de 7 caract$(printf '\xc3\xa8')res"
+    capture connectee
+    # Le presse-papiers du bureau : xclip le tient, Ctrl+V le colle dans le champ cliqué, à la
+    # place de tout (Ctrl+A) ; puis Ctrl+C copie le champ, que xclip relit.
+    tient_presse_papiers colle.depuis.xclip
+    xdotool mousemove $((CX + 300)) $((CY + 70)) click 1
+    xdotool key ctrl+a ctrl+v Return
+    attend_ligne 2 "connexion de colle.depuis.xclip, mot de passe de 7 caract$(printf '\xc3\xa8')res"
+    kill "$PID_XCLIP" 2>/dev/null || true
+    xdotool key ctrl+a BackSpace
+    xdotool type --delay 20 "copie.du.champ"
+    xdotool key ctrl+a ctrl+c
+    copie=
+    for _ in $(seq 1 30); do
+        copie=$(timeout 2 xclip -o -selection clipboard 2>/dev/null || true)
+        [ "$copie" = copie.du.champ ] && break
+        sleep 0.1
+    done
+    [ "$copie" = copie.du.champ ] || echec "xclip relit « $copie » au lieu de copie.du.champ"
+    # Échap actionne Annuler, qui ferme la fenêtre : 0, et rien d'autre d'écrit.
+    xdotool key Escape
     attend_fin
-    [ "$CODE_EDITEUR" = 0 ] || echec "Annuler : code de sortie $CODE_EDITEUR au lieu de 0"
-    echo "premier client d'un Xvfb neuf, fenêtre à sa taille, Connexion : barre et message changés, Annuler : 0"
+    [ "$CODE_EDITEUR" = 0 ] || echec "Échap : code de sortie $CODE_EDITEUR au lieu de 0"
+    [ "$(wc -l <"$TRAVAIL/sortie.log")" = 2 ] || echec "sortie : $(cat "$TRAVAIL/sortie.log")"
+    echo "tapé dans les deux champs, Tab, Entrée : reçu ; collé depuis xclip, copié vers xclip ; Échap : 0"
     ;;
 sdl2)
     read -r gx gy dx dy < <(grep -o 'setLimites(MakeRect([0-9,]*))' "$FENETRE1" | tr -c '0-9\n' ' ')
@@ -97,8 +135,20 @@ sdl2)
     [ "$x,$y $l x $h" = "0,0 $((dx - gx)) x $((dy - gy))" ] ||
         echec "fenêtre SDL2 de $l x $h en ($x,$y) au lieu de la fenêtre dessinée en (0,0)"
     verifie_habillage fenetre "32 37" "$((l - 38)) $((h - 29))"
+    # Le champ a le focus : le texte de SDL y entre, Entrée le valide et le programme l'écrit ;
+    # puis Ctrl+V y colle ce que xclip tient, par le presse-papiers de SDL.
+    xdotool mousemove $((l / 2)) $((h / 2))
+    sleep 0.3
+    xdotool type --delay 20 "sdl ok"
+    xdotool key Return
+    attend_ligne 1 "sdl ok"
+    if command -v xclip >/dev/null; then
+        tient_presse_papiers -colle
+        xdotool key ctrl+v Return
+        attend_ligne 2 "sdl ok-colle"
+    fi
     echap_rend_zero $((l / 2)) $((h / 2))
-    echo "fenêtre dessinée dans la fenêtre SDL2, habillée ; Échap : 0"
+    echo "fenêtre dessinée dans la fenêtre SDL2, habillée ; tapé et collé dans le champ ; Échap : 0"
     ;;
 deux_lancements)
     lance

@@ -24,7 +24,7 @@ TEST(Donnees, ChaqueImageSeLitAvecSaTaille)
     };
     const Cas cas[] = {{"Boutons", 256, 398, true},     {"ObjetGDIs", 32, 192, false},
                        {"Containers", 128, 128, false}, {"Curseurs", 200, 50, true},
-                       {"Coches", 32, 64, false},       {"Progressions", 128, 64, false},
+                       {"Coches", 64, 64, false},       {"Progressions", 128, 64, false},
                        {"Moi", 256, 256, false},        {"Police0", 256, 128, false}};
     pourChaqueCas(cas, [&](const Cas& c) {
         CImageDonnees image(c.nom);

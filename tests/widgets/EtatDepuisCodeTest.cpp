@@ -4,6 +4,7 @@
 #include "widgets/CBouton.h"
 #include "widgets/CCoche.h"
 #include "widgets/CProgression.h"
+#include "widgets/CRadio.h"
 #include "widgets/CTexte.h"
 
 #include "DessinEnregistre.h"
@@ -24,8 +25,8 @@ std::vector<std::string> image(CObjetGDI& o)
     return enregistreur::textes();
 }
 
-// Construit dans l'état depart, passé à valeur par le code : l'image suivante change et est
-// celle de l'objet construit dans l'état attendu.
+// Construit dans l'état depart, passé à valeur par le code : l'image suivante change (sauf si
+// attendu est depart) et est celle de l'objet construit dans l'état attendu.
 template <class O, class V, class F>
 void verifie(F construit, void (O::*pose)(V), V depart, V valeur, V attendu,
              int ligne = __builtin_LINE())
@@ -35,7 +36,7 @@ void verifie(F construit, void (O::*pose)(V), V depart, V valeur, V attendu,
     const auto avant = image(*o);
     (o.get()->*pose)(valeur);
     const auto apres = image(*o);
-    EXPECT_NE(apres, avant);
+    EXPECT_EQ(apres != avant, depart != attendu);
     EXPECT_EQ(apres, image(*reference));
 }
 
@@ -67,6 +68,17 @@ TEST_F(EtatDepuisCode, VuALImageSuivante)
     };
     verifie(coche, &CCoche::setCochee, false, true, true);
     verifie(coche, &CCoche::setCochee, true, false, false);
+    // Poser l'état qu'elle a déjà ne la bascule pas.
+    verifie(coche, &CCoche::setCochee, true, true, true);
+    verifie(coche, &CCoche::setCochee, false, false, false);
+    auto radio = [](bool c) {
+        CRadio* r = new CRadio(MakeCoord(5, 5), nullptr, 0);
+        r->setChoisi(c);
+        return r;
+    };
+    verifie(radio, &CRadio::setChoisi, false, true, true);
+    verifie(radio, &CRadio::setChoisi, true, true, true);
+    verifie(radio, &CRadio::setChoisi, true, false, false);
     verifie(barre, &CProgression::setValeur, 10, 73, 73);
     // Hors de l'intervalle : ramenée au bout le plus proche.
     verifie(barre, &CProgression::setValeur, 10, 101, 100);

@@ -52,11 +52,12 @@ int main(int argc, char** argv)
         new CBouton(MakeRect(210, 12, 400, 0), "<centre>Survol\xE9", BOUTON_SKIN_ROND_VARIABLE);
     CBouton* appuye =
         new CBouton(MakeRect(410, 12, 600, 0), "<centre>Appuy\xE9", BOUTON_SKIN_ROND_VARIABLE);
-    CCoche* coche = new CCoche(MakeCoord(16, 130), false, COCHE_SKIN_DEFAUT);
-    CCoche* vide = new CCoche(MakeCoord(16, 176), false, COCHE_SKIN_DEFAUT);
-    CTexte* legendeCoche = new CTexte(MakeCoord(58, 138), "Case coch\xE9"
-                                                          "e");
-    CTexte* legendeVide = new CTexte(MakeCoord(58, 184), "Case vide");
+    CCoche* coche = new CCoche(MakeCoord(16, 130), false, COCHE_SKIN_DEFAUT,
+                               "Case coch\xE9"
+                               "e");
+    CCoche* vide = new CCoche(MakeCoord(16, 176), false, COCHE_SKIN_DEFAUT, "Case vide");
+    CRadio* petit = new CRadio(MakeCoord(450, 284), "Choix fait", 1);
+    CRadio* grand = new CRadio(MakeCoord(450, 322), "Choix au focus", 1);
     CProgression* barre =
         new CProgression(MakeCoord(210, 134), 220, true, 0, 0, 100, PROGRESSION_SKIN_DEFAUT);
     // La légende de la barre montre la valeur que le glissement aura posée.
@@ -70,8 +71,8 @@ int main(int argc, char** argv)
         "Accents \xE9\xE8\xEA\xE0\xE7\xF4 \xC9\xC0\xC7, 100 % litt\xE9ral, coup\xE9 au bord "
         "du rectangle qui lui est donn\xE9.");
 
-    for (CObjetGDI* o : std::vector<CObjetGDI*>{zone, image, legendeBarre, barre, legendeVide,
-                                                legendeCoche, vide, coche, appuye, survole, normal})
+    for (CObjetGDI* o : std::vector<CObjetGDI*>{zone, image, legendeBarre, barre, vide, coche,
+                                                petit, grand, appuye, survole, normal})
         fenetre->ajouteObjetGDI(o);
     fond->ajouteObjetGDI(fenetre);
 
@@ -82,11 +83,14 @@ int main(int argc, char** argv)
     boutonSouris(BOUTON_GAUCHE, ETAT_ENFONCE, 0, 0);
     bouge(surEcran(*fenetre, *barre, 140, 22));
     boutonSouris(BOUTON_GAUCHE, ETAT_RELACHE, 0, 0);
+    clique(surEcran(*fenetre, *petit, 12, 12));
     bouge(surEcran(*fenetre, *appuye, 165, 62));
     boutonSouris(BOUTON_GAUCHE, ETAT_ENFONCE, 0, 0);
     // Une seule souris : le survol du deuxième bouton est l'événement qu'une seconde souris
     // ferait tirer par la fenêtre.
     declenche(survole->evenements[EVT_SURVOL], survole);
+    // L'appui a donné le focus au bouton : il passe au second choix, qui montre son cadre.
+    fenetre->donneFocus(grand);
     std::snprintf(texteBarre, sizeof texteBarre,
                   "R\xE9gl\xE9"
                   "e \xE0 la souris : %d",
