@@ -2,18 +2,13 @@
 # GLUT et un compteur d'images lisible par signal, et le programme qui le mesure.
 find_package(GLUT REQUIRED)
 find_package(X11 REQUIRED)
-# Les en-têtes <wexo/...> de l'exemple, tels qu'installés, renvoyés vers les sources.
-set(inclure_repos ${CMAKE_CURRENT_BINARY_DIR}/repos_inclure)
-foreach(entete Wexo.h Fenetre1.h wexo/Application.h)
-    get_filename_component(nom ${entete} NAME)
-    file(WRITE ${inclure_repos}/wexo/${nom} "#include \"${CMAKE_SOURCE_DIR}/src/${entete}\"\n")
-endforeach()
 file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/repos_fenetre1.cpp
      "#include <wexo/Wexo.h>\n#include <wexo/Fenetre1.h>\n\n"
      "#include \"${CMAKE_SOURCE_DIR}/examples/connexion/Fenetre1.cpp\"\n")
 add_executable(connexion_repos ${CMAKE_SOURCE_DIR}/examples/connexion/main.cpp
                ${CMAKE_CURRENT_BINARY_DIR}/repos_fenetre1.cpp CompteImages.cpp)
-target_include_directories(connexion_repos PRIVATE ${inclure_repos})
+# Les en-têtes <wexo/...> de l'exemple, tels qu'installés.
+target_include_directories(connexion_repos PRIVATE ${PROJECT_SOURCE_DIR}/include)
 target_link_libraries(connexion_repos PRIVATE wexo_application GLUT::GLUT X11::X11 OpenGL::GL
                       OpenGL::GLU)
 add_executable(repos Repos.cpp)

@@ -4,15 +4,9 @@
 # construit, l'éditeur.
 include(CMakePackageConfigHelpers)
 
-# Les en-têtes publics de src tels quels sous include/wexo : ils s'incluent entre eux par des
-# chemins relatifs, si bien que include suffit au code utilisateur.
-install(FILES ${CMAKE_SOURCE_DIR}/src/Wexo.h ${CMAKE_SOURCE_DIR}/src/Fenetre1.h
-              ${CMAKE_SOURCE_DIR}/src/wexo/Application.h ${CMAKE_SOURCE_DIR}/src/wexo/Integration.h
-        DESTINATION include/wexo)
-foreach(dossier ${WEXO_DOSSIERS_ENTETES})
-    install(DIRECTORY ${CMAKE_SOURCE_DIR}/src/${dossier} DESTINATION include/wexo
-            FILES_MATCHING PATTERN "*.h")
-endforeach()
+# include/wexo tel quel : les en-têtes s'incluent entre eux par des chemins relatifs, si bien
+# que include suffit au code utilisateur.
+install(DIRECTORY ${CMAKE_SOURCE_DIR}/include/wexo DESTINATION include FILES_MATCHING PATTERN "*.h")
 
 install(TARGETS wexo wexo_application EXPORT wexoCibles ARCHIVE DESTINATION lib)
 install(EXPORT wexoCibles NAMESPACE wexo:: FILE wexoCibles.cmake DESTINATION lib/cmake/wexo)

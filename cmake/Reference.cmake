@@ -6,12 +6,7 @@ if(NOT DOXYGEN_FOUND)
 endif()
 
 set(WEXO_DOSSIER_REFERENCE ${CMAKE_BINARY_DIR}/doc)
-set(WEXO_ENTREES_REFERENCE "${CMAKE_SOURCE_DIR}/src/Wexo.h ${CMAKE_SOURCE_DIR}/src/Fenetre1.h")
-string(APPEND WEXO_ENTREES_REFERENCE " ${CMAKE_SOURCE_DIR}/src/wexo/Application.h")
-string(APPEND WEXO_ENTREES_REFERENCE " ${CMAKE_SOURCE_DIR}/src/wexo/Integration.h")
-foreach(dossier ${WEXO_DOSSIERS_ENTETES})
-    string(APPEND WEXO_ENTREES_REFERENCE " ${CMAKE_SOURCE_DIR}/src/${dossier}")
-endforeach()
+set(WEXO_ENTREES_REFERENCE "${CMAKE_SOURCE_DIR}/include/wexo")
 configure_file(${CMAKE_SOURCE_DIR}/docs/Doxyfile.in ${WEXO_DOSSIER_REFERENCE}/Doxyfile @ONLY)
 
 add_custom_target(doc

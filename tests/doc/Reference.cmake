@@ -15,9 +15,9 @@ if(NOT resultat EQUAL 0 OR NOT avertissements STREQUAL "")
 endif()
 
 # Une page par en-tête installé : Doxygen nomme celle de "render/Coord.h" Coord_8h.html.
-set(entetes Wexo.h Fenetre1.h wexo/Application.h wexo/Integration.h)
+set(entetes Wexo.h Fenetre1.h Application.h Integration.h)
 foreach(dossier ${DOSSIERS})
-    file(GLOB noms RELATIVE ${SOURCE}/src ${SOURCE}/src/${dossier}/*.h)
+    file(GLOB noms RELATIVE ${SOURCE}/include/wexo ${SOURCE}/include/wexo/${dossier}/*.h)
     list(APPEND entetes ${noms})
 endforeach()
 list(LENGTH entetes nombre)
