@@ -3,7 +3,8 @@
 #pragma once
 
 // Écoute les touches de la fenêtre X donnée (celle de GLUT) sur une connexion à part ; faux sans
-// affichage joignable ou sans fenêtre : Maj+Tab reste sans effet, comme avant.
+// affichage joignable ou sans fenêtre : Maj+Tab reste sans effet, comme avant. En mode jeu, GLUT
+// prend le clavier pour lui seul : rien n'arrive ici.
 bool ouvreTabArriereX(unsigned long fenetreGLUT);
 // Livre chaque Maj+Tab reçu comme Tab avec Maj, par le même chemin que le clavier de GLUT ;
 // toute autre touche est laissée à GLUT. Sans jamais attendre, à chaque tour de la boucle.
