@@ -9,7 +9,9 @@ add_executable(connexion_repos ${CMAKE_SOURCE_DIR}/examples/connexion/main.cpp
                ${CMAKE_CURRENT_BINARY_DIR}/repos_fenetre1.cpp CompteImages.cpp)
 # Les en-têtes <wexo/...> de l'exemple, tels qu'installés.
 target_include_directories(connexion_repos PRIVATE ${PROJECT_SOURCE_DIR}/include)
-target_link_libraries(connexion_repos PRIVATE wexo_application GLUT::GLUT X11::X11 OpenGL::GL
-                      OpenGL::GLU)
+# wexo nommée avant GLU : l'éditeur de liens ne garde une bibliothèque partagée que si ce qui la
+# précède en a besoin.
+target_link_libraries(connexion_repos PRIVATE wexo_application wexo GLUT::GLUT X11::X11
+                      OpenGL::GL OpenGL::GLU)
 add_executable(repos Repos.cpp)
 target_compile_options(repos PRIVATE ${WEXO_AVERTISSEMENTS})

@@ -1,6 +1,8 @@
 // Repos : la fenêtre Connexion sans aucune entrée pendant 20 s, la souris loin d'elle puis
 // au-dessus ; le processeur pris par le processus (utime + stime de /proc) et les images que sa
-// boucle a dessinées. Imprime la ligne "idle: ...".
+// boucle a dessinées. La mesure part 12 s après l'apparition de la fenêtre : celle d'un programme
+// qui reste au repos, une fois fini ce qui suit le démarrage (le curseur du champ qui a le focus
+// clignote 10 s). Imprime la ligne "idle: ...".
 //   repos PROGRAMME DOSSIER_DE_TRAVAIL
 #include <signal.h>
 #include <sys/wait.h>
@@ -52,9 +54,10 @@ struct Mesure {
     uint64_t images;
 };
 
-Mesure mesure(pid_t pid, int lecture)
+// Mesure pendant DUREE_S après attente_s secondes.
+Mesure mesure(pid_t pid, int lecture, int attente_s)
 {
-    std::this_thread::sleep_for(std::chrono::seconds(2));
+    std::this_thread::sleep_for(std::chrono::seconds(attente_s));
     const long t0 = processeur(pid);
     const uint64_t i0 = images(pid, lecture);
     std::this_thread::sleep_for(std::chrono::seconds(DUREE_S));
@@ -91,10 +94,10 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "repos : pas de fenêtre Wexo\n");
         return 1;
     }
-    const Mesure loin = mesure(pid, tube[0]);
+    const Mesure loin = mesure(pid, tube[0], 12);
     if (std::system("xdotool mousemove 250 200") != 0)
         return 1;
-    const Mesure dessus = mesure(pid, tube[0]);
+    const Mesure dessus = mesure(pid, tube[0], 2);
     // Mesuré : fini par un signal, le clavier pouvant n'aller à aucune fenêtre (focus perdu
     // après le mode jeu d'un autre programme).
     kill(pid, SIGTERM);

@@ -7,10 +7,12 @@
 #include "application/Plateforme.h"
 #include "application/PlateformeGLUT.h"
 #include "application/PressePapiersX.h"
+#include "application/TabArriereX.h"
 #include "containers/CFenetre.h"
 #include "wexo/Integration.h"
 
 #include <GL/freeglut.h>
+#include <GL/glx.h>
 #include <X11/Xlib.h>
 
 #include <chrono>
@@ -114,10 +116,15 @@ int lanceApplication(CFenetre* fenetre, bool modeJeu, const char* imagesInstalle
     // connexion a de quoi lire ; sans lui, celui du processus.
     ouvrePressePapiersX();
     ajouteServiceAttente(descripteurPressePapiersX(), servicePressePapiersX);
+    // Maj+Tab, que GLUT perd, lu sur la fenêtre de GLUT (celle du contexte courant).
+    ouvreTabArriereX(glXGetCurrentDrawable());
+    ajouteServiceAttente(descripteurTabArriereX(), serviceTabArriereX);
     tourneBoucle();
     fermePressePapiersX();
-    // Connexion fermée : l'attente ne la surveille plus.
+    fermeTabArriereX();
+    // Connexions fermées : l'attente ne les surveille plus.
     ajouteServiceAttente(-1, servicePressePapiersX);
+    ajouteServiceAttente(-1, serviceTabArriereX);
     // La boucle finie, GLUT a déjà détruit sa fenêtre et le contexte : l'arbre ne dessine plus.
     finitBoucleALaDemande();
     racine = nullptr;

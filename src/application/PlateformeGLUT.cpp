@@ -215,8 +215,9 @@ namespace
 // Ce que freeglut 3.4 livre sous X (vu sous Xvfb avec xdotool) : Tab 9, Entrée 13 (celle du
 // pavé aussi), Retour arrière 8, Suppr 127, Échap 27 au rappel du clavier ; Ctrl+V 22 avec
 // Ctrl (Ctrl+A 1 ... Ctrl+Z 26, Maj en plus : le même octet), Alt+A 97 avec Alt. Maj+Tab
-// n'arrive pas du tout : X en fait ISO_Left_Tab, que freeglut ne livre par aucun rappel ; Maj,
-// Ctrl et Alt seuls arrivent comme touches spéciales 112 à 117.
+// n'arrive par aucun rappel (X en fait ISO_Left_Tab, que freeglut perd) : TabArriereX le lit
+// sur sa propre connexion et le livre comme Tab avec Maj, sauf en mode jeu, où GLUT prend le
+// clavier pour lui seul. Maj, Ctrl et Alt seuls arrivent comme touches spéciales 112 à 117.
 void clavierGLUT(unsigned char touche, int /*x*/, int /*y*/)
 {
     clavierModifie(touche, glutGetModifiers());

@@ -34,6 +34,9 @@ const unsigned char PUCE = 0x95;
 const int HAUTEUR_GLYPHE = 17; // lignes montrées d'un glyphe à la taille naturelle
 const int DEMI_PERIODE = 530;  // ms de curseur allumé, puis éteint
 const int DOUBLE_CLIC = 400;   // ms au plus entre les deux appuis d'un double clic
+// Le curseur ne clignote que ce temps après le dernier geste ou changement de focus, puis reste
+// allumé sans plus demander d'image : un programme au repos dort.
+const int DUREE_CLIGNOTEMENT = 10000;
 
 // Abscisse de chaque position du texte montré : somme des avances mesurées.
 std::vector<int> abscisses(const std::string& s)
@@ -108,11 +111,6 @@ void CSaisie::selectionne(int ancre, int curseur)
 {
     edition.selectionne(ancre, curseur);
     apresGeste(false);
-}
-
-bool CSaisie::aLeFocus() const
-{
-    return focus;
 }
 
 bool CSaisie::actif() const
@@ -233,7 +231,6 @@ bool CSaisie::toucheSpecialeFocus(int touche, int modificateurs)
 
 void CSaisie::changeFocus(bool aLeFocus)
 {
-    focus = aLeFocus;
     edition.coupeFrappe();
     debutClignotement = horlogeBoiteAOutils();
     demandeImage();
@@ -347,6 +344,7 @@ void CSaisie::dessine(CObjetGDI* /*emetteur*/)
     const int gauche = skin.margeTexte - defilement;
     const int haut = (H - HAUTEUR_GLYPHE) / 2;
     const DecoupageLocal decoupage(MakeCoord(3, 2), MakeCoord(W - 3, H - 2));
+    const bool focus = aLeFocus();
     if (focus && edition.aSelection())
         remplitRectangle(
             MakeCoord(gauche + x[size_t(edition.debutSelection())], haut),
@@ -360,10 +358,14 @@ void CSaisie::dessine(CObjetGDI* /*emetteur*/)
 
     if (!focus || !enService)
         return;
-    // Allumé la première demi-période après chaque geste ; l'image suivante est demandée.
+    // Allumé la première demi-période après chaque geste ; l'image suivante est demandée, tant
+    // que le clignotement dure.
     const int32_t ecoule = std::max<int32_t>(horlogeBoiteAOutils() - debutClignotement, 0);
-    demandeImageDans(DEMI_PERIODE - ecoule % DEMI_PERIODE);
-    if ((ecoule / DEMI_PERIODE) % 2 == 0) {
+    const bool clignote = ecoule < DUREE_CLIGNOTEMENT;
+    if (clignote)
+        demandeImageDans(
+            std::min(DEMI_PERIODE - ecoule % DEMI_PERIODE, DUREE_CLIGNOTEMENT - ecoule));
+    if (!clignote || (ecoule / DEMI_PERIODE) % 2 == 0) {
         const int xc = gauche + x[size_t(edition.curseur())] - 1;
         remplitRectangle(MakeCoord(xc, haut), MakeCoord(xc + 1, haut + HAUTEUR_GLYPHE),
                          skin.couleurCurseur);
@@ -373,10 +375,10 @@ void CSaisie::dessine(CObjetGDI* /*emetteur*/)
 void CSaisie::dessineCadre(bool enService)
 {
     // L'état se lit dans le cadre : inactif, sous le focus, survolé, au repos.
-    const Coord d = !enService ? skin.decalageInactif
-                    : focus    ? skin.decalageFocus
-                    : survole  ? skin.decalageSurvol
-                               : Coord{0, 0};
+    const Coord d = !enService   ? skin.decalageInactif
+                    : aLeFocus() ? skin.decalageFocus
+                    : survole    ? skin.decalageSurvol
+                                 : Coord{0, 0};
     const int t = skin.texture;
     const Bandes x = bandes(skin.decoupeX, d.x), y = bandes(skin.decoupeY, d.y);
     const int W = limites.largeur(), H = limites.hauteur();

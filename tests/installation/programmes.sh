@@ -2,8 +2,9 @@
 # Programmes construits contre le paquet installé, chacun lancé depuis un dossier vide en premier
 # client d'un Xvfb qui se réinitialise au départ de son dernier client (comme en intégration) :
 #   connexion        la fenêtre de FENETRE1 à sa taille en (0,0) ; tapé dans les deux champs,
-#                    Tab, Entrée : le programme écrit ce qu'il a reçu ; collé depuis xclip,
-#                    copié vers xclip ; Échap actionne Annuler, qui rend 0 ;
+#                    Tab, Entrée : le programme écrit ce qu'il a reçu ; Maj+Tab ramène au premier
+#                    champ ; collé depuis xclip, copié vers xclip ; Échap actionne Annuler, qui
+#                    rend 0 ;
 #   sdl2             la fenêtre de FENETRE1 habillée dans la fenêtre SDL2 ; le texte tapé et
 #                    collé entre dans le champ ; Échap rend 0 ;
 #   deux_lancements  deux lanceApplication dans le même processus, fini par Échap puis par la
@@ -101,12 +102,17 @@ connexion)
     xdotool key Return
     attend_ligne 1 "connexion de zoe.durand, mot de passe de 7 caract$(printf '\xc3\xa8')res"
     capture connectee
+    # Maj+Tab revient du mot de passe au champ de l'utilisateur, où l'on retape.
+    xdotool key shift+Tab ctrl+a
+    xdotool type --delay 20 "arriere"
+    xdotool key Return
+    attend_ligne 2 "connexion de arriere, mot de passe de 7 caract$(printf '\xc3\xa8')res"
     # Le presse-papiers du bureau : xclip le tient, Ctrl+V le colle dans le champ cliqué, à la
     # place de tout (Ctrl+A) ; puis Ctrl+C copie le champ, que xclip relit.
     tient_presse_papiers colle.depuis.xclip
     xdotool mousemove $((CX + 300)) $((CY + 70)) click 1
     xdotool key ctrl+a ctrl+v Return
-    attend_ligne 2 "connexion de colle.depuis.xclip, mot de passe de 7 caract$(printf '\xc3\xa8')res"
+    attend_ligne 3 "connexion de colle.depuis.xclip, mot de passe de 7 caract$(printf '\xc3\xa8')res"
     kill "$PID_XCLIP" 2>/dev/null || true
     xdotool key ctrl+a BackSpace
     xdotool type --delay 20 "copie.du.champ"
@@ -122,8 +128,8 @@ connexion)
     xdotool key Escape
     attend_fin
     [ "$CODE_EDITEUR" = 0 ] || echec "Échap : code de sortie $CODE_EDITEUR au lieu de 0"
-    [ "$(wc -l <"$TRAVAIL/sortie.log")" = 2 ] || echec "sortie : $(cat "$TRAVAIL/sortie.log")"
-    echo "tapé dans les deux champs, Tab, Entrée : reçu ; collé depuis xclip, copié vers xclip ; Échap : 0"
+    [ "$(wc -l <"$TRAVAIL/sortie.log")" = 3 ] || echec "sortie : $(cat "$TRAVAIL/sortie.log")"
+    echo "tapé dans les deux champs, Tab, Entrée : reçu ; Maj+Tab : premier champ ; collé depuis xclip, copié vers xclip ; Échap : 0"
     ;;
 sdl2)
     read -r gx gy dx dy < <(grep -o 'setLimites(MakeRect([0-9,]*))' "$FENETRE1" | tr -c '0-9\n' ' ')

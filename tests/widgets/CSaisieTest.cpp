@@ -3,6 +3,7 @@
 // presse-papiers d'un hôte factice avec sa conversion UTF-8.
 #include "widgets/CSaisie.h"
 
+#include "containers/CFenetre.h"
 #include "render/Primitives.h"
 #include "render/Texture.h"
 #include "text/Police.h"
@@ -209,19 +210,27 @@ struct CasDessin {
     const char* glyphes; // les caractères dont un glyphe est dessiné, dans l'ordre
     int curseurX;        // colonne du curseur, -1 : pas de curseur
     int cadreY;          // premier texel du cadre, qui dit l'état
+    int32_t image = -1;  // ms jusqu'à l'image demandée, -1 : aucune
+    int32_t touche = -1; // heure d'une touche Fin avant le dessin, -1 : aucune
 };
 
 // clang-format off
 const CasDessin CAS_DESSIN[] = {
     {"brut, sans focus", "<b>%", false, false, false, false, 0, "<b>%", -1, 200},
     {"survolé", "<b>%", false, false, true, false, 0, "<b>%", -1, 232},
-    {"focus, curseur allumé", "<b>%", false, true, false, false, 0, "<b>%", 45, 264},
-    {"focus, curseur éteint", "<b>%", false, true, false, false, 600, "<b>%", -1, 264},
-    {"focus, rallumé", "<b>%", false, true, false, false, 1100, "<b>%", 45, 264},
-    {"mot de passe", "abc", true, true, false, false, 0, "\x95\x95\x95", 35, 264},
+    {"focus, curseur allumé", "<b>%", false, true, false, false, 0, "<b>%", 45, 264, 530},
+    {"focus, curseur éteint", "<b>%", false, true, false, false, 600, "<b>%", -1, 264, 460},
+    {"focus, rallumé", "<b>%", false, true, false, false, 1100, "<b>%", 45, 264, 490},
+    // 10 s après le focus : le clignotement finit, le curseur reste allumé sans image demandée.
+    {"clignote encore, éteint", "<b>%", false, true, false, false, 9539, "<b>%", -1, 264, 1},
+    {"clignote encore, allumé", "<b>%", false, true, false, false, 9999, "<b>%", 45, 264, 1},
+    {"10 s : allumé, plus d'image", "<b>%", false, true, false, false, 10000, "<b>%", 45, 264},
+    {"au repos, allumé", "<b>%", false, true, false, false, 10600, "<b>%", 45, 264},
+    {"une touche relance", "<b>%", false, true, false, false, 20600, "<b>%", -1, 264, 460, 20000},
+    {"mot de passe", "abc", true, true, false, false, 0, "\x95\x95\x95", 35, 264, 530},
     // 40 caractères : le curseur reste dans le champ, seuls les 19 derniers se voient.
     {"défilé au curseur", "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa", false, true, false, false, 0,
-     "aaaaaaaaaaaaaaaaaaa", 192, 264},
+     "aaaaaaaaaaaaaaaaaaa", 192, 264, 530},
     {"inactif", "ab", false, true, true, true, 0, "ab", -1, 296},
 };
 // clang-format on
@@ -230,17 +239,30 @@ const CasDessin CAS_DESSIN[] = {
 TEST_F(Saisie, CeQuiEstDessine)
 {
     pourChaqueCas(CAS_DESSIN, [](const CasDessin& c) {
-        CSaisie s(MakeRect(0, 0, 200, 26), c.texte);
+        // Le focus est celui de la fenêtre, comme sous la boucle ; il arrive à 0 ms.
+        poseHorlogeBoiteAOutils(0);
+        CFenetre f(-1);
+        CSaisie& s = *new CSaisie(MakeRect(0, 0, 200, 26), c.texte);
+        f.ajouteObjetGDI(&s);
         s.motDePasse = c.masque;
         if (c.inactif)
             s.desactiveEvenements();
         EXPECT_EQ(s.accepteFocus(), !c.inactif);
-        s.changeFocus(c.focus);
+        f.donneFocus(c.focus ? &s : nullptr);
+        EXPECT_EQ(s.aLeFocus(), c.focus && !c.inactif);
         if (c.survol)
             s.survol(&s);
+        if (c.touche >= 0) {
+            poseHorlogeBoiteAOutils(c.touche);
+            s.toucheSpecialeFocus(107, 0); // Fin
+        }
         poseHorlogeBoiteAOutils(c.horloge);
+        int32_t attente;
+        while (prendDemandeImage(1 << 30, attente)) {
+        }
         enregistreur::efface();
         declenche(s.evenements[EVT_DESSIN], &s);
+        EXPECT_EQ(delaiDemandeImage(c.horloge), c.image);
         fermeLotGL();
         std::string glyphes;
         int curseurX = -1;

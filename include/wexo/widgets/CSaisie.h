@@ -16,7 +16,8 @@
 /// lu comme un balisage. Il prend le focus du clavier tant que ses événements sont en service :
 /// desactiveEvenements() le rend inactif (dessiné grisé, ni souris ni focus). Son cadre dit son
 /// état : brun au repos, sarcelle sous la souris, sarcelle foncée et double sous le focus, où le
-/// curseur clignote ; le texte plus large que le champ défile pour garder le curseur en vue.
+/// curseur clignote 10 s après la dernière touche, le dernier clic ou l'arrivée du focus, puis
+/// reste allumé ; le texte plus large que le champ défile pour garder le curseur en vue.
 ///
 /// Touches, le focus tenu : caractères imprimables (32 et plus, sauf 127) à la place de la
 /// sélection ; Retour arrière (8) et Suppr (127) ; flèches gauche et droite, Début, Fin, avec
@@ -78,8 +79,6 @@ class CSaisie : public CObjetGDI
     ///@}
     /// Sélectionne de ancre à curseur (le curseur se place au second), ramenés dans le texte.
     void selectionne(int ancre, int curseur);
-    /// Vrai tant que le champ a le focus du clavier.
-    bool aLeFocus() const;
     /// Vrai tant que ses événements sont en service (pas de desactiveEvenements).
     bool actif() const;
 
@@ -116,7 +115,6 @@ class CSaisie : public CObjetGDI
 
     EditionLigne edition;
     int defilement = 0; // pixels du texte cachés à gauche
-    bool focus = false;
     bool survole = false;
     bool modifie = false; // changé depuis la dernière validation
     int32_t debutClignotement = 0;
