@@ -120,6 +120,10 @@ int main()
         }
     }
     arreteBoiteAOutils();
+    // SDL 2 se réveille par une seconde connexion X qui vise la fenêtre : laisser arriver ce
+    // réveil avant de la détruire, sinon le serveur peut le recevoir après (BadWindow, code 1).
+    for (SDL_Event e; SDL_WaitEventTimeout(&e, 20);) {
+    }
     SDL_GL_DeleteContext(contexte);
     SDL_DestroyWindow(affichage);
     SDL_Quit();
