@@ -90,6 +90,14 @@ void CContainer::ajouteObjetGDI(CObjetGDI* objet)
     }
 }
 
+void CContainer::ajouteObjetGDI(CObjetGDI* objet, const char* nom)
+{
+    if (!objet || objet == this)
+        return;
+    objet->nom = nom ? nom : "";
+    ajouteObjetGDI(objet);
+}
+
 void CContainer::ajouteObjetGDIDerriere(CObjetGDI* objet)
 {
     if (!objet || objet == this)

@@ -26,6 +26,9 @@ class CContainer : public CObjetGDI
     /// Ajoute au premier plan et devient le parent de l'objet ; une fenêtre est centrée et
     /// la capture oubliée.
     void ajouteObjetGDI(CObjetGDI* objet);
+    /// Le même ajout, l'objet nommé : `ajouteObjetGDI(new CBouton(...), "connexion")` ; un nom
+    /// nul ou vide laisse l'objet sans nom.
+    void ajouteObjetGDI(CObjetGDI* objet, const char* nom);
     /// Ajoute à l'arrière-plan, sans rien changer à la capture.
     void ajouteObjetGDIDerriere(CObjetGDI* objet);
     /// Retire l'objet de la liste sans le détruire ; chaque fenêtre au-dessus oublie le focus

@@ -6,6 +6,8 @@
 #include "../render/Coord.h"
 #include "Gestionnaire.h"
 
+#include <string>
+
 class CContainer;
 
 /// L'indice de chaque liste dans evenements.
@@ -43,6 +45,9 @@ class CObjetGDI
     uint32_t numeroAjout = 0;
     /// Posé par desactiveEvenements : l'objet ne prend plus jamais le focus du clavier.
     bool evenementsCoupes = false;
+    /// Nom donné par ajouteObjetGDI(objet, nom), que trouve cherche avant les textes ; vide :
+    /// sans nom. Copié : il ne dépend d'aucun texte de l'appelant.
+    std::string nom;
     ListeGestionnaires evenements[NOMBRE_EVENEMENTS]; ///< une liste par TypeEvenement
 
     /// Un objet vide en (0,0)-(0,0), visible, sans parent ni gestionnaire.
