@@ -6,6 +6,7 @@
 #include "editor/CSelectionObjetGDI.h"
 #include "editor/EtatEditeur.h"
 #include "editor/ExportSource.h"
+#include "editor/GenerateurSource.h"
 #include "render/Primitives.h"
 #include "render/SkinBouton.h"
 #include "render/SkinCoche.h"
@@ -23,7 +24,6 @@
 
 const char TEXTE_ZONE_CREEE[] = "Zone de texte";
 const char TEXTE_BOUTON_CREE[] = "<centre>Bouton";
-const Rect SOURCE_IMAGE_CREEE = {{0, 0}, {256, 256}};
 
 namespace
 {
@@ -65,10 +65,7 @@ CFenetrePrincipale::CFenetrePrincipale() : CFenetre(CONTAINER_SKIN_BEIGE)
 
 void CFenetrePrincipale::ouvreMiseEnPage(const MiseEnPage& m)
 {
-    m.batis(*this, ecrits);
-    miseEnPageInitiale = miseEnPage();
-    annulations.clear();
-    retablissements.clear();
+    document.ouvre(m, *this);
 }
 
 CFenetrePrincipale::~CFenetrePrincipale()
@@ -85,53 +82,34 @@ void CFenetrePrincipale::exporteSource()
 {
     const MiseEnPage m = miseEnPage();
     // Rien de changé depuis la lecture : le fichier garde ses commentaires et sa date.
-    if (miseEnPageInitiale && m == *miseEnPageInitiale) {
+    if (document.initiale && m == *document.initiale) {
         dernierExport = ResultatExport();
         dernierExport.etat = ResultatExport::INCHANGE;
         dernierExport.fichier = cheminAbsolu(fichierEdite);
         return;
     }
-    dernierExport = exporteTexte(fichierEdite.c_str(), m.source());
+    dernierExport = exporteTexte(fichierEdite.c_str(), texteSource(m));
 }
 
 MiseEnPage CFenetrePrincipale::miseEnPage()
 {
-    return MiseEnPage::prends(*this, &ecrits);
+    return document.prends(*this);
 }
 
-CFenetrePrincipale::Etape CFenetrePrincipale::etat()
+Etape CFenetrePrincipale::etat()
 {
-    Etape e;
-    e.miseEnPage = miseEnPage();
-    int i = 0;
-    for (Noeud<CObjetGDI*>* n = enfants.queue; n; n = n->precedent) {
-        ObjetPlace o;
-        if (!MiseEnPage::prendsObjet(n->element, nullptr, o))
-            continue;
-        if (n->element == objetSelectionne)
-            e.selection = i;
-        ++i;
-    }
-    return e;
+    return document.etat(*this, objetSelectionne);
 }
 
 void CFenetrePrincipale::restaure(const Etape& etape)
 {
     objetSelectionne = nullptr;
-    const std::vector<CObjetGDI*> crees = etape.miseEnPage.batis(*this, ecrits);
-    if (etape.selection >= 0 && size_t(etape.selection) < crees.size())
-        objetSelectionne = crees[size_t(etape.selection)];
+    objetSelectionne = document.restaure(etape, *this);
 }
 
 bool CFenetrePrincipale::noteEtape(const Etape& avant)
 {
-    if (miseEnPage() == avant.miseEnPage)
-        return false;
-    annulations.push_back(avant);
-    if (annulations.size() > NOMBRE_ETAPES_MAX)
-        annulations.erase(annulations.begin());
-    retablissements.clear();
-    return true;
+    return document.historique.note(avant, miseEnPage());
 }
 
 void CFenetrePrincipale::fermeGeste()
@@ -153,35 +131,31 @@ template <typename F> void CFenetrePrincipale::commande(F action)
 
 void CFenetrePrincipale::annule()
 {
-    rejoue(annulations, retablissements);
+    if (boutonEnfonce)
+        return;
+    suiteFleches = false;
+    if (std::optional<Etape> e = document.historique.annule(etat()))
+        restaure(*e);
 }
 
 void CFenetrePrincipale::retablit()
 {
-    rejoue(retablissements, annulations);
-}
-
-// La dernière étape de depuis est restaurée ; l'état qu'elle remplace passe dans vers.
-void CFenetrePrincipale::rejoue(std::vector<Etape>& depuis, std::vector<Etape>& vers)
-{
-    if (boutonEnfonce || depuis.empty())
+    if (boutonEnfonce)
         return;
     suiteFleches = false;
-    vers.push_back(etat());
-    const Etape e = depuis.back();
-    depuis.pop_back();
-    restaure(e);
+    if (std::optional<Etape> e = document.historique.retablit(etat()))
+        restaure(*e);
 }
 
 void CFenetrePrincipale::duplique()
 {
     CObjetGDI* objet = objetSelectionne;
     ObjetPlace o;
-    if (!objet || objet == this || objet->parent != this ||
-        !MiseEnPage::prendsObjet(objet, &ecrits, o))
+    if (!objet || objet == this || objet->parent != this || !document.prendsObjet(objet, o))
         return;
-    CObjetGDI* copie =
-        MiseEnPage::creeObjet(o.deplace(MakeCoord(DECALAGE_COPIE, DECALAGE_COPIE)), ecrits);
+    // Un nom est unique dans la fenêtre : la copie n'en a pas.
+    o.nom.clear();
+    CObjetGDI* copie = document.creeObjet(o.deplace(MakeCoord(DECALAGE_COPIE, DECALAGE_COPIE)));
     if (!copie)
         return;
     ajouteObjetGDI(copie);
@@ -216,7 +190,7 @@ void CFenetrePrincipale::fleche(int dx, int dy)
     if (!suiteFleches)
         suiteFleches = noteEtape(avant);
     else if (miseEnPage() != avant.miseEnPage)
-        retablissements.clear();
+        document.historique.oublieRetablissements();
 }
 
 void CFenetrePrincipale::afficheAide()
@@ -347,7 +321,7 @@ void CFenetrePrincipale::supprimeSelection()
     // arguments écrits, qu'un objet créé à la même adresse reprendrait.
     if (capture == objet)
         capture = nullptr;
-    ecrits.erase(objet);
+    document.oublie(objet);
     delete objet;
 }
 

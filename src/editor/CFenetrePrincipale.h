@@ -3,22 +3,12 @@
 #pragma once
 
 #include "containers/CFenetre.h"
-#include "editor/MiseEnPage.h"
+#include "editor/Document.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <vector>
-
-// Genres d'objets créés, par valeur de typeAAjouter ; 0 est le mode sélection.
-enum {
-    TYPE_SELECTION = 0,
-    TYPE_TEXTE = 1,
-    TYPE_BOUTON = 2,
-    TYPE_COCHE = 3,
-    TYPE_IMAGE = 4,
-    TYPE_PROGRESSION = 5
-};
 
 // Distance à un bord, en pixels, en deçà de laquelle un appui saisit ce bord.
 const int TOLERANCE_POIGNEE = 5;
@@ -27,8 +17,6 @@ const int TAILLE_MINIMALE = 11;
 // Le contour de la sélection est tracé ce nombre de pixels plus haut et plus à gauche.
 const int DECALAGE_CONTOUR = 4;
 
-// Étapes d'annulation gardées au plus ; les plus anciennes partent d'abord.
-const size_t NOMBRE_ETAPES_MAX = 1000;
 // Pas d'une flèche, sans et avec Maj, et décalage d'une copie vers la droite et le bas.
 const int PAS_FLECHE = 1;
 const int PAS_FLECHE_MAJ = 10;
@@ -37,8 +25,6 @@ const int DECALAGE_COPIE = 10;
 // Textes des objets créés ; les objets gardent ces pointeurs.
 extern const char TEXTE_ZONE_CREEE[];
 extern const char TEXTE_BOUTON_CREE[];
-// Source de l'image créée dans la texture "Moi".
-extern const Rect SOURCE_IMAGE_CREEE;
 
 class CFenetrePrincipale : public CFenetre
 {
@@ -77,22 +63,18 @@ class CFenetrePrincipale : public CFenetre
     // Ctrl+Z et Ctrl+Y : sans effet bouton tenu ou sans étape ; la sélection revient avec.
     void annule();
     void retablit();
-    size_t etapesAnnulables() const { return annulations.size(); }
-    size_t etapesRetablissables() const { return retablissements.size(); }
+    size_t etapesAnnulables() const { return document.historique.annulables(); }
+    size_t etapesRetablissables() const { return document.historique.retablissables(); }
+    // La mise en page éditée, à part de la fenêtre.
+    Document document;
     // Ctrl+D : une copie de la sélection, décalée, au premier plan et sélectionnée.
     void duplique();
     // Déplace la sélection, sans qu'elle quitte ce que la souris peut atteindre : l'écran.
     void decale(int dx, int dy);
 
   private:
-    // La mise en page et la place de la sélection parmi ses objets (-1 : aucune).
-    struct Etape {
-        MiseEnPage miseEnPage;
-        int selection = -1;
-    };
     Etape etat();
     void restaure(const Etape& etape);
-    void rejoue(std::vector<Etape>& depuis, std::vector<Etape>& vers);
     // Garde avant comme étape si la mise en page a changé depuis ; vrai si elle est gardée.
     bool noteEtape(const Etape& avant);
     // La fin d'un geste (appui puis relâchement) : une étape s'il a changé quelque chose.
@@ -102,11 +84,6 @@ class CFenetrePrincipale : public CFenetre
     // Une commande du clavier qui change la mise en page, en une étape.
     template <typename F> void commande(F action);
 
-    ArgumentsParObjet ecrits;
-    // La mise en page relue, telle que bâtie : la retrouver en quittant n'écrit rien.
-    std::optional<MiseEnPage> miseEnPageInitiale;
-    std::vector<Etape> annulations;
-    std::vector<Etape> retablissements;
     std::optional<Etape> avantGeste;
     bool suiteFleches = false;
 

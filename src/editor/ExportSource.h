@@ -1,46 +1,14 @@
-// ExportSource : texte du source C++ qui reconstruit la fenêtre éditée, et son écriture d'un bloc.
+// ExportSource : écriture sûre du source de l'éditeur (d'un bloc, ancien contenu gardé, copie de
+// secours) ; le texte lui-même vient de GenerateurSource.
 #pragma once
 
-#include "render/Coord.h"
-
 #include <string>
-
-class CFenetre;
-class CObjetGDI;
 
 // Le fichier qu'écrit l'éditeur en le quittant, dans le dossier de travail.
 extern const char NOM_FICHIER_SOURCE[];
 
-// Un texte en littéral C qui se compile et se relit octet pour octet : guillemet, barre
-// oblique inverse, caractère de contrôle et octet de 0x80 ou plus s'écrivent échappés (\xNN,
-// le littéral coupé en deux quand un chiffre hexadécimal suit) ; les autres tels quels.
-std::string litteralC(const std::string& texte);
-
-// Lignes 1 à 4 : ligne vide, constructeur, accolade, puis le rectangle de la fenêtre.
-std::string enteteSource(bool pleinEcran, Rect limites,
-                         const char* habillage = "CONTAINER_SKIN_BEIGE");
-// Une ligne par genre d'objet, fin de ligne comprise ; un texte nul s'écrit vide. Le dernier
-// argument est l'habillage ou l'image tel qu'il s'écrit.
-std::string ligneTexte(Rect limites, const char* texte);
-// avecLegende faux : la forme sans légende, pour un habillage sans zone de légende.
-std::string ligneBouton(Rect limites, bool avecLegende, const char* texte,
-                        const char* habillage = "BOUTON_SKIN_ROND_VARIABLE");
-std::string ligneCoche(Coord position, bool cochee, const char* habillage = "COCHE_SKIN_DEFAUT");
-std::string ligneImage(Rect limites, const char* image = "BMP_");
-std::string ligneProgression(Coord position, int largeur, bool modifiable, int minimum, int valeur,
-                             int maximum, const char* habillage = "PROGRESSION_SKIN_DEFAUT");
-// La dernière ligne.
-std::string finSource();
-
-// La ligne d'un enfant de la fenêtre éditée ; vide pour ce qui n'est pas un objet posé (menu,
-// fenêtre d'aide).
-std::string ligneObjet(CObjetGDI* objet);
 // Chemin absolu d'un nom relatif au dossier de travail.
 std::string cheminAbsolu(const std::string& nom);
-// Le fichier entier. Les objets vont du plus en arrière au plus en avant : chaque
-// ajouteObjetGDI du fichier met son objet devant les précédents, et rebâtit ainsi l'empilement
-// que l'utilisateur voyait.
-std::string texteSource(CFenetre& fenetre);
 
 // Ce que le dernier export a fait de la mise en page.
 struct ResultatExport {

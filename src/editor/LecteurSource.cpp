@@ -2,7 +2,7 @@
 // forme qu'écrit l'export.
 #include "editor/LecteurSource.h"
 
-#include "editor/CFenetrePrincipale.h"
+#include "editor/MiseEnPage.h"
 
 #include <cstdio>
 #include <cstring>

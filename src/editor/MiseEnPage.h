@@ -8,8 +8,25 @@
 #include <string>
 #include <vector>
 
-class CFenetre;
 class CObjetGDI;
+
+// Genres des objets posés, qui sont aussi les valeurs de typeAAjouter ; 0 est le mode
+// sélection. Les trois derniers se posent depuis le second menu.
+enum {
+    TYPE_SELECTION = 0,
+    TYPE_TEXTE = 1,
+    TYPE_BOUTON = 2,
+    TYPE_COCHE = 3,
+    TYPE_IMAGE = 4,
+    TYPE_PROGRESSION = 5,
+    TYPE_SAISIE = 6,
+    TYPE_COCHE_LEGENDEE = 7,
+    TYPE_RADIO = 8,
+    NOMBRE_GENRES = 9
+};
+
+// La classe d'une fenêtre neuve.
+extern const char CLASSE_PAR_DEFAUT[];
 
 // Ce que l'objet vivant ne garde pas : l'argument d'habillage ou d'image tel qu'écrit, et la
 // forme du bouton (avec ou sans légende).
@@ -19,15 +36,18 @@ struct ArgumentsEcrits {
 };
 using ArgumentsParObjet = std::map<const CObjetGDI*, ArgumentsEcrits>;
 
-// Un objet posé, avec chaque champ qu'écrit l'export. Genre : une valeur TYPE_* (1 à 5).
+// Un objet posé, avec chaque champ qu'écrit l'export. Genre : une valeur TYPE_* (1 à 8).
 struct ObjetPlace {
     int genre = 0;
-    // Rectangle (texte, bouton, image) ; pour la case et la barre, seul le coin haut-gauche
-    // compte et le coin bas-droit lui est égal.
+    // Rectangle (texte, bouton, image, champ) ; pour les cases, le choix et la barre, seul le
+    // coin haut-gauche compte et le coin bas-droit lui est égal.
     Rect limites = {{0, 0}, {0, 0}};
-    int largeur = 0; // barre
-    std::string texte;
-    bool legende = true; // bouton
+    int largeur = 0;       // barre
+    std::string texte;     // texte, légende ou contenu du champ
+    std::string nom;       // vide : sans nom
+    bool legende = true;   // bouton
+    int longueurMax = 255; // champ
+    int groupe = 0;        // choix exclusif
     bool cochee = false;
     bool modifiable = true;
     int minimum = 0;
@@ -42,6 +62,7 @@ struct ObjetPlace {
 };
 
 struct MiseEnPage {
+    std::string classe = CLASSE_PAR_DEFAUT;
     bool pleinEcran = true;
     Rect limites = PLEIN_ECRAN; // la fenêtre, quand elle n'est pas plein écran
     std::string habillage = "CONTAINER_SKIN_BEIGE";
@@ -49,24 +70,11 @@ struct MiseEnPage {
 
     bool operator==(const MiseEnPage& m) const;
     bool operator!=(const MiseEnPage& m) const { return !(*this == m); }
-
-    // Ce que tient la fenêtre vivante ; les arguments des objets qui n'ont pas d'entrée dans
-    // ecrits sont les identifiants fixes que l'éditeur écrit.
-    static MiseEnPage prends(CFenetre& fenetre, const ArgumentsParObjet* ecrits = nullptr);
-    // La ligne d'un objet vivant ; faux pour ce qui n'est pas un objet posé (menu, aide).
-    static bool prendsObjet(CObjetGDI* objet, const ArgumentsParObjet* ecrits, ObjetPlace& o);
-    // L'objet vivant, par les constructeurs de la pose, événements désactivés ; ses arguments
-    // écrits notés dans ecrits.
-    static CObjetGDI* creeObjet(const ObjetPlace& o, ArgumentsParObjet& ecrits);
-    // Remplace les objets posés de la fenêtre par ceux-ci, derrière les fenêtres ouvertes, et
-    // lui donne son rectangle ; rend les objets créés, de l'arrière vers l'avant.
-    std::vector<CObjetGDI*> batis(CFenetre& fenetre, ArgumentsParObjet& ecrits) const;
-    // La ligne d'un objet dans le source.
-    static std::string ligne(const ObjetPlace& o);
-    // Le source, tel que l'export l'écrit.
-    std::string source() const;
 };
 
+// L'argument d'habillage ou d'image que l'éditeur écrit pour chaque genre, quand l'objet n'en a
+// pas d'autre ; vide pour un genre qui n'en a pas.
+const char* argumentFixe(int genre);
 // La valeur d'un argument d'habillage ou d'image : identifiant de la boîte à outils ou entier.
 // Faux pour un nom inconnu.
 bool valeurArgument(const std::string& argument, int& valeur);

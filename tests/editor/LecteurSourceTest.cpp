@@ -1,7 +1,9 @@
 // Tests de la relecture du source : formes retouchées acceptées, textes mal formés refusés à leur
 // place, textes échappés relus octet pour octet.
 #include "editor/LecteurSource.h"
+#include "editor/Document.h"
 #include "editor/ExportSource.h"
+#include "editor/GenerateurSource.h"
 
 #include "TableCas.h"
 
@@ -19,7 +21,7 @@ std::string relu(const std::string& texte)
     ErreurLecture e;
     if (!LecteurSource::lis(texte, m, e))
         return std::to_string(e.ligne) + ":" + std::to_string(e.colonne) + ": " + e.message;
-    return m.source();
+    return texteSource(m);
 }
 } // namespace
 

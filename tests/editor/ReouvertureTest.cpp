@@ -5,6 +5,7 @@
 #include "TableCas.h"
 
 #include "editor/CFenetreMessage.h"
+#include "editor/GenerateurSource.h"
 #include "editor/LecteurSource.h"
 #include "widgets/CProgression.h"
 #include "widgets/CTexte.h"
@@ -145,7 +146,7 @@ TEST_F(ArbreEditeur, SeancesAleatoiresSeRelisentEtSeReecriventALIdentique)
             << texte;
         // Écrit, il rend la mise en page de la fin ; rien d'écrit, elle n'avait pas changé.
         EXPECT_TRUE(relue == fin || texte == RETOUCHE);
-        EXPECT_TRUE(relue.source() == texte || texte == RETOUCHE);
+        EXPECT_TRUE(texteSource(relue) == texte || texte == RETOUCHE);
         ecrites += texte != RETOUCHE;
     }
     EXPECT_GT(ecrites, seances / 2);

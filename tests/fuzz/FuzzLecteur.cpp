@@ -1,6 +1,8 @@
 // Cible libFuzzer de la relecture des sources : des octets quelconques, refusés à une place qui
 // existe, ou acceptés et alors réécrits puis relus à l'identique, aussi après les objets vivants.
 #include "containers/CFenetre.h"
+#include "editor/Document.h"
+#include "editor/GenerateurSource.h"
 #include "editor/LecteurSource.h"
 #include "render/SkinContainer.h"
 
@@ -24,8 +26,8 @@ void seRelit(const MiseEnPage& m)
 {
     MiseEnPage relue;
     ErreurLecture e;
-    const std::string source = m.source();
-    exige(LecteurSource::lis(source, relue, e) && relue == m && relue.source() == source,
+    const std::string source = texteSource(m);
+    exige(LecteurSource::lis(source, relue, e) && relue == m && texteSource(relue) == source,
           "le source écrit ne se relit pas à l'identique", source);
 }
 } // namespace
@@ -44,8 +46,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* octets, size_t taille)
     }
     seRelit(m);
     CFenetre fenetre(CONTAINER_SKIN_BEIGE);
-    ArgumentsParObjet ecrits;
-    m.batis(fenetre, ecrits);
-    seRelit(MiseEnPage::prends(fenetre, &ecrits));
+    Document document;
+    document.batis(m, fenetre);
+    seRelit(document.prends(fenetre));
     return 0;
 }
