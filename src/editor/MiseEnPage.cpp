@@ -73,6 +73,34 @@ bool valeurArgument(const std::string& argument, int& valeur)
     return true;
 }
 
+bool identifiantC(const std::string& nom)
+{
+    auto lettre = [](char c) {
+        return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_';
+    };
+    if (nom.empty() || !lettre(nom[0]))
+        return false;
+    for (char c : nom) {
+        if (!lettre(c) && !(c >= '0' && c <= '9'))
+            return false;
+    }
+    return true;
+}
+
+bool nomReserve(const std::string& nom)
+{
+    static const char* const RESERVES[] = {
+        "CObjetGDI",    "CContainer", "CFenetre", "CTexte", "CBouton", "CCoche",  "CImage",
+        "CProgression", "CSaisie",    "CRadio",   "Coord",  "Rect",    "Couleur", "new",
+        "delete",       "class",      "struct",   "this",   "true",    "false",   "int",
+        "void",         "return",     "const",    "auto",   "char",    "bool",    "operator"};
+    for (const char* r : RESERVES) {
+        if (nom == r)
+            return true;
+    }
+    return false;
+}
+
 const char* texteDurable(const std::string& texte)
 {
     // Jamais rendu : un objet détruit après la fin des variables statiques le lirait encore.

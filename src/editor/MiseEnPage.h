@@ -78,5 +78,11 @@ const char* argumentFixe(int genre);
 // La valeur d'un argument d'habillage ou d'image : identifiant de la boîte à outils ou entier.
 // Faux pour un nom inconnu.
 bool valeurArgument(const std::string& argument, int& valeur);
+// Vrai pour un identifiant C : une lettre ou _, puis lettres, chiffres ou _ ; ce que doivent
+// être un nom d'objet et un nom de classe, écrits tels quels dans le programme de l'utilisateur.
+bool identifiantC(const std::string& nom);
+// Vrai pour un nom que la boîte à outils ou le C++ prend déjà (CFenetre, CBouton, new...) : une
+// classe de l'utilisateur ne peut pas le porter.
+bool nomReserve(const std::string& nom);
 // Un texte gardé jusqu'à la fin du processus : les objets vivants n'en gardent qu'un pointeur.
 const char* texteDurable(const std::string& texte);
