@@ -12,6 +12,8 @@
 #include "widgets/CCoche.h"
 #include "widgets/CImage.h"
 #include "widgets/CProgression.h"
+#include "widgets/CRadio.h"
+#include "widgets/CSaisie.h"
 #include "widgets/CTexte.h"
 
 const Rect SOURCE_IMAGE_CREEE = {{0, 0}, {256, 256}};
@@ -40,9 +42,11 @@ bool Document::prendsObjet(CObjetGDI* objet, const ArgumentsParObjet* ecrits, Ob
         o.legende = !(bouton->skin.margeTexteHautGauche == sans &&
                       bouton->skin.margeTexteBasDroite == sans);
     } else if (CCoche* coche = dynamic_cast<CCoche*>(objet)) {
-        o.genre = TYPE_COCHE;
+        // Avec sa légende, la case est l'autre genre, au constructeur à quatre arguments.
+        o.genre = coche->legende() ? TYPE_COCHE_LEGENDEE : TYPE_COCHE;
         o.limites = Rect{coche->limites.hautGauche, coche->limites.hautGauche};
         o.cochee = coche->cochee;
+        o.texte = ouVide(coche->legende());
     } else if (CImage* image = dynamic_cast<CImage*>(objet)) {
         o.genre = TYPE_IMAGE;
         o.limites = image->limites;
@@ -55,6 +59,16 @@ bool Document::prendsObjet(CObjetGDI* objet, const ArgumentsParObjet* ecrits, Ob
         o.minimum = barre->minimum;
         o.valeur = barre->valeur;
         o.maximum = barre->maximum;
+    } else if (CSaisie* champ = dynamic_cast<CSaisie*>(objet)) {
+        o.genre = TYPE_SAISIE;
+        o.limites = champ->limites;
+        o.texte = champ->contenu();
+        o.longueurMax = champ->longueurMax();
+    } else if (CRadio* choix = dynamic_cast<CRadio*>(objet)) {
+        o.genre = TYPE_RADIO;
+        o.limites = Rect{choix->limites.hautGauche, choix->limites.hautGauche};
+        o.texte = ouVide(choix->legende());
+        o.groupe = choix->groupe;
     } else {
         return false;
     }
@@ -80,8 +94,11 @@ MiseEnPage Document::prends(CFenetre& fenetre, const ArgumentsParObjet* ecrits)
     m.limites = m.pleinEcran ? PLEIN_ECRAN : fenetre.limites;
     if (ecrits) {
         auto e = ecrits->find(&fenetre);
-        if (e != ecrits->end())
+        if (e != ecrits->end()) {
             m.habillage = e->second.argument;
+            if (!e->second.classe.empty())
+                m.classe = e->second.classe;
+        }
     }
     for (Noeud<CObjetGDI*>* n = fenetre.enfants.queue; n; n = n->precedent) {
         ObjetPlace o;
@@ -117,6 +134,15 @@ CObjetGDI* Document::creeObjet(const ObjetPlace& o, ArgumentsParObjet& ecrits)
     case TYPE_PROGRESSION:
         objet = new CProgression(p, o.largeur, o.modifiable, o.minimum, o.valeur, o.maximum, v);
         break;
+    case TYPE_SAISIE:
+        objet = new CSaisie(r, o.texte.c_str(), o.longueurMax);
+        break;
+    case TYPE_COCHE_LEGENDEE:
+        objet = new CCoche(p, o.cochee, v, texteDurable(o.texte));
+        break;
+    case TYPE_RADIO:
+        objet = new CRadio(p, texteDurable(o.texte), o.groupe);
+        break;
     default:
         return nullptr;
     }
@@ -144,7 +170,7 @@ std::vector<CObjetGDI*> Document::batis(const MiseEnPage& m, CFenetre& fenetre,
         delete objet;
     }
     fenetre.setLimites(m.pleinEcran ? PLEIN_ECRAN : m.limites);
-    ecrits[&fenetre] = ArgumentsEcrits{m.habillage, true};
+    ecrits[&fenetre] = ArgumentsEcrits{m.habillage, true, m.classe};
     std::vector<CObjetGDI*> crees(m.objets.size(), nullptr);
     // Du premier plan vers l'arrière, chacun derrière les précédents : les fenêtres ouvertes
     // (l'aide) restent devant.

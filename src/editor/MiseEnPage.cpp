@@ -43,6 +43,7 @@ const char* argumentFixe(int genre)
     case TYPE_BOUTON:
         return "BOUTON_SKIN_ROND_VARIABLE";
     case TYPE_COCHE:
+    case TYPE_COCHE_LEGENDEE:
         return "COCHE_SKIN_DEFAUT";
     case TYPE_IMAGE:
         return "BMP_";

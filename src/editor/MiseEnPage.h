@@ -28,11 +28,12 @@ enum {
 // La classe d'une fenêtre neuve.
 extern const char CLASSE_PAR_DEFAUT[];
 
-// Ce que l'objet vivant ne garde pas : l'argument d'habillage ou d'image tel qu'écrit, et la
-// forme du bouton (avec ou sans légende).
+// Ce que l'objet vivant ne garde pas : l'argument d'habillage ou d'image tel qu'écrit, la
+// forme du bouton (avec ou sans légende) ; pour la fenêtre, le nom de sa classe.
 struct ArgumentsEcrits {
     std::string argument;
     bool legende = true;
+    std::string classe;
 };
 using ArgumentsParObjet = std::map<const CObjetGDI*, ArgumentsEcrits>;
 
