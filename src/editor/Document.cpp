@@ -148,7 +148,7 @@ CObjetGDI* Document::creeObjet(const ObjetPlace& o, ArgumentsParObjet& ecrits)
     }
     objet->desactiveEvenements();
     objet->nom = o.nom;
-    ecrits[objet] = ArgumentsEcrits{o.argument, o.legende};
+    ecrits[objet] = ArgumentsEcrits{o.argument, o.legende, {}};
     return objet;
 }
 

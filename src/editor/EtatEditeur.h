@@ -43,12 +43,16 @@ const int TOUCHE_ESPACE = 32;
 const int TOUCHE_PLUS = 43;
 const int TOUCHE_MOINS = 45;
 const int TOUCHE_SUPPR = 127;
-// Ctrl+Z, Ctrl+Y et Ctrl+D, tels que les rapporte le clavier.
+// Ctrl+Z, Ctrl+Y, Ctrl+D et Ctrl+S, tels que les rapporte le clavier.
 const int TOUCHE_ANNULE = 26;
 const int TOUCHE_RETABLIT = 25;
 const int TOUCHE_DUPLIQUE = 4;
-// Codes de touches spéciales : F1 et les quatre flèches.
+const int TOUCHE_ENREGISTRE = 19;
+// Codes de touches spéciales : F1, F2 (le panneau des propriétés), Inser (le second menu) et
+// les quatre flèches.
 const int TOUCHE_F1 = 1;
+const int TOUCHE_F2 = 2;
+const int TOUCHE_INSER = 108;
 const int TOUCHE_GAUCHE = 100;
 const int TOUCHE_HAUT = 101;
 const int TOUCHE_DROITE = 102;
