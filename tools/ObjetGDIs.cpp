@@ -1,4 +1,4 @@
-// ObjetGDIs : les six icônes du menu, claires et cernées pour se lire sur les carrés sombres.
+// ObjetGDIs : les icônes des deux menus, claires et cernées pour se lire sur les carrés sombres.
 #include "Dessins.h"
 
 #include "Formes.h"
@@ -89,6 +89,16 @@ void image(CToile& t, int y0)
     t.remplit(contour(gonfle(cadre, -0.5f), 1.0f), rvb(120, 100, 70), 0, y0, 32, y0 + 32);
 }
 
+// Deux lignes de légende, cernées comme le reste.
+void legende(CToile& t, int y0)
+{
+    for (float y : {12.5f, 18.5f}) {
+        Forme l = segment({19, y0 + y}, {y == 12.5f ? 27.0f : 24.0f, y0 + y}, 2.4f);
+        t.remplit(gonfle(l, 1.0f), CERNE, 0, y0, 32, y0 + 32);
+        t.remplit(l, BLANC, 0, y0, 32, y0 + 32);
+    }
+}
+
 void progression(CToile& t, int y0)
 {
     Forme gouttiere = rectangleArrondi(3, y0 + 11, 29, y0 + 21, 5);
@@ -101,16 +111,56 @@ void progression(CToile& t, int y0)
               y0 + 32);
 }
 
+// Un champ blanc, un début de texte et le curseur.
+void champSaisie(CToile& t, int y0)
+{
+    Forme f = rectangleArrondi(3, y0 + 9, 28, y0 + 23, 2);
+    ombre(t, f, y0);
+    t.remplit(f, degradeVertical(y0 + 9, rvb(236, 236, 232), y0 + 23, BLANC), 0, y0, 32, y0 + 32);
+    t.remplit(contour(gonfle(f, -0.5f), 1.0f), BORD_BOUTON, 0, y0, 32, y0 + 32);
+    t.remplit(segment({6, y0 + 16.0f}, {15, y0 + 16.0f}, 2.2f), BRUN_TEXTE, 0, y0, 32, y0 + 32);
+    t.remplit(segment({19, y0 + 11.5f}, {19, y0 + 20.5f}, 1.6f), SARCELLE_FONCEE, 0, y0, 32,
+              y0 + 32);
+}
+
+// La petite case cochée suivie des lignes de sa légende.
+void caseLegendee(CToile& t, int y0)
+{
+    Forme f = rectangleArrondi(3, y0 + 9, 16, y0 + 22, 3);
+    ombre(t, f, y0);
+    t.remplit(f, degradeVertical(y0 + 9, rvb(232, 224, 206), y0 + 22, BLANC), 0, y0, 32, y0 + 32);
+    t.remplit(contour(gonfle(f, -0.5f), 1.0f), BORD_BOUTON, 0, y0, 32, y0 + 32);
+    std::vector<Point> p = {{6, y0 + 15.5f}, {9, y0 + 18.5f}, {14, y0 + 11.5f}};
+    t.remplit(trait(p, 2.6f), SARCELLE_FONCEE, 0, y0, 32, y0 + 32);
+    legende(t, y0);
+}
+
+// Le rond choisi suivi des lignes de sa légende.
+void choixExclusif(CToile& t, int y0)
+{
+    Forme f = cercle(9.5f, y0 + 15.5f, 6.5f);
+    ombre(t, f, y0);
+    t.remplit(f, degradeVertical(y0 + 9, rvb(232, 224, 206), y0 + 22, BLANC), 0, y0, 32, y0 + 32);
+    t.remplit(contour(gonfle(f, -0.5f), 1.0f), BORD_BOUTON, 0, y0, 32, y0 + 32);
+    t.remplit(cercle(9.5f, y0 + 15.5f, 3.0f), SARCELLE_FONCEE, 0, y0, 32, y0 + 32);
+    legende(t, y0);
+}
+
 } // namespace
 
 CToile dessineObjetGDIs(const Polices& polices)
 {
-    CToile t(32, 192);
+    // Une cellule de 32 pixels par genre, dans l'ordre des genres ; les trois dernières sont
+    // celles du second menu.
+    CToile t(32, 288);
     selection(t, 0);
     zoneTexte(t, polices, 32);
     bouton(t, polices, 64);
     caseACocher(t, 96);
     image(t, 128);
     progression(t, 160);
+    champSaisie(t, 192);
+    caseLegendee(t, 224);
+    choixExclusif(t, 256);
     return t;
 }

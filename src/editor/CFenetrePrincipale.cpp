@@ -17,6 +17,8 @@
 #include "widgets/CCoche.h"
 #include "widgets/CImage.h"
 #include "widgets/CProgression.h"
+#include "widgets/CRadio.h"
+#include "widgets/CSaisie.h"
 #include "widgets/CTexte.h"
 
 #include <algorithm>
@@ -24,6 +26,8 @@
 
 const char TEXTE_ZONE_CREEE[] = "Zone de texte";
 const char TEXTE_BOUTON_CREE[] = "<centre>Bouton";
+const char TEXTE_CASE_CREEE[] = "Case \xE0 cocher";
+const char TEXTE_CHOIX_CREE[] = "Choix";
 
 namespace
 {
@@ -63,9 +67,14 @@ CFenetrePrincipale::CFenetrePrincipale() : CFenetre(CONTAINER_SKIN_BEIGE)
     afficheAide();
 }
 
-void CFenetrePrincipale::ouvreMiseEnPage(const MiseEnPage& m)
+void CFenetrePrincipale::ouvreMiseEnPage(const MiseEnPage& m, const std::string& texte)
 {
-    document.ouvre(m, *this);
+    document.ouvre(m, texte, *this);
+    // L'aide ouverte pour le plein écran resterait hors de la vue d'une fenêtre plus petite,
+    // modale et invisible.
+    for (Noeud<CObjetGDI*>* n = enfants.tete; n; n = n->suivant)
+        if (CFenetre* f = dynamic_cast<CFenetre*>(n->element))
+            f->centre();
 }
 
 CFenetrePrincipale::~CFenetrePrincipale()
@@ -81,14 +90,49 @@ CFenetrePrincipale::~CFenetrePrincipale()
 void CFenetrePrincipale::exporteSource()
 {
     const MiseEnPage m = miseEnPage();
-    // Rien de changé depuis la lecture : le fichier garde ses commentaires et sa date.
     if (document.initiale && m == *document.initiale) {
-        dernierExport = ResultatExport();
-        dernierExport.etat = ResultatExport::INCHANGE;
-        dernierExport.fichier = cheminAbsolu(fichierEdite);
+        // Rien de changé, ni ici ni sur le disque : le fichier garde ses commentaires et sa
+        // date.
+        const LectureSource l = litSource(fichierEdite.c_str());
+        if (!l.absent && l.raison.empty() && l.texte == document.texteInitial) {
+            dernierExport = ResultatExport();
+            dernierExport.etat = ResultatExport::INCHANGE;
+            dernierExport.fichier = cheminAbsolu(fichierEdite);
+            return;
+        }
+        // Disparu ou changé depuis : le texte lu, retouches comprises, y retourne.
+        dernierExport =
+            exporteTexte(fichierEdite.c_str(),
+                         document.texteInitial.empty() ? texteSource(m) : document.texteInitial);
         return;
     }
     dernierExport = exporteTexte(fichierEdite.c_str(), texteSource(m));
+}
+
+void CFenetrePrincipale::enregistre()
+{
+    suiteFleches = false;
+    const MiseEnPage m = miseEnPage();
+    const bool inchangee = document.initiale && m == *document.initiale;
+    exporteSource();
+    ditOuEstLaMiseEnPage("Ctrl+S", dernierExport);
+    if (!dernierExport.aEchoue()) {
+        // Ce qui est sur le disque devient la référence de l'écriture suivante.
+        if (!inchangee)
+            document.texteInitial = texteSource(m);
+        document.initiale = m;
+        return;
+    }
+    // La séance continue : l'échec se voit ici, pas seulement sur la sortie d'erreur.
+    std::string texte = "<centre>Ctrl+S : " + fichierEdite + " n'a pas pu \xEAtre \xE9" +
+                        "crit.\n<centre>" +
+                        (dernierExport.etat == ResultatExport::COPIE
+                             ? "La mise en page est dans la copie " + dernierExport.copie + "."
+                             : std::string("La mise en page est sur la sortie d'erreur."));
+    CFenetreMessage* message =
+        new CFenetreMessage(texteDurable(texte), false, CONTAINER_SKIN_BEIGE);
+    ajouteObjetGDI(message);
+    message->centre();
 }
 
 MiseEnPage CFenetrePrincipale::miseEnPage()
@@ -149,6 +193,10 @@ void CFenetrePrincipale::retablit()
 
 void CFenetrePrincipale::duplique()
 {
+    // Bouton tenu, la copie suivrait la souris à la place de l'objet saisi et le geste en
+    // cours se mêlerait à l'étape de la copie.
+    if (boutonEnfonce)
+        return;
     CObjetGDI* objet = objetSelectionne;
     ObjetPlace o;
     if (!objet || objet == this || objet->parent != this || !document.prendsObjet(objet, o))
@@ -235,14 +283,9 @@ void CFenetrePrincipale::toucheClavier(int touche)
         if (quitterEditeur)
             quitterEditeur();
         return;
-    case TOUCHE_ESPACE: {
-        CSelectionObjetGDI* menu = new CSelectionObjetGDI();
-        // Entier dans la zone client, même dans une fenêtre rapetissée.
-        menu->limites = CSelectionObjetGDI::placeDans(zoneClient());
-        ajouteObjetGDI(menu);
-        suiteFleches = false;
+    case TOUCHE_ESPACE:
+        ouvreMenu(new CSelectionObjetGDI());
         break;
-    }
     case TOUCHE_PLUS:
         commande([&] {
             if (objet) {
@@ -265,6 +308,9 @@ void CFenetrePrincipale::toucheClavier(int touche)
     case TOUCHE_DUPLIQUE:
         commande([&] { duplique(); });
         break;
+    case TOUCHE_ENREGISTRE:
+        enregistre();
+        break;
     case TOUCHE_ANNULE:
         annule();
         break;
@@ -274,6 +320,14 @@ void CFenetrePrincipale::toucheClavier(int touche)
     default:
         break;
     }
+}
+
+void CFenetrePrincipale::ouvreMenu(CSelectionObjetGDI* menu)
+{
+    // Entier dans la zone client, même dans une fenêtre rapetissée.
+    menu->limites = menu->placeDans(zoneClient());
+    ajouteObjetGDI(menu);
+    suiteFleches = false;
 }
 
 void CFenetrePrincipale::toucheSpeciale(int touche)
@@ -292,6 +346,9 @@ void CFenetrePrincipale::toucheSpeciale(int touche)
     case TOUCHE_F1:
         suiteFleches = false;
         afficheAide();
+        break;
+    case TOUCHE_INSER:
+        ouvreMenu(new CSelectionObjetGDI(CSelectionObjetGDI::MODES_SECOND_MENU));
         break;
     case TOUCHE_GAUCHE:
         fleche(-pas, 0);
@@ -394,6 +451,14 @@ CObjetGDI* CFenetrePrincipale::creeObjet(Coord a, Coord b)
     case TYPE_PROGRESSION:
         return new CProgression(p, std::abs(b.x - a.x), true, MINIMUM_BARRE, VALEUR_BARRE,
                                 MAXIMUM_BARRE, PROGRESSION_SKIN_DEFAUT);
+    // Champ, case légendée et choix se posent comme le montre leur ligne écrite : le champ
+    // vide sur le rectangle, les deux autres au point d'appui.
+    case TYPE_SAISIE:
+        return new CSaisie(r, "", LONGUEUR_CHAMP_CREE);
+    case TYPE_COCHE_LEGENDEE:
+        return new CCoche(p, false, COCHE_SKIN_DEFAUT, TEXTE_CASE_CREEE);
+    case TYPE_RADIO:
+        return new CRadio(p, TEXTE_CHOIX_CREE, 0);
     default:
         return nullptr;
     }

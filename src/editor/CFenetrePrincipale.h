@@ -8,6 +8,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
 // Distance à un bord, en pixels, en deçà de laquelle un appui saisit ce bord.
@@ -25,11 +26,17 @@ const int DECALAGE_COPIE = 10;
 // Textes des objets créés ; les objets gardent ces pointeurs.
 extern const char TEXTE_ZONE_CREEE[];
 extern const char TEXTE_BOUTON_CREE[];
+extern const char TEXTE_CASE_CREEE[];
+extern const char TEXTE_CHOIX_CREE[];
+// Octets au plus d'un champ créé, ceux du constructeur par défaut.
+const int LONGUEUR_CHAMP_CREE = 255;
+
+class CSelectionObjetGDI;
 
 class CFenetrePrincipale : public CFenetre
 {
   public:
-    // Genre du prochain objet créé par un glissement : 0 aucun, 1 à 5 (voir TYPE_*).
+    // Genre du prochain objet créé par un glissement : 0 aucun, 1 à 8 (voir TYPE_*).
     int32_t typeAAjouter = TYPE_SELECTION;
 
     // Plein écran, beige, jamais déplacée comme une fenêtre ; ouvre l'aide.
@@ -43,8 +50,13 @@ class CFenetrePrincipale : public CFenetre
     // Ouvre la fenêtre d'aide, centrée au premier plan.
     void afficheAide();
     // Écrit le fichier source qui rebâtit la fenêtre et ses objets (ou sa copie de secours) ;
-    // le résultat reste dans dernierExport.
+    // le résultat reste dans dernierExport. Rien n'est écrit quand la mise en page et le
+    // fichier sont tels que lus ou enregistrés ; un fichier disparu ou changé depuis reçoit
+    // le texte lu, le changé gardé dans sa sauvegarde.
     void exporteSource();
+    // Ctrl+S : écrit maintenant, aux mêmes règles, et la séance continue ; la sortie d'erreur
+    // dit où, et un échec s'affiche aussi dans un message.
+    void enregistre();
 
     // Édition à la souris, inscrite après les gestionnaires du conteneur et de la fenêtre.
     void appuiEdition(CObjetGDI* emetteur);
@@ -55,9 +67,10 @@ class CFenetrePrincipale : public CFenetre
     void miseAJourEdition(CObjetGDI* emetteur);
     void dessineEdition(CObjetGDI* emetteur);
 
-    // Rebâtit une mise en page relue, objets derrière l'aide ; la retrouver en quittant
-    // n'écrit rien. Une fois la fenêtre à sa place : l'ajout à la racine la centrerait.
-    void ouvreMiseEnPage(const MiseEnPage& m);
+    // Rebâtit une mise en page relue de texte, objets derrière l'aide, recentrée dans la
+    // fenêtre à sa nouvelle taille ; retrouver la mise en page et le texte en quittant n'écrit
+    // rien. Une fois la fenêtre à sa place : l'ajout à la racine la centrerait.
+    void ouvreMiseEnPage(const MiseEnPage& m, const std::string& texte = std::string());
     // La mise en page que tient la fenêtre, arguments écrits des objets relus compris.
     MiseEnPage miseEnPage();
     // Ctrl+Z et Ctrl+Y : sans effet bouton tenu ou sans étape ; la sélection revient avec.
@@ -87,6 +100,8 @@ class CFenetrePrincipale : public CFenetre
     std::optional<Etape> avantGeste;
     bool suiteFleches = false;
 
+    // Ouvre un menu de genres au premier plan, entier dans la zone client.
+    void ouvreMenu(CSelectionObjetGDI* menu);
     // Le menu ou une fenêtre (l'aide) est au premier plan : l'éditeur n'agit pas.
     bool menuOuFenetreDevant();
     // Décalage des coordonnées client dans celles de la fenêtre.

@@ -10,6 +10,8 @@
 #include <algorithm>
 
 const Rect CSelectionObjetGDI::LIMITES = {{400, 320}, {665, 377}};
+const std::vector<int> CSelectionObjetGDI::MODES_SECOND_MENU = {TYPE_SELECTION, TYPE_SAISIE,
+                                                                TYPE_COCHE_LEGENDEE, TYPE_RADIO};
 
 namespace
 {
@@ -31,17 +33,36 @@ const Couleur FOND_NORMAL = {50, 50, 50, 255};
 const Couleur BORD_NORMAL = {200, 200, 200, 255};
 } // namespace
 
-CSelectionObjetGDI::CSelectionObjetGDI() : CContainer(SKIN_MENU)
+namespace
+{
+std::vector<int> sixModes()
+{
+    std::vector<int> m;
+    for (int i = 0; i < NOMBRE_TYPES_OBJETS; ++i)
+        m.push_back(i);
+    return m;
+}
+} // namespace
+
+CSelectionObjetGDI::CSelectionObjetGDI() : CSelectionObjetGDI(sixModes())
+{
+    for (int i = 0; i < NOMBRE_TYPES_OBJETS; ++i)
+        boutonsSelection[i] = icones[size_t(i)];
+}
+
+CSelectionObjetGDI::CSelectionObjetGDI(const std::vector<int>& m) : CContainer(SKIN_MENU), modes(m)
 {
     modal = true;
+    // Six icônes remplissent LIMITES ; chaque icône de moins la raccourcit d'un pas.
     limites = LIMITES;
-    for (int i = 0; i < NOMBRE_TYPES_OBJETS; ++i) {
+    limites.basDroite.x -= PAS_ICONES * (NOMBRE_TYPES_OBJETS - int(modes.size()));
+    for (size_t i = 0; i < modes.size(); ++i) {
         const Coord zero = {0, 0};
-        CBouton* icone = new CBouton(PREMIERE_ICONE + MakeCoord(PAS_ICONES * i, 0),
-                                     TEXTURE_OBJETGDIS, MakeCoord(0, COTE_ICONE * i),
-                                     MakeCoord(COTE_ICONE - 1, COTE_ICONE * i + COTE_ICONE - 1),
-                                     zero, zero, ENFONCEMENT_ICONE);
-        boutonsSelection[i] = icone;
+        const int y = COTE_ICONE * modes[i];
+        CBouton* icone = new CBouton(
+            PREMIERE_ICONE + MakeCoord(PAS_ICONES * int(i), 0), TEXTURE_OBJETGDIS, MakeCoord(0, y),
+            MakeCoord(COTE_ICONE - 1, y + COTE_ICONE - 1), zero, zero, ENFONCEMENT_ICONE);
+        icones.push_back(icone);
         // En tête de liste : le fond passe sous l'icône.
         icone->evenements[EVT_DESSIN].insereEnTete(new Gestionnaire{
             this, static_cast<MethodeGestionnaire>(&CSelectionObjetGDI::dessineFondIcone)});
@@ -51,16 +72,16 @@ CSelectionObjetGDI::CSelectionObjetGDI() : CContainer(SKIN_MENU)
     }
 }
 
-Rect CSelectionObjetGDI::placeDans(Rect client)
+Rect CSelectionObjetGDI::placeDans(Rect client) const
 {
     auto recul = [](int debut, int fin, int debutClient, int finClient) {
         return std::min(std::max(0, fin - finClient), std::max(0, debut - debutClient));
     };
     const int dx =
-        recul(LIMITES.hautGauche.x, LIMITES.basDroite.x, client.hautGauche.x, client.basDroite.x);
+        recul(limites.hautGauche.x, limites.basDroite.x, client.hautGauche.x, client.basDroite.x);
     const int dy =
-        recul(LIMITES.hautGauche.y, LIMITES.basDroite.y, client.hautGauche.y, client.basDroite.y);
-    return LIMITES - MakeCoord(dx, dy);
+        recul(limites.hautGauche.y, limites.basDroite.y, client.hautGauche.y, client.basDroite.y);
+    return limites - MakeCoord(dx, dy);
 }
 
 void CSelectionObjetGDI::toucheClavier(int touche)
@@ -77,9 +98,10 @@ void CSelectionObjetGDI::dessineFondIcone(CObjetGDI* emetteur)
     const Coord t = icone->limites.hautGauche + o;
     const Coord u = icone->limites.basDroite + o;
 
-    const bool modeCourant = fenetrePrincipale && fenetrePrincipale->typeAAjouter >= 0 &&
-                             fenetrePrincipale->typeAAjouter < NOMBRE_TYPES_OBJETS &&
-                             icone == boutonsSelection[fenetrePrincipale->typeAAjouter];
+    bool modeCourant = false;
+    for (size_t i = 0; i < icones.size(); ++i)
+        modeCourant |=
+            icone == icones[i] && fenetrePrincipale && fenetrePrincipale->typeAAjouter == modes[i];
     Couleur fond = FOND_NORMAL;
     Couleur bord = BORD_NORMAL;
     if (icone->survole) {
@@ -98,9 +120,9 @@ void CSelectionObjetGDI::dessineFondIcone(CObjetGDI* emetteur)
 
 void CSelectionObjetGDI::choisitType(CObjetGDI* emetteur)
 {
-    for (int k = 0; k < NOMBRE_TYPES_OBJETS; ++k) {
-        if (emetteur == boutonsSelection[k] && fenetrePrincipale)
-            fenetrePrincipale->typeAAjouter = k;
+    for (size_t k = 0; k < icones.size(); ++k) {
+        if (emetteur == icones[k] && fenetrePrincipale)
+            fenetrePrincipale->typeAAjouter = modes[k];
     }
     aDetruire = true;
 }

@@ -202,10 +202,11 @@ std::vector<CObjetGDI*> Document::batis(const MiseEnPage& m, CFenetre& fenetre)
     return batis(m, fenetre, ecrits);
 }
 
-void Document::ouvre(const MiseEnPage& m, CFenetre& fenetre)
+void Document::ouvre(const MiseEnPage& m, const std::string& texte, CFenetre& fenetre)
 {
     batis(m, fenetre);
     initiale = prends(fenetre);
+    texteInitial = texte;
     historique.vide();
 }
 

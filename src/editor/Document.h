@@ -20,6 +20,8 @@ class Document
   public:
     // La mise en page lue, telle que bâtie : la retrouver en quittant n'écrit rien.
     std::optional<MiseEnPage> initiale;
+    // Le texte du fichier d'où vient initiale (lu, ou écrit par Ctrl+S).
+    std::string texteInitial;
     Historique historique;
 
     // Ce que tient la fenêtre vivante, arguments écrits des objets relus compris.
@@ -31,8 +33,8 @@ class Document
     // Remplace les objets posés de la fenêtre par ceux de m, derrière les fenêtres ouvertes, et
     // lui donne son rectangle ; rend les objets créés, de l'arrière vers l'avant.
     std::vector<CObjetGDI*> batis(const MiseEnPage& m, CFenetre& fenetre);
-    // Une mise en page relue : bâtie, gardée comme initiale, sans historique.
-    void ouvre(const MiseEnPage& m, CFenetre& fenetre);
+    // Une mise en page relue du texte : bâtie, gardée comme initiale, sans historique.
+    void ouvre(const MiseEnPage& m, const std::string& texte, CFenetre& fenetre);
     // Un objet détruit : ses arguments écrits ne doivent pas passer à un objet de même adresse.
     void oublie(const CObjetGDI* objet);
     // La mise en page et la place de selection parmi les objets posés.

@@ -20,9 +20,6 @@
 
 namespace
 {
-// Au-delà, un fichier rouvert n'est pas lu : ce n'est pas un source de l'éditeur.
-const size_t TAILLE_SOURCE_MAX = size_t(16) << 20;
-
 // La racine est oubliée avant sa destruction : un second appel ne la détruit pas deux fois. Le
 // résultat de l'export qu'elle fait remplace celui d'avant.
 void detruitArbre()
@@ -52,25 +49,7 @@ void sauveMiseEnPage(const char* cause)
     if (!racine)
         return;
     detruitArbre();
-    const ResultatExport& r = dernierExport;
-    switch (r.etat) {
-    case ResultatExport::ECRIT:
-    case ResultatExport::INCHANGE:
-        std::fprintf(stderr,
-                     "%s : la mise en page est \xC3\xA9"
-                     "crite dans %s\n",
-                     cause, r.fichier.c_str());
-        break;
-    case ResultatExport::COPIE:
-        std::fprintf(stderr, "%s : la mise en page est dans la copie %s\n", cause, r.copie.c_str());
-        break;
-    case ResultatExport::SUR_ERREUR:
-        std::fprintf(stderr, "%s : la mise en page est sur la sortie d'erreur, ci-dessus\n", cause);
-        break;
-    case ResultatExport::AUCUN:
-        break;
-    }
-    std::fflush(stderr);
+    ditOuEstLaMiseEnPage(cause, dernierExport);
 }
 
 void quitte()
@@ -95,47 +74,24 @@ void construitArbre()
     racine->ajouteObjetGDI(fenetre);
     // Un fichier rouvert : ses objets dans l'ordre où il les empile, l'aide devant.
     if (miseEnPageOuverte)
-        fenetre->ouvreMiseEnPage(*miseEnPageOuverte);
+        fenetre->ouvreMiseEnPage(*miseEnPageOuverte, texteOuvert);
 }
 
 bool ouvreFichierEdite(const char* nom)
 {
-    // Sans attendre : un tube nommé bloquerait l'ouverture jusqu'à ce qu'on y écrive.
-    const int fd = open(nom, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0 && errno == ENOENT) {
+    LectureSource l = litSource(nom);
+    if (l.absent) {
         // Un nouveau fichier : écrit en quittant, comme Fenetre1.cpp.
         fichierEdite = nom;
         miseEnPageOuverte.reset();
+        texteOuvert.clear();
         return true;
     }
-    std::string texte, raison;
-    struct stat etat;
-    if (fd < 0 || fstat(fd, &etat) != 0)
-        raison = std::strerror(errno);
-    else if (S_ISDIR(etat.st_mode))
-        raison = "un dossier porte ce nom";
-    else if (!S_ISREG(etat.st_mode))
-        raison = "ce n'est pas un fichier ordinaire";
-    char tampon[4096];
-    while (raison.empty()) {
-        const ssize_t n = read(fd, tampon, sizeof tampon);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0)
-            raison = std::strerror(errno);
-        if (n <= 0)
-            break;
-        texte.append(tampon, size_t(n));
-        if (texte.size() > TAILLE_SOURCE_MAX)
-            raison = "plus de 16 Mio, ce n'est pas un source de l'\xC3\xA9"
-                     "diteur";
-    }
-    if (fd >= 0)
-        close(fd);
-    if (!raison.empty()) {
-        std::fprintf(stderr, "%s:1:1: illisible : %s\n", nom, raison.c_str());
+    if (!l.raison.empty()) {
+        std::fprintf(stderr, "%s:1:1: illisible : %s\n", nom, l.raison.c_str());
         return false;
     }
+    const std::string& texte = l.texte;
     MiseEnPage m;
     ErreurLecture e;
     if (!LecteurSource::lis(texte, m, e)) {
@@ -144,18 +100,27 @@ bool ouvreFichierEdite(const char* nom)
     }
     fichierEdite = nom;
     miseEnPageOuverte = m;
+    texteOuvert = texte;
     return true;
 }
 
 std::string signaleSourceExistant()
 {
-    if (access(NOM_FICHIER_SOURCE, F_OK) != 0)
+    struct stat etat;
+    if (stat(NOM_FICHIER_SOURCE, &etat) != 0)
         return std::string();
-    const std::string s = std::string(NOM_FICHIER_SOURCE) + " existe : \"editeur " +
-                          NOM_FICHIER_SOURCE +
-                          "\" le rouvre ; sans argument, il sera remplac\xC3\xA9"
-                          " en quittant (l'ancien gard\xC3\xA9 dans " +
-                          NOM_FICHIER_SOURCE + "~).\n";
+    const std::string nom = NOM_FICHIER_SOURCE;
+    // Ce que fera vraiment l'écriture en quittant : un dossier ou un tube ne sont jamais
+    // remplacés, et un fichier identique à l'export reste intouché.
+    const std::string s =
+        S_ISREG(etat.st_mode)
+            ? nom + " existe : \"editeur " + nom +
+                  "\" le rouvre ; sans argument, il sera remplac\xC3\xA9"
+                  " en quittant s'il diff\xC3\xA8re de la nouvelle mise en page (l'ancien "
+                  "gard\xC3\xA9 dans " +
+                  nom + "~).\n"
+            : nom + " existe mais n'est pas un fichier ordinaire : en quittant, la mise en page "
+                    "ira dans une copie de secours du dossier temporaire.\n";
     std::fputs(s.c_str(), stderr);
     return s;
 }

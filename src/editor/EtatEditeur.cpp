@@ -12,6 +12,7 @@ void (*quitterEditeur)() = nullptr;
 bool (*majTenue)() = nullptr;
 std::string fichierEdite = NOM_FICHIER_SOURCE;
 std::optional<MiseEnPage> miseEnPageOuverte;
+std::string texteOuvert;
 
 const char TEXTE_AIDE[] =
     "<center><b>Editeur Wexo version 0.8<p><br>F1 : Aide (cette fen\xEAtre)<br>ECHAP : Quitte "

@@ -35,6 +35,9 @@ extern std::string fichierEdite;
 // La mise en page lue dans fichierEdite, que la fenêtre éditée rebâtit à sa construction ;
 // vide sans fichier rouvert ou quand il n'existait pas.
 extern std::optional<MiseEnPage> miseEnPageOuverte;
+// Le texte lu dans fichierEdite, octet pour octet : le retrouver sur le disque en quittant
+// sans rien avoir changé n'écrit rien.
+extern std::string texteOuvert;
 
 // Codes des touches que lisent l'éditeur, son menu et la fenêtre de message (octet bas du code).
 const int TOUCHE_ENTREE = 13;

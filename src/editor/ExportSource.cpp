@@ -243,6 +243,64 @@ ResultatExport exporteTexte(const char* nom, const std::string& texte)
     return r;
 }
 
+LectureSource litSource(const char* nom)
+{
+    LectureSource l;
+    const int fd = open(nom, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0 && errno == ENOENT) {
+        l.absent = true;
+        return l;
+    }
+    struct stat etat;
+    if (fd < 0 || fstat(fd, &etat) != 0)
+        l.raison = std::strerror(errno);
+    else if (S_ISDIR(etat.st_mode))
+        l.raison = "un dossier porte ce nom";
+    else if (!S_ISREG(etat.st_mode))
+        l.raison = "ce n'est pas un fichier ordinaire";
+    char tampon[4096];
+    while (l.raison.empty()) {
+        const ssize_t n = read(fd, tampon, sizeof tampon);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            l.raison = std::strerror(errno);
+        if (n <= 0)
+            break;
+        l.texte.append(tampon, size_t(n));
+        if (l.texte.size() > TAILLE_SOURCE_MAX)
+            l.raison = "plus de 16 Mio, ce n'est pas un source de l'\xC3\xA9"
+                       "diteur";
+    }
+    if (fd >= 0)
+        close(fd);
+    if (!l.raison.empty())
+        l.texte.clear();
+    return l;
+}
+
+void ditOuEstLaMiseEnPage(const char* cause, const ResultatExport& r)
+{
+    switch (r.etat) {
+    case ResultatExport::ECRIT:
+    case ResultatExport::INCHANGE:
+        std::fprintf(stderr,
+                     "%s : la mise en page est \xC3\xA9"
+                     "crite dans %s\n",
+                     cause, r.fichier.c_str());
+        break;
+    case ResultatExport::COPIE:
+        std::fprintf(stderr, "%s : la mise en page est dans la copie %s\n", cause, r.copie.c_str());
+        break;
+    case ResultatExport::SUR_ERREUR:
+        std::fprintf(stderr, "%s : la mise en page est sur la sortie d'erreur, ci-dessus\n", cause);
+        break;
+    case ResultatExport::AUCUN:
+        break;
+    }
+    std::fflush(stderr);
+}
+
 std::string messageExportManque(const ResultatExport& r)
 {
     std::string s = r.fichier +

@@ -2,6 +2,7 @@
 // secours) ; le texte lui-même vient de GenerateurSource.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 // Le fichier qu'écrit l'éditeur en le quittant, dans le dossier de travail.
@@ -46,6 +47,22 @@ bool ecritFichierSource(const char* nom, const std::string& texte, ResultatExpor
 // $TMPDIR (à défaut /tmp), sinon sur la sortie d'erreur ; la sortie d'erreur dit chaque
 // sauvegarde et chaque échec avec sa raison.
 ResultatExport exporteTexte(const char* nom, const std::string& texte);
+
+// Au-delà, un fichier n'est pas lu : ce n'est pas un source de l'éditeur.
+const size_t TAILLE_SOURCE_MAX = size_t(16) << 20;
+
+// Un fichier source tel qu'il est sur le disque.
+struct LectureSource {
+    bool absent = false; // aucun fichier de ce nom
+    std::string texte;
+    std::string raison; // pourquoi il n'a pas été lu ; vide s'il l'a été, ou s'il est absent
+};
+// Lit nom sans attendre (un tube nommé n'est pas ouvert pour lire), s'il est un fichier
+// ordinaire de TAILLE_SOURCE_MAX octets au plus.
+LectureSource litSource(const char* nom);
+
+// Dit sur la sortie d'erreur où est la mise en page après un export, précédé de cause.
+void ditOuEstLaMiseEnPage(const char* cause, const ResultatExport& r);
 
 // Le texte de la boîte qui suit un export manqué, en UTF-8 : le fichier non écrit, la raison et
 // où se trouve la mise en page.

@@ -3,6 +3,7 @@
 #include "ArbreEditeur.h"
 #include "TableCas.h"
 
+#include "editor/Historique.h"
 #include "editor/MiseEnPage.h"
 
 namespace
@@ -137,18 +138,86 @@ TEST_F(Annulation, FlechesBorneesParLEcranCentEtapesCommandesFermeesSousLAide)
 TEST_F(Annulation, LeMenuResteEntierDansLaFenetre)
 {
     const struct {
+        bool second; // le menu d'Inser, de quatre icônes
         Rect client;
         Rect menu;
     } cas[] = {
-        {{{0, 0}, {1017, 747}}, CSelectionObjetGDI::LIMITES},
-        {{{0, 0}, {665, 377}}, CSelectionObjetGDI::LIMITES},
-        {{{0, 0}, {664, 376}}, {{399, 319}, {664, 376}}},
-        {{{0, 0}, {100, 40}}, {{0, 0}, {265, 57}}},
+        {false, {{0, 0}, {1017, 747}}, CSelectionObjetGDI::LIMITES},
+        {false, {{0, 0}, {665, 377}}, CSelectionObjetGDI::LIMITES},
+        {false, {{0, 0}, {664, 376}}, {{399, 319}, {664, 376}}},
+        {false, {{0, 0}, {100, 40}}, {{0, 0}, {265, 57}}},
+        {true, {{0, 0}, {581, 377}}, {{400, 320}, {581, 377}}},
+        {true, {{0, 0}, {580, 377}}, {{399, 320}, {580, 377}}},
     };
     pourChaqueCas(cas, [](const auto& c) {
-        EXPECT_EQ(decrit(CSelectionObjetGDI::placeDans(c.client)), decrit(c.menu));
+        const CSelectionObjetGDI menu =
+            c.second ? CSelectionObjetGDI(CSelectionObjetGDI::MODES_SECOND_MENU)
+                     : CSelectionObjetGDI();
+        EXPECT_EQ(decrit(menu.placeDans(c.client)), decrit(c.menu));
     });
+    // Ouverts dans une fenêtre rapetissée, les deux menus tiennent dans sa zone client, pas
+    // seulement dans son rectangle, plus grand des marges.
+    fenetre->setLimites(MakeRect(0, 0, 560, 360));
+    for (bool second : {false, true}) {
+        second ? speciale(TOUCHE_INSER) : touche(TOUCHE_ESPACE);
+        tic();
+        const Rect menu = enfants().front()->limites, client = fenetre->zoneClient();
+        EXPECT_TRUE(menu.basDroite.x <= client.basDroite.x &&
+                    menu.basDroite.y <= client.basDroite.y)
+            << decrit(menu) << " hors de " << decrit(client);
+        touche(TOUCHE_ECHAP);
+        tic();
+    }
     // Fenêtre de 600 x 400 : la dernière icône, la barre, se choisit encore.
     fenetre->setLimites(MakeRect(0, 0, 600, 400));
     choisit(TYPE_PROGRESSION);
+}
+
+TEST(Historique, AuDelaDuMaximumLaPlusAnciennePart)
+{
+    // Cinq étapes notées, trois gardées : les deux premières sont parties.
+    Historique h(3);
+    std::vector<Etape> etapes(6);
+    for (size_t i = 0; i < etapes.size(); ++i)
+        etapes[i].miseEnPage.limites = MakeRect(0, 0, 100 + int(i), 100);
+    for (size_t i = 0; i + 1 < etapes.size(); ++i)
+        EXPECT_TRUE(h.note(etapes[i], etapes[i + 1].miseEnPage));
+    Etape actuel = etapes.back();
+    for (size_t i = etapes.size() - 1; i-- > 2;) {
+        std::optional<Etape> e = h.annule(actuel);
+        ASSERT_TRUE(e);
+        EXPECT_EQ(e->miseEnPage, etapes[i].miseEnPage) << i;
+        actuel = *e;
+    }
+    EXPECT_FALSE(h.annule(actuel));
+}
+
+TEST_F(Annulation, FlechesApresAnnulationCopieDevantBordDepasse)
+{
+    choisit(TYPE_IMAGE);
+    glisse({100, 100}, {200, 200});
+    choisit(TYPE_TEXTE);
+    glisse({300, 100}, {400, 200});
+    // Des flèches après Ctrl+Z sont une étape à elles.
+    speciale(TOUCHE_DROITE);
+    touche(CTRL_Z);
+    const MiseEnPage annule = fenetre->miseEnPage();
+    speciale(TOUCHE_DROITE);
+    EXPECT_NE(fenetre->miseEnPage(), annule);
+    touche(CTRL_Z);
+    EXPECT_EQ(fenetre->miseEnPage(), annule);
+
+    // La copie de l'objet du fond passe devant tous les autres.
+    objetSelectionne = enfants().back();
+    touche(CTRL_D);
+    EXPECT_EQ(enfants().front(), objetSelectionne);
+    EXPECT_EQ(rang(), 2);
+
+    // Déjà au-delà du bord droit de l'écran, l'objet ne saute pas : il n'avance plus et
+    // recule d'un pas.
+    objetSelectionne->setLimites(MakeRect(1100, 100, 1200, 200));
+    speciale(TOUCHE_DROITE);
+    EXPECT_EQ(decrit(objetSelectionne->limites), decrit(MakeRect(1100, 100, 1200, 200)));
+    speciale(TOUCHE_GAUCHE);
+    EXPECT_EQ(decrit(objetSelectionne->limites), decrit(MakeRect(1099, 100, 1199, 200)));
 }

@@ -141,22 +141,30 @@ class ArbreEditeur : public testing::Test
         tic();
     }
 
-    // Le centre de l'icône k du menu ouvert, à l'écran.
+    // Le centre de la k-ième icône, de gauche à droite, du menu ouvert.
     Coord centreIcone(int k) const
     {
         CContainer* menu = static_cast<CContainer*>(fenetre->enfants.tete->element);
-        const Rect icone = boutonsSelection[k]->limites;
+        std::vector<CObjetGDI*> icones;
+        for (Noeud<CObjetGDI*>* n = menu->enfants.queue; n; n = n->precedent)
+            icones.push_back(n->element);
+        const Rect icone = icones.at(size_t(k))->limites;
         return marges() + menu->limites.hautGauche +
                MakeCoord(menu->skin.margeGauche, menu->skin.margeHaut) + icone.hautGauche +
                MakeCoord(icone.largeur() / 2, icone.hauteur() / 2);
     }
 
-    // Ouvre le menu par Espace et clique l'icône du genre voulu.
+    // Ouvre le menu par Espace, ou le second par Inser, et clique l'icône du genre voulu.
     void choisit(int type)
     {
-        touche(TOUCHE_ESPACE);
+        const std::vector<int>& second = CSelectionObjetGDI::MODES_SECOND_MENU;
+        const auto i = std::find(second.begin(), second.end(), type);
+        if (type < NOMBRE_TYPES_OBJETS)
+            touche(TOUCHE_ESPACE);
+        else
+            speciale(TOUCHE_INSER);
         tic();
-        clique(centreIcone(type));
+        clique(centreIcone(type < NOMBRE_TYPES_OBJETS ? type : int(i - second.begin())));
         ASSERT_EQ(fenetre->typeAAjouter, type);
     }
 

@@ -9,6 +9,8 @@
 #include "widgets/CCoche.h"
 #include "widgets/CImage.h"
 #include "widgets/CProgression.h"
+#include "widgets/CRadio.h"
+#include "widgets/CSaisie.h"
 #include "widgets/CTexte.h"
 
 #include <algorithm>
@@ -28,6 +30,10 @@ const char* genre(CObjetGDI* o)
         return "CImage";
     if (dynamic_cast<CProgression*>(o))
         return "CProgression";
+    if (dynamic_cast<CSaisie*>(o))
+        return "CSaisie";
+    if (dynamic_cast<CRadio*>(o))
+        return "CRadio";
     return "autre";
 }
 } // namespace
@@ -61,6 +67,11 @@ TEST_F(EditionSouris, CreationDeChaqueGenreDansChaqueSens)
         const char* genre;
         Rect attendu;
     } cas[] = {
+        // Les genres du second menu : le champ sur le rectangle, la case et le choix au point
+        // d'appui.
+        {TYPE_SAISIE, bd, hg, "CSaisie", MakeRect(193, 70, 293, 170)},
+        {TYPE_COCHE_LEGENDEE, bd, hg, "CCoche", MakeRect(293, 170, 439, 202)},
+        {TYPE_RADIO, hg, bd, "CRadio", MakeRect(193, 70, 268, 102)},
         // Le rectangle demandé est (193,70)-(293,170) ; le bouton prend sa largeur minimale
         // et sa hauteur d'image.
         {TYPE_BOUTON, bd, hg, "CBouton", MakeRect(193, 70, 350, 165)},
@@ -129,6 +140,18 @@ TEST_F(EditionSouris, CreationDeChaqueGenreDansChaqueSens)
     CTexte* texte = dynamic_cast<CTexte*>(v[14]);
     ASSERT_NE(texte, nullptr);
     EXPECT_EQ(texte->texte, TEXTE_ZONE_CREEE);
+    CSaisie* champ = dynamic_cast<CSaisie*>(v[v.size() - 1]);
+    ASSERT_NE(champ, nullptr);
+    EXPECT_EQ(champ->contenu(), "");
+    EXPECT_EQ(champ->longueurMax(), 255);
+    CCoche* legendee = dynamic_cast<CCoche*>(v[v.size() - 2]);
+    ASSERT_NE(legendee, nullptr);
+    EXPECT_STREQ(legendee->legende(), "Case \xE0 cocher");
+    EXPECT_FALSE(legendee->cochee);
+    CRadio* choix = dynamic_cast<CRadio*>(v[v.size() - 3]);
+    ASSERT_NE(choix, nullptr);
+    EXPECT_STREQ(choix->legende(), "Choix");
+    EXPECT_EQ(choix->groupe, 0);
 }
 
 TEST_F(EditionSouris, GlissementsDeDixEtOnzePixels)

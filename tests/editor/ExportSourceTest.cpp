@@ -1,9 +1,9 @@
 // Tests de l'export : lignes du source généré, écriture du fichier par renommage, sauvegarde de
 // l'ancien fichier et copie de secours.
-#include "editor/Document.h"
 #include "editor/ExportSource.h"
-#include "editor/GenerateurSource.h"
+#include "editor/Document.h"
 #include "editor/EtatEditeur.h"
+#include "editor/GenerateurSource.h"
 #include "widgets/CCoche.h"
 
 #include "DossierTemporaire.h"

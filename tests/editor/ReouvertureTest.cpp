@@ -115,7 +115,18 @@ TEST_F(ArbreEditeur, FichierAbsentCreeEnQuittantMalFormeRefuseSansRienToucher)
     testing::internal::CaptureStderr();
     const std::string dit = signaleSourceExistant();
     EXPECT_EQ(testing::internal::GetCapturedStderr(), dit);
-    EXPECT_NE(dit.find("\"editeur Fenetre1.cpp\" le rouvre"), std::string::npos) << dit;
+    EXPECT_NE(dit.find("\"editeur Fenetre1.cpp\" le rouvre ; sans argument, il sera remplac\xC3\xA9"
+                       " en quittant s'il diff\xC3\xA8re"),
+              std::string::npos)
+        << dit;
+    // Un dossier de ce nom n'est jamais remplacé : la mise en page ira dans la copie.
+    fs::remove(NOM_FICHIER_SOURCE);
+    fs::create_directory(NOM_FICHIER_SOURCE);
+    testing::internal::CaptureStderr();
+    const std::string dossier = signaleSourceExistant();
+    testing::internal::GetCapturedStderr();
+    EXPECT_EQ(dossier.find("remplac"), std::string::npos) << dossier;
+    EXPECT_NE(dossier.find("copie de secours"), std::string::npos) << dossier;
 }
 
 TEST_F(ArbreEditeur, SeancesAleatoiresSeRelisentEtSeReecriventALIdentique)

@@ -22,7 +22,7 @@ TEST(Donnees, ChaqueImageSeLitAvecSaTaille)
         int largeur, hauteur;
         bool auMoins; // la taille donnée est un minimum
     };
-    const Cas cas[] = {{"Boutons", 256, 398, true},     {"ObjetGDIs", 32, 192, false},
+    const Cas cas[] = {{"Boutons", 256, 398, true},     {"ObjetGDIs", 32, 288, false},
                        {"Containers", 128, 128, false}, {"Curseurs", 200, 50, true},
                        {"Coches", 64, 64, false},       {"Progressions", 128, 64, false},
                        {"Moi", 256, 256, false},        {"Police0", 256, 128, false}};
@@ -217,8 +217,9 @@ TEST(Donnees, ImagesDetoureesTransparentesAutour)
         int cx, cy;     // un point qui doit être couvert
     };
     std::vector<Cas> cas;
-    for (int i = 0; i < 6; ++i)
-        cas.push_back({"ObjetGDIs", 0, 32 * i, 32, 16, 32 * i + (i == 1 ? 26 : 16)});
+    // Les icônes des cases et du choix sont couvertes en leur coin gauche, où est la case.
+    for (int i = 0; i < 9; ++i)
+        cas.push_back({"ObjetGDIs", 0, 32 * i, 32, i >= 7 ? 8 : 16, 32 * i + (i == 1 ? 26 : 16)});
     cas.push_back({"Coches", 0, 32, 32, 13, 53});
     for (int i = 0; i < 4; ++i)
         cas.push_back({"Curseurs", 50 * i, 0, 50, 50 * i + 4, 10});
