@@ -40,6 +40,21 @@ const char* texteDe(CObjetGDI* objet)
         return zone->texte;
     return nullptr;
 }
+
+// Le plus ancien ajouté des enfants retenus : l'ordre des lignes du fichier, même quand une
+// fenêtre a été montée devant les autres.
+template <class Retenu> CObjetGDI* premierAjoute(Liste<CObjetGDI*>& enfants, Retenu retenu)
+{
+    CObjetGDI* courant = nullptr;
+    for (Noeud<CObjetGDI*>* n = enfants.tete; n; n = n->suivant) {
+        CObjetGDI* e = n->element;
+        if (courant && e->numeroAjout > courant->numeroAjout)
+            continue;
+        if (retenu(e))
+            courant = e;
+    }
+    return courant;
+}
 } // namespace
 
 CContainer::CContainer(int indiceSkin) : skin(skinContainer(indiceSkin))
@@ -188,17 +203,20 @@ CObjetGDI* CContainer::trouveParRang(int rang, bool (*genre)(CObjetGDI*))
     return courant;
 }
 
+CObjetGDI* CContainer::trouveParNom(const char* nom, bool (*genre)(CObjetGDI*))
+{
+    // Un nom vide est celui des objets sans nom : il ne désigne personne.
+    if (!nom || !*nom || !genre)
+        return nullptr;
+    return premierAjoute(enfants, [&](CObjetGDI* e) { return genre(e) && e->nom == nom; });
+}
+
 CObjetGDI* CContainer::trouveParTexte(const char* texte, bool (*genre)(CObjetGDI*))
 {
-    CObjetGDI* courant = nullptr;
-    for (Noeud<CObjetGDI*>* n = enfants.tete; n; n = n->suivant) {
-        CObjetGDI* e = n->element;
-        if (courant && e->numeroAjout > courant->numeroAjout)
-            continue;
-        if (genre && genre(e) && memeTexteSansBalises(texteDe(e), texte))
-            courant = e;
-    }
-    return courant;
+    if (!genre)
+        return nullptr;
+    return premierAjoute(
+        enfants, [&](CObjetGDI* e) { return genre(e) && memeTexteSansBalises(texteDe(e), texte); });
 }
 
 void CContainer::toucheClavier(int /*touche*/)

@@ -1,5 +1,5 @@
-// Objets d'une fenêtre atteints depuis le code : par genre et rang d'ajout, par genre et texte
-// lu sans balises.
+// Objets d'une fenêtre atteints depuis le code : par genre et rang d'ajout, par genre et nom,
+// puis texte lu sans balises.
 #include "containers/CFenetre.h"
 #include "widgets/CBouton.h"
 #include "widgets/CCoche.h"
@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 namespace
 {
 struct Cas {
@@ -19,7 +21,7 @@ struct Cas {
 };
 } // namespace
 
-TEST(Trouve, ParRangEtParTexteDansLOrdreDAjout)
+TEST(Trouve, ParRangParNomEtParTexteDansLOrdreDAjout)
 {
     // Ajoutés comme les lignes du fichier de l'éditeur, chacun devant le précédent ; la
     // sous-fenêtre, première ajoutée, est ensuite montée au premier plan, et la dernière zone
@@ -38,11 +40,13 @@ TEST(Trouve, ParRangEtParTexteDansLOrdreDAjout)
     auto* t1 = new CTexte(MakeRect(0, 150, 90, 170), "<couleur='rouge'>Err<b>eur</b><p>");
     auto* t2 = new CTexte(MakeRect(0, 180, 90, 200), "Erreur");
     auto* t3 = new CTexte(MakeRect(0, 210, 90, 230), "Oui<br");
-    for (CObjetGDI* o :
-         {static_cast<CObjetGDI*>(w), static_cast<CObjetGDI*>(t0), static_cast<CObjetGDI*>(b0),
-          static_cast<CObjetGDI*>(c0), static_cast<CObjetGDI*>(b1), static_cast<CObjetGDI*>(b2),
-          static_cast<CObjetGDI*>(p0), static_cast<CObjetGDI*>(t1), static_cast<CObjetGDI*>(t2)})
-        f.ajouteObjetGDI(o);
+    // Le bouton sans légende nommé comme la légende d'un bouton d'avant, la coche comme celle
+    // d'un autre ; deux zones du même nom, la plus ancienne plus loin de la tête de liste.
+    const std::pair<CObjetGDI*, const char*> ajouts[] = {
+        {w, nullptr},    {t0, "message"}, {b0, ""},      {c0, "Connexion"}, {b1, nullptr},
+        {b2, "Annuler"}, {p0, "valeur"},  {t1, nullptr}, {t2, "message"}};
+    for (const auto& [o, nom] : ajouts)
+        f.ajouteObjetGDI(o, nom);
     f.ajouteObjetGDIDerriere(t3);
     ASSERT_TRUE(f.setCapture(w));
     ASSERT_EQ(f.enfants.tete->element, w);
@@ -59,7 +63,16 @@ TEST(Trouve, ParRangEtParTexteDansLOrdreDAjout)
         {"tout objet : le rang compte tous les genres", f.trouve<CObjetGDI>(2), b0},
         {"coche", f.trouve<CCoche>(0), c0},
         {"barre", f.trouve<CProgression>(0), p0},
-        {"légende sans ses balises", f.trouve<CBouton>("Annuler"), b1},
+        {"nom avant légende, même ajouté après", f.trouve<CBouton>("Annuler"), b2},
+        {"nom seul", f.trouveNomme<CBouton>("Annuler"), b2},
+        {"nom d'une coche : la légende sans balises", f.trouve<CBouton>("Connexion"), b0},
+        {"nom seul : la légende ne compte pas", f.trouveNomme<CBouton>("Connexion"), nullptr},
+        {"nom d'un genre sans texte", f.trouve<CProgression>("valeur"), p0},
+        {"nom d'un autre genre, sans texte", f.trouve<CBouton>("valeur"), nullptr},
+        {"même nom deux fois : le premier ajouté", f.trouve<CTexte>("message"), t0},
+        {"nom : casse comprise", f.trouveNomme<CBouton>("annuler"), nullptr},
+        {"nom vide : pas les objets sans nom", f.trouveNomme<CBouton>(""), nullptr},
+        {"nom nul", f.trouveNomme<CBouton>(nullptr), nullptr},
         {"balises ôtées, la première dans l'ordre d'ajout", f.trouve<CTexte>("Erreur"), t1},
         {"la même sans balise, ajoutée après", f.trouve<CTexte>(2), t2},
         {"balise non fermée : fin du texte", f.trouve<CTexte>("Oui"), t3},

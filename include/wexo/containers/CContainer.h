@@ -52,16 +52,33 @@ class CContainer : public CObjetGDI
     {
         return dynamic_cast<T*>(trouveParRang(rang, &estDuGenre<T>));
     }
-    /// Le premier enfant de genre T, dans l'ordre d'ajout, dont le texte (légende d'un bouton,
-    /// texte d'une zone) se lit texte une fois les balises ôtées ; nul s'il n'y en a pas.
-    /// Exemple : `fenetre->trouve<CBouton>("Annuler")` pour la légende "<centre>Annuler".
-    template <class T> T* trouve(const char* texte)
+    /// Le premier enfant de genre T, dans l'ordre d'ajout, nommé nom par
+    /// ajouteObjetGDI(objet, nom) ; s'il n'y en a aucun de ce genre, le premier enfant de genre
+    /// T dont le texte (légende d'un bouton, d'une case ou d'un choix, texte d'une zone) se lit
+    /// nom une fois les balises ôtées ; nul sinon. Le nom compte avant le texte : un bouton
+    /// nommé "Annuler" passe avant un autre dont la légende est "<centre>Annuler", même ajouté
+    /// après lui. Un nom d'un autre genre n'arrête pas la recherche par texte.
+    /// Exemples : `fenetre->trouve<CBouton>("connexion")`, `fenetre->trouve<CBouton>("Annuler")`.
+    template <class T> T* trouve(const char* nom)
     {
-        return dynamic_cast<T*>(trouveParTexte(texte, &estDuGenre<T>));
+        CObjetGDI* objet = trouveParNom(nom, &estDuGenre<T>);
+        if (!objet)
+            objet = trouveParTexte(nom, &estDuGenre<T>);
+        return dynamic_cast<T*>(objet);
+    }
+    /// Le premier enfant de genre T, dans l'ordre d'ajout, nommé exactement nom (casse
+    /// comprise), sans jamais lire les textes ; nul s'il n'y en a pas, et pour un nom nul ou
+    /// vide, que portent les objets sans nom. Exemple : `fenetre->trouveNomme<CBouton>("ok")`.
+    template <class T> T* trouveNomme(const char* nom)
+    {
+        return dynamic_cast<T*>(trouveParNom(nom, &estDuGenre<T>));
     }
     /// Ce que trouve<T>(rang) parcourt : genre dit si un enfant est du genre cherché.
     CObjetGDI* trouveParRang(int rang, bool (*genre)(CObjetGDI*));
-    /// Ce que trouve<T>(texte) parcourt : genre dit si un enfant est du genre cherché.
+    /// La recherche par nom de trouve<T>(nom) et trouveNomme<T>(nom) : genre dit si un enfant
+    /// est du genre cherché.
+    CObjetGDI* trouveParNom(const char* nom, bool (*genre)(CObjetGDI*));
+    /// La recherche par texte de trouve<T>(nom), quand aucun enfant du genre n'a ce nom.
     CObjetGDI* trouveParTexte(const char* texte, bool (*genre)(CObjetGDI*));
     /// Vrai quand objet est un T : le filtre que trouve passe aux parcours.
     template <class T> static bool estDuGenre(CObjetGDI* objet)

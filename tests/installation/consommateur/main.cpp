@@ -1,5 +1,6 @@
-// Programme d'essai du paquet installé : <wexo/Wexo.h>, wexo::wexo, et la fenêtre d'un
-// "Fenetre1.cpp" intouché ajoutée par wexo_fenetre_generee.
+// Programme d'essai du paquet installé : <wexo/Wexo.h>, wexo::wexo, et deux fenêtres de
+// l'éditeur ajoutées par wexo_fenetre_generee, CFenetre1 et CConnexion.
+#include "CConnexion.h"
 #include <wexo/Fenetre1.h>
 #include <wexo/Wexo.h>
 
@@ -35,12 +36,21 @@ int main()
         }
     }
     const int objets = fenetre->enfants.nombre;
+
+    // La deuxième fenêtre du programme : son bouton trouvé par son nom, pas par sa légende.
+    CConnexion* connexion = new CConnexion;
+    fond->ajouteObjetGDI(connexion);
+    CBouton* bouton = connexion->trouve<CBouton>("connexion");
+    const bool nomme = bouton && bouton->nom == "connexion" &&
+                       bouton != connexion->trouve<CBouton>("Annuler") &&
+                       connexion->trouveNomme<CBouton>("Annuler") == nullptr;
     delete fond;
 
     constexpr std::string_view nom = "paquet installé"; // C++17, que le paquet doit apporter
-    if (!possede || !projection || objets != OBJETS_ATTENDUS || images == 0 || !imagesParDefaut) {
-        std::printf("%s : %d objets sur %d, %d images, par défaut : %d\n", nom.data(), objets,
-                    OBJETS_ATTENDUS, images, imagesParDefaut);
+    if (!possede || !projection || objets != OBJETS_ATTENDUS || images == 0 || !imagesParDefaut ||
+        !nomme) {
+        std::printf("%s : %d objets sur %d, %d images, par défaut : %d, bouton nommé : %d\n",
+                    nom.data(), objets, OBJETS_ATTENDUS, images, imagesParDefaut, nomme);
         return 1;
     }
     return 0;
