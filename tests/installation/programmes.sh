@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Programmes construits contre le paquet installé, chacun lancé depuis un dossier vide en premier
 # client d'un Xvfb qui se réinitialise au départ de son dernier client (comme en intégration) :
-#   connexion        la fenêtre de FENETRE1 à sa taille en (0,0) ; tapé dans les deux champs,
+#   connexion        la fenêtre de FENETRE1 (sa classe CConnexion) à sa taille en (0,0) ; tapé dans les deux champs,
 #                    Tab, Entrée : le programme écrit ce qu'il a reçu ; Maj+Tab ramène au premier
 #                    champ ; collé depuis xclip, copié vers xclip ; Échap actionne Annuler, qui
 #                    rend 0 ;
@@ -83,7 +83,7 @@ mkdir -p "$VIDE"
 
 case "$MODE" in
 connexion)
-    # Les champs ne sont pas dans FENETRE1 : main.cpp les ajoute, l'utilisateur en (160,56)-(463,84).
+    # Le champ de l'utilisateur, posé et nommé dans l'éditeur, est en (160,56)-(463,84).
     command -v xclip >/dev/null || { echo "outil absent : xclip ; test sauté" >&2; exit 77; }
     read -r gx gy dx dy < <(grep -o 'setLimites(MakeRect([0-9,]*))' "$FENETRE1" | tr -c '0-9\n' ' ')
     lance
