@@ -241,6 +241,11 @@ void CFenetrePrincipale::fleche(int dx, int dy)
         document.historique.oublieRetablissements();
 }
 
+void CFenetrePrincipale::appliqueProprietes(const Etape& e)
+{
+    commande([&] { restaure(e); });
+}
+
 void CFenetrePrincipale::afficheAide()
 {
     CFenetreMessage* aide = new CFenetreMessage(TEXTE_AIDE, false, CONTAINER_SKIN_BEIGE);

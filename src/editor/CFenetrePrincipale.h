@@ -84,6 +84,9 @@ class CFenetrePrincipale : public CFenetre
     void duplique();
     // Déplace la sélection, sans qu'elle quitte ce que la souris peut atteindre : l'écran.
     void decale(int dx, int dy);
+    // Le panneau des propriétés validé : e devient la mise en page en une étape, sa sélection
+    // gardée sur l'objet édité.
+    void appliqueProprietes(const Etape& e);
 
   private:
     Etape etat();
