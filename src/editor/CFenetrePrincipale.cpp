@@ -3,6 +3,7 @@
 #include "editor/CFenetrePrincipale.h"
 
 #include "editor/CFenetreMessage.h"
+#include "editor/CPanneauProprietes.h"
 #include "editor/CSelectionObjetGDI.h"
 #include "editor/EtatEditeur.h"
 #include "editor/ExportSource.h"
@@ -354,6 +355,13 @@ void CFenetrePrincipale::toucheSpeciale(int touche)
         break;
     case TOUCHE_INSER:
         ouvreMenu(new CSelectionObjetGDI(CSelectionObjetGDI::MODES_SECOND_MENU));
+        break;
+    case TOUCHE_F2:
+        // Pas pendant un glissement : le panneau rebâtirait l'objet tenu par la souris.
+        if (!boutonEnfonce) {
+            suiteFleches = false;
+            CPanneauProprietes::ouvre(*this, etat());
+        }
         break;
     case TOUCHE_GAUCHE:
         fleche(-pas, 0);
