@@ -29,6 +29,8 @@ const int X_FIN = 400;
 const int LARGEUR_CLIENT = X_FIN + MARGE;
 const int LARGEUR_BOUTON = 180;
 const int MARGE_BAS = 10;
+// Deux lignes de texte : le plus long refus y tient, coupé entre ses mots.
+const int HAUTEUR_ERREUR = 40;
 // Un texte balisé tient rarement plus ; un texte relu plus long garde sa longueur.
 const int LONGUEUR_TEXTE = 4096;
 const int LONGUEUR_NOM = 255;
@@ -248,10 +250,10 @@ CPanneauProprietes::CPanneauProprietes(CFenetrePrincipale& editeur, const Etape&
         ajouteObjetGDI(objets[c]);
         y += PAS_LIGNE;
     }
-    zoneErreur = new CTexte(MakeRect(MARGE, y + 4, X_FIN, y + HAUTEUR_CHAMP), "");
+    zoneErreur = new CTexte(MakeRect(MARGE, y, X_FIN, y + HAUTEUR_ERREUR), "");
     ajouteObjetGDI(zoneErreur);
     zoneErreur->ignoreSouris = true;
-    y += PAS_LIGNE;
+    y += HAUTEUR_ERREUR + MARGE_BAS;
 
     CBouton* ok = new CBouton(MakeRect(MARGE, y, MARGE + LARGEUR_BOUTON, y), TEXTE_OK,
                               BOUTON_SKIN_ROND_VARIABLE);
