@@ -45,7 +45,7 @@ class CPanneauProprietes : public CFenetre
     static CPanneauProprietes* ouvre(CFenetrePrincipale& editeur, const Etape& etape);
     // Ce que l'écran montre de la zone client de parent, en coordonnées client de parent.
     static Rect zoneVisible(CContainer& parent);
-    // Les champs d'un objet (ou de la fenêtre : genre TYPE_SELECTION), dans l'ordre de Tab.
+    // Les champs d'un objet, ou de la fenêtre éditée pour nul, dans l'ordre de Tab.
     static std::vector<ChampPanneau> champsDuGenre(const ObjetPlace* objet);
 
     // Centré dans zoneVisible du parent ; plus grand qu'elle, son coin haut-gauche y reste
