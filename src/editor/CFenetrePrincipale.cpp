@@ -8,6 +8,7 @@
 #include "editor/EtatEditeur.h"
 #include "editor/ExportSource.h"
 #include "editor/GenerateurSource.h"
+#include "editor/Vue.h"
 #include "render/Primitives.h"
 #include "render/SkinBouton.h"
 #include "render/SkinCoche.h"
@@ -71,11 +72,11 @@ CFenetrePrincipale::CFenetrePrincipale() : CFenetre(CONTAINER_SKIN_BEIGE)
 void CFenetrePrincipale::ouvreMiseEnPage(const MiseEnPage& m, const std::string& texte)
 {
     document.ouvre(m, texte, *this);
-    // L'aide ouverte pour le plein écran resterait hors de la vue d'une fenêtre plus petite,
-    // modale et invisible.
+    // L'aide ouverte pour le plein écran resterait hors de la vue d'une fenêtre plus petite ou
+    // décalée, modale et invisible.
     for (Noeud<CObjetGDI*>* n = enfants.tete; n; n = n->suivant)
         if (CFenetre* f = dynamic_cast<CFenetre*>(n->element))
-            f->centre();
+            placeDansLaVue(*f);
 }
 
 CFenetrePrincipale::~CFenetrePrincipale()

@@ -5,6 +5,7 @@
 #include "editor/CFenetrePrincipale.h"
 #include "editor/Document.h"
 #include "editor/EtatEditeur.h"
+#include "editor/Vue.h"
 #include "render/SkinBouton.h"
 #include "render/SkinCoche.h"
 #include "render/SkinContainer.h"
@@ -281,30 +282,9 @@ CPanneauProprietes* CPanneauProprietes::ouvre(CFenetrePrincipale& editeur, const
     return panneau;
 }
 
-Rect CPanneauProprietes::zoneVisible(CContainer& parent)
-{
-    // Chaque conteneur au-dessus décale ses enfants de son coin et de ses marges.
-    Coord origine = MakeCoord(0, 0);
-    for (CContainer* c = &parent; c; c = c->parent)
-        origine =
-            origine + c->limites.hautGauche + MakeCoord(c->skin.margeGauche, c->skin.margeHaut);
-    const Rect v = intersection(parent.zoneClient(), PLEIN_ECRAN - origine);
-    // Rien de visible : la zone client entière, faute de mieux.
-    return v.largeur() > 0 && v.hauteur() > 0 ? v : parent.zoneClient();
-}
-
 void CPanneauProprietes::place()
 {
-    if (!parent)
-        return;
-    const Rect v = zoneVisible(*parent);
-    auto debut = [](int zone, int etendue, int taille) {
-        return taille <= etendue ? zone + (etendue - taille) / 2 : zone;
-    };
-    const int w = limites.largeur(), h = limites.hauteur();
-    const Coord coin =
-        MakeCoord(debut(v.hautGauche.x, v.largeur(), w), debut(v.hautGauche.y, v.hauteur(), h));
-    setLimites(Rect{coin, coin + MakeCoord(w, h)});
+    placeDansLaVue(*this);
 }
 
 CSaisie* CPanneauProprietes::saisie(ChampPanneau c) const

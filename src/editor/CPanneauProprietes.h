@@ -43,13 +43,10 @@ class CPanneauProprietes : public CFenetre
     // Crée le panneau devant l'éditeur, le place, et donne le focus à son premier champ, texte
     // sélectionné.
     static CPanneauProprietes* ouvre(CFenetrePrincipale& editeur, const Etape& etape);
-    // Ce que l'écran montre de la zone client de parent, en coordonnées client de parent.
-    static Rect zoneVisible(CContainer& parent);
     // Les champs d'un objet, ou de la fenêtre éditée pour nul, dans l'ordre de Tab.
     static std::vector<ChampPanneau> champsDuGenre(const ObjetPlace* objet);
 
-    // Centré dans zoneVisible du parent ; plus grand qu'elle, son coin haut-gauche y reste
-    // (Entrée et Échap atteignent alors OK et Annuler, même cachés).
+    // Centré dans ce que l'écran montre de l'éditeur (voir placeDansLaVue).
     void place();
     // Les champs montrés, dans l'ordre de Tab.
     const std::vector<ChampPanneau>& champs() const { return ordre; }

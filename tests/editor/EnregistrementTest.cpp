@@ -23,7 +23,7 @@ std::string lit(const std::string& nom)
 
 // Une fenêtre plus petite que l'écran, et des retouches que seule la relecture garde.
 const char RETOUCHE[] = "// retouche\nCFenetre1::CFenetre1() : CFenetre(CONTAINER_SKIN_BEIGE)\n{\n"
-                        "  setLimites(MakeRect(0,0,420,300));\n"
+                        "  setLimites(MakeRect(0,0,700,500));\n"
                         "  ajouteObjetGDI(new CTexte(MakeRect(10,10,200,40), \"Nom\"));\n}\n";
 } // namespace
 
