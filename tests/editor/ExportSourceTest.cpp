@@ -1,9 +1,9 @@
 // Tests de l'export : lignes du source généré, écriture du fichier par renommage, sauvegarde de
 // l'ancien fichier et copie de secours.
-#include "editor/Document.h"
 #include "editor/ExportSource.h"
-#include "editor/GenerateurSource.h"
+#include "editor/Document.h"
 #include "editor/EtatEditeur.h"
+#include "editor/GenerateurSource.h"
 #include "widgets/CCoche.h"
 
 #include "DossierTemporaire.h"
@@ -77,6 +77,10 @@ TEST(ExportSource, LignesParGenre)
         {ligneProgression(MakeCoord(1, 2), 52, false, 7, 9, 8),
          "\tajouteObjetGDI(new CProgression(MakeCoord(1,2), 52, false, 7, 9, 8, "
          "PROGRESSION_SKIN_DEFAUT)) ;\n"},
+        {ligneNommee(ligneBouton(MakeRect(23, 225, 228, 320), true, "<centre>Connexion"),
+                     "connexion"),
+         "\tajouteObjetGDI(new CBouton(MakeRect(23,225,228,320), \"<centre>Connexion\", "
+         "BOUTON_SKIN_ROND_VARIABLE), \"connexion\") ;\n"},
         {finSource(), "}\n"},
     };
     pourChaqueCas(cas, [&](const Cas& c) { EXPECT_EQ(c.obtenu, c.attendu); });
