@@ -86,8 +86,11 @@ std::string ligneBouton(Rect r, bool avecLegende, const char* texte, const char*
                    litteralC(ouVide(texte)).c_str(), habillage);
 }
 
-std::string ligneCoche(Coord p, bool cochee, const char* habillage)
+std::string ligneCoche(Coord p, bool cochee, const char* habillage, const char* legende)
 {
+    if (legende)
+        return formate("\tajouteObjetGDI(new CCoche(MakeCoord(%i,%i), %s, %s, %s)) ;\n", p.x, p.y,
+                       booleen(cochee), habillage, litteralC(legende).c_str());
     return formate("\tajouteObjetGDI(new CCoche(MakeCoord(%i,%i), %s, %s)) ;\n", p.x, p.y,
                    booleen(cochee), habillage);
 }
@@ -106,29 +109,67 @@ std::string ligneProgression(Coord p, int largeur, bool modifiable, int minimum,
         p.y, largeur, booleen(modifiable), minimum, valeur, maximum, habillage);
 }
 
+std::string ligneSaisie(Rect r, const char* texte, int longueurMax)
+{
+    return formate("\tajouteObjetGDI(new CSaisie(MakeRect(%i,%i,%i,%i), %s, %i)) ;\n",
+                   r.hautGauche.x, r.hautGauche.y, r.basDroite.x, r.basDroite.y,
+                   litteralC(ouVide(texte)).c_str(), longueurMax);
+}
+
+std::string ligneRadio(Coord p, const char* legende, int groupe)
+{
+    return formate("\tajouteObjetGDI(new CRadio(MakeCoord(%i,%i), %s, %i)) ;\n", p.x, p.y,
+                   litteralC(ouVide(legende)).c_str(), groupe);
+}
+
+std::string ligneNommee(const std::string& ligne, const std::string& nom)
+{
+    const std::string fin = ") ;\n";
+    if (nom.empty() || ligne.size() < fin.size() ||
+        ligne.compare(ligne.size() - fin.size(), fin.size(), fin) != 0)
+        return ligne;
+    // Avant la parenthèse qui ferme ajouteObjetGDI.
+    return ligne.substr(0, ligne.size() - fin.size()) + ", " + litteralC(nom) + fin;
+}
+
 std::string finSource()
 {
     return "}\n";
 }
 
-std::string ligneObjet(const ObjetPlace& o)
+namespace
+{
+std::string ligneSansNom(const ObjetPlace& o)
 {
     const char* a = o.argument.c_str();
+    const char* t = o.texte.c_str();
+    const Coord p = o.limites.hautGauche;
     switch (o.genre) {
     case TYPE_TEXTE:
-        return ligneTexte(o.limites, o.texte.c_str());
+        return ligneTexte(o.limites, t);
     case TYPE_BOUTON:
-        return ligneBouton(o.limites, o.legende, o.texte.c_str(), a);
+        return ligneBouton(o.limites, o.legende, t, a);
     case TYPE_COCHE:
-        return ligneCoche(o.limites.hautGauche, o.cochee, a);
+        return ligneCoche(p, o.cochee, a);
     case TYPE_IMAGE:
         return ligneImage(o.limites, a);
     case TYPE_PROGRESSION:
-        return ligneProgression(o.limites.hautGauche, o.largeur, o.modifiable, o.minimum, o.valeur,
-                                o.maximum, a);
+        return ligneProgression(p, o.largeur, o.modifiable, o.minimum, o.valeur, o.maximum, a);
+    case TYPE_SAISIE:
+        return ligneSaisie(o.limites, t, o.longueurMax);
+    case TYPE_COCHE_LEGENDEE:
+        return ligneCoche(p, o.cochee, a, t);
+    case TYPE_RADIO:
+        return ligneRadio(p, t, o.groupe);
     default:
         return std::string();
     }
+}
+} // namespace
+
+std::string ligneObjet(const ObjetPlace& o)
+{
+    return ligneNommee(ligneSansNom(o), o.nom);
 }
 
 std::string texteSource(const MiseEnPage& m)

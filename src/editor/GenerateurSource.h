@@ -22,10 +22,17 @@ std::string ligneTexte(Rect limites, const char* texte);
 // avecLegende faux : la forme sans légende, pour un habillage sans zone de légende.
 std::string ligneBouton(Rect limites, bool avecLegende, const char* texte,
                         const char* habillage = "BOUTON_SKIN_ROND_VARIABLE");
-std::string ligneCoche(Coord position, bool cochee, const char* habillage = "COCHE_SKIN_DEFAUT");
+// legende non nulle : la case légendée, au constructeur à quatre arguments.
+std::string ligneCoche(Coord position, bool cochee, const char* habillage = "COCHE_SKIN_DEFAUT",
+                       const char* legende = nullptr);
 std::string ligneImage(Rect limites, const char* image = "BMP_");
 std::string ligneProgression(Coord position, int largeur, bool modifiable, int minimum, int valeur,
                              int maximum, const char* habillage = "PROGRESSION_SKIN_DEFAUT");
+std::string ligneSaisie(Rect limites, const char* texte, int longueurMax);
+std::string ligneRadio(Coord position, const char* legende, int groupe);
+// La ligne d'un objet nommé : le nom en second argument de ajouteObjetGDI ; vide, la ligne telle
+// quelle.
+std::string ligneNommee(const std::string& ligne, const std::string& nom);
 // La dernière ligne.
 std::string finSource();
 

@@ -30,7 +30,7 @@ int valeurHexa(char c)
     return -1;
 }
 
-const char CLASSES_ATTENDUES[] = "CTexte, CBouton, CCoche, CImage ou CProgression";
+const char CLASSES_ATTENDUES[] = "CTexte, CBouton, CCoche, CImage, CProgression, CSaisie ou CRadio";
 } // namespace
 
 bool LecteurSource::lis(const std::string& texte, MiseEnPage& miseEnPage, ErreurLecture& erreur)
@@ -313,11 +313,13 @@ bool LecteurSource::coin(Coord& c)
 
 bool LecteurSource::objet(ObjetPlace& o)
 {
-    const char* noms[] = {"CTexte", "CBouton", "CCoche", "CImage", "CProgression"};
-    const int genres[] = {TYPE_TEXTE, TYPE_BOUTON, TYPE_COCHE, TYPE_IMAGE, TYPE_PROGRESSION};
+    const char* noms[] = {"CTexte",       "CBouton", "CCoche", "CImage",
+                          "CProgression", "CSaisie", "CRadio"};
+    const int genres[] = {TYPE_TEXTE,       TYPE_BOUTON, TYPE_COCHE, TYPE_IMAGE,
+                          TYPE_PROGRESSION, TYPE_SAISIE, TYPE_RADIO};
     if (courant.genre != MOT)
         return refuse(courant, std::string("attendu ") + CLASSES_ATTENDUES);
-    for (int i = 0; i < 5; ++i) {
+    for (int i = 0; i < 7; ++i) {
         if (courant.texte == noms[i])
             o.genre = genres[i];
     }
@@ -342,6 +344,11 @@ bool LecteurSource::objet(ObjetPlace& o)
     case TYPE_COCHE:
         ok = coin(c) && signe(",") && booleen(o.cochee) && signe(",") &&
              argument(o.argument, "un habillage");
+        // Un quatrième argument, la légende : l'autre genre.
+        if (ok && courant.genre == SIGNE && courant.texte == ",") {
+            o.genre = TYPE_COCHE_LEGENDEE;
+            ok = avance() && texte(o.texte);
+        }
         break;
     case TYPE_IMAGE:
         ok = rectangle(o.limites) && signe(",") && argument(o.argument, "une image");
@@ -351,10 +358,75 @@ bool LecteurSource::objet(ObjetPlace& o)
              signe(",") && entier(o.minimum) && signe(",") && entier(o.valeur) && signe(",") &&
              entier(o.maximum) && signe(",") && argument(o.argument, "un habillage");
         break;
+    case TYPE_SAISIE:
+        ok = rectangle(o.limites) && saisie(o);
+        break;
+    case TYPE_RADIO:
+        ok = coin(c) && signe(",") && texte(o.texte) && signe(",") && entier(o.groupe);
+        break;
     }
-    if (o.genre == TYPE_COCHE || o.genre == TYPE_PROGRESSION)
+    if (o.genre == TYPE_COCHE || o.genre == TYPE_COCHE_LEGENDEE || o.genre == TYPE_PROGRESSION ||
+        o.genre == TYPE_RADIO)
         o.limites = Rect{c, c};
     return ok && signe(")");
+}
+
+bool LecteurSource::saisie(ObjetPlace& o)
+{
+    // Texte et longueur ont leurs valeurs par défaut : (r), (r, texte) et (r, texte, n).
+    Jeton fautif = courant;
+    if (courant.genre == SIGNE && courant.texte == ",") {
+        if (!avance())
+            return false;
+        fautif = courant;
+        if (!texte(o.texte))
+            return false;
+    }
+    if (courant.genre == SIGNE && courant.texte == ",") {
+        if (!avance())
+            return false;
+        fautif = courant;
+        if (!entier(o.longueurMax))
+            return false;
+    }
+    // Le champ prendrait 0 pour une longueur négative et couperait un texte plus long : relu
+    // puis récrit, le fichier ne dirait plus ce qu'il disait.
+    if (o.longueurMax < 0 || o.texte.size() > size_t(o.longueurMax))
+        return refuse(fautif, "longueur " + std::to_string(o.longueurMax) + " : attendu de " +
+                                  std::to_string(o.texte.size()) +
+                                  " (la taille du texte) \xC3\xA0 32767");
+    return true;
+}
+
+bool LecteurSource::constructeur(MiseEnPage& m)
+{
+    // Un mot est déjà un identifiant C.
+    if (courant.genre != MOT)
+        return refuse(courant, "attendu le nom de la classe, CFenetre1 par exemple");
+    if (nomReserve(courant.texte))
+        return refuse(courant, "nom de classe r\xC3\xA9serv\xC3\xA9 \"" + courant.texte + "\"");
+    m.classe = courant.texte;
+    // Le constructeur porte le nom de sa classe : mot() refuse tout autre nom.
+    return avance() && signe("::") && mot(m.classe.c_str()) && signe("(") && signe(")") &&
+           signe(":") && mot("CFenetre") && signe("(") && argument(m.habillage, "un habillage") &&
+           signe(")");
+}
+
+bool LecteurSource::nomObjet(ObjetPlace& o)
+{
+    const Jeton debut = courant;
+    if (courant.genre != CHAINE)
+        return refuse(courant, "attendu le nom de l'objet entre guillemets");
+    if (!texte(o.nom))
+        return false;
+    if (!identifiantC(o.nom))
+        return refuse(debut, "nom \"" + o.nom + "\" : attendu un identifiant C");
+    const auto pris = lignesDesNoms.find(o.nom);
+    if (pris != lignesDesNoms.end())
+        return refuse(debut, "nom \"" + o.nom + "\" d\xC3\xA9j\xC3\xA0 donn\xC3\xA9 ligne " +
+                                 std::to_string(pris->second));
+    lignesDesNoms[o.nom] = debut.ligne;
+    return true;
 }
 
 bool LecteurSource::fichier(MiseEnPage& m)
@@ -367,10 +439,7 @@ bool LecteurSource::fichier(MiseEnPage& m)
     }
     if (source.empty())
         return refuseIci("fichier vide : attendu CFenetre1::CFenetre1()");
-    if (!(avance() && mot("CFenetre1") && signe("::") && mot("CFenetre1") && signe("(") &&
-          signe(")") && signe(":") && mot("CFenetre") && signe("(") &&
-          argument(m.habillage, "un habillage") && signe(")") && signe("{") && mot("setLimites") &&
-          signe("(")))
+    if (!(avance() && constructeur(m) && signe("{") && mot("setLimites") && signe("(")))
         return false;
     if (courant.genre == MOT && courant.texte == "PLEIN_ECRAN") {
         m.pleinEcran = true;
@@ -395,7 +464,13 @@ bool LecteurSource::fichier(MiseEnPage& m)
         if (courant.genre != MOT || courant.texte != "ajouteObjetGDI")
             return refuse(courant, "attendu ajouteObjetGDI ou \"}\"");
         ObjetPlace o;
-        if (!(avance() && signe("(") && mot("new") && objet(o) && signe(")") && signe(";")))
+        if (!(avance() && signe("(") && mot("new") && objet(o)))
+            return false;
+        if (courant.genre == SIGNE && courant.texte == ",") {
+            if (!(avance() && nomObjet(o)))
+                return false;
+        }
+        if (!(signe(")") && signe(";")))
             return false;
         m.objets.push_back(o);
     }

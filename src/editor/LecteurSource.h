@@ -4,6 +4,7 @@
 
 #include "editor/MiseEnPage.h"
 
+#include <map>
 #include <string>
 
 // Où et pourquoi la lecture s'est arrêtée ; ligne et colonne comptées de 1, la colonne en octets.
@@ -19,7 +20,8 @@ class LecteurSource
     // Accepte ce qu'écrit l'export et ce qu'on y retouche : espaces et fins de ligne entre les
     // éléments, commentaires // et /* */, textes aux échappements C (\" \\ \n \t \xNN octal...)
     // et littéraux accolés, bouton sans légende, entier ou identifiant de la boîte à outils à la
-    // place des habillages et de l'image. Faux, erreur remplie, pour tout le reste.
+    // place des habillages et de l'image, classe d'un autre nom, objets nommés, champ aux
+    // arguments par défaut. Faux, erreur remplie, pour tout le reste.
     static bool lis(const std::string& texte, MiseEnPage& miseEnPage, ErreurLecture& erreur);
 
   private:
@@ -35,6 +37,12 @@ class LecteurSource
 
     bool fichier(MiseEnPage& m);
     bool objet(ObjetPlace& o);
+    // Les arguments du champ après son rectangle.
+    bool saisie(ObjetPlace& o);
+    // Le nom de la classe, deux fois, et le début du constructeur jusqu'à son habillage.
+    bool constructeur(MiseEnPage& m);
+    // Le second argument de ajouteObjetGDI : un identifiant C, unique dans la fenêtre.
+    bool nomObjet(ObjetPlace& o);
     // Jeton suivant dans courant ; faux sur un caractère ou un texte que rien n'accepte.
     bool avance();
     bool chaineLitterale(Jeton& j);
@@ -59,4 +67,5 @@ class LecteurSource
     int colonne = 1;
     Jeton courant;
     ErreurLecture erreur;
+    std::map<std::string, int> lignesDesNoms; // la ligne où chaque nom est donné
 };

@@ -51,6 +51,8 @@ TEST_F(Annulation, ChaqueGesteUneEtapeAnnuleePuisRetablieAvecSaSelection)
     };
     choisit(TYPE_IMAGE);
     etape("création", [&] { glisse({300, 200}, {200, 100}); }); // (200,100)-(300,200) à l'écran
+    objetSelectionne->nom = "image"; // comme par le panneau : le nom suit chaque étape
+    etats.back().first = fenetre->miseEnPage();
     choisit(TYPE_COCHE);
     etape("création de la case", [&] { glisse({620, 140}, {600, 160}); });
     etape("déplacement", [&] { glisse({250, 150}, {280, 170}); });       // l'image, par son milieu
@@ -68,6 +70,7 @@ TEST_F(Annulation, ChaqueGesteUneEtapeAnnuleePuisRetablieAvecSaSelection)
     EXPECT_EQ(decrit(objetSelectionne->limites), decrit(MakeRect(223, 110, 352, 210)));
     etape("duplication", [&] { touche(CTRL_D); });
     EXPECT_EQ(decrit(objetSelectionne->limites), decrit(MakeRect(233, 120, 362, 220)));
+    EXPECT_EQ(objetSelectionne->nom, ""); // un nom est unique : la copie n'en a pas
     etape("suppression", [&] { touche(TOUCHE_SUPPR); });
     etape("fenêtre", [&] { glisse({900, 765}, {900, 599}); }); // son bord bas
     etats.back().second = rang();
@@ -93,6 +96,8 @@ TEST_F(Annulation, ChaqueGesteUneEtapeAnnuleePuisRetablieAvecSaSelection)
         touche(CTRL_Y);
         EXPECT_EQ(fenetre->miseEnPage(), etats[i].first) << "rétablissement de l'état " << i;
     }
+    clique({636, 156}); // la case rebâtie, sélectionnée sans être cochée
+    EXPECT_EQ(fenetre->miseEnPage(), etats.back().first);
     // Un changement après une annulation efface ce qui restait à rétablir.
     touche(CTRL_Z);
     touche(CTRL_Z);

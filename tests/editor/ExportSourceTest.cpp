@@ -77,6 +77,10 @@ TEST(ExportSource, LignesParGenre)
         {ligneProgression(MakeCoord(1, 2), 52, false, 7, 9, 8),
          "\tajouteObjetGDI(new CProgression(MakeCoord(1,2), 52, false, 7, 9, 8, "
          "PROGRESSION_SKIN_DEFAUT)) ;\n"},
+        {ligneNommee(ligneBouton(MakeRect(23, 225, 228, 320), true, "<centre>Connexion"),
+                     "connexion"),
+         "\tajouteObjetGDI(new CBouton(MakeRect(23,225,228,320), \"<centre>Connexion\", "
+         "BOUTON_SKIN_ROND_VARIABLE), \"connexion\") ;\n"},
         {finSource(), "}\n"},
     };
     pourChaqueCas(cas, [&](const Cas& c) { EXPECT_EQ(c.obtenu, c.attendu); });

@@ -42,10 +42,10 @@ TEST(LecteurSource, FormesAccepteesRendentLeSourceCanonique)
         {"échappements et littéraux accolés",
          ENTETE + PLEIN +
              R"(ajouteObjetGDI(new CTexte(MakeRect(1,2,3,4), "a\"\\\n\t\x41\101\0101")" +
-             " /* */ \"\\xe9\" \"\xE9z\"));}",
+             " /* */ \"\\xe9\\xfe\\xff\\377\" \"\xE9z\"));}",
          ENTETE + PLEIN +
              "\t"
-             R"(ajouteObjetGDI(new CTexte(MakeRect(1,2,3,4), "a\"\\\x0A\x09" "AA\x08" "1\xE9\xE9z")) ;)" +
+             R"(ajouteObjetGDI(new CTexte(MakeRect(1,2,3,4), "a\"\\\x0A\x09" "AA\x08" "1\xE9\xFE\xFF\xFF\xE9z")) ;)" +
              "\n}\n"},
         {"bouton sans légende, entiers et identifiants à la place des habillages",
          ENTETE + PLEIN +
@@ -74,12 +74,28 @@ TEST(LecteurSource, FormesAccepteesRendentLeSourceCanonique)
 TEST(LecteurSource, FormesMalFormeesRefuseesALeurPlace)
 {
     const std::string debut = ENTETE + PLEIN; // l'objet suivant commence ligne 5, colonne 1
+    const std::string texte = debut + "ajouteObjetGDI(new CTexte(MakeRect(0,0,1,1), \"";
+    const std::string image = "ajouteObjetGDI(new CImage(MakeRect(0,0,1,1), 0), ";
+    const std::string hors = "5:47: \303\251chappement hors de 0 \303\240 0xFF";
     const struct {
         std::string entree;
-        const char* erreur;
+        std::string erreur;
     } cas[] = {
         {"", "1:1: fichier vide : attendu CFenetre1::CFenetre1()"},
-        {" \n// rien\n", "3:1: attendu CFenetre1"},
+        {" \n// rien\n", "3:1: attendu le nom de la classe, CFenetre1 par exemple"},
+        {"CConnexion::CFenetre1()", "1:13: attendu CConnexion"},
+        {"CBouton::", "1:1: nom de classe r\303\251serv\303\251 \"CBouton\""},
+        {debut + "ajouteObjetGDI(new CTexte(MakeRect(12345678901234567890,0,1,1), \"\"));}",
+         "5:36: entier hors de -32768 \xC3\xA0 32767"},
+        {texte + "\\xg\"));}", "5:47: attendu des chiffres hexad\303\251cimaux apr\303\250s \\x"},
+        {texte + "\\x100\"));}", hors},
+        {texte + "\\400\"));}", hors},
+        {debut + "/*\n\n*/ x", "7:4: attendu ajouteObjetGDI ou \"}\""},
+        {debut + image + "\"1a\");}", "5:50: nom \"1a\" : attendu un identifiant C"},
+        {debut + image + "\"a\");\n" + image + "\"a\");}",
+         "6:50: nom \"a\" d\303\251j\303\240 donn\303\251 ligne 5"},
+        {debut + "ajouteObjetGDI(new CSaisie(MakeRect(0,0,1,1), \"abc\", 2));}",
+         "5:54: longueur 2 : attendu de 3 (la taille du texte) \303\240 32767"},
         {"\x7F"
          "ELF\x02\x01",
          "1:1: caract\xC3\xA8re inattendu (octet 0x7F)"},
@@ -91,8 +107,8 @@ TEST(LecteurSource, FormesMalFormeesRefuseesALeurPlace)
         {debut + "ajouteObjetGDI(new CTexte(MakeRect(0,0,1,1), \"abc));\n}",
          "5:46: texte non termin\xC3\xA9 : attendu \""},
         {debut + "ajouteObjetGDI(new CFenetre(2));}",
-         "5:20: classe inconnue \"CFenetre\" : attendu CTexte, CBouton, CCoche, CImage ou "
-         "CProgression"},
+         "5:20: classe inconnue \"CFenetre\" : attendu CTexte, CBouton, CCoche, CImage, "
+         "CProgression, CSaisie ou CRadio"},
         {debut + "ajouteObjetGDI(new CImage(MakeRect(0,0,1,1), BMP_))\n}", "6:1: attendu \";\""},
         {debut + "ajouteObjetGDI(new CImage(MakeRect(0,0,1,1), BMP_));\n",
          "6:1: attendu ajouteObjetGDI ou \"}\""},

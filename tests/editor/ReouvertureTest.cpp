@@ -17,8 +17,12 @@ namespace
 namespace fs = std::filesystem;
 
 const char RETOUCHE[] =
-    "// connexion\nCFenetre1::CFenetre1() : CFenetre(CONTAINER_SKIN_BEIGE)\n{\n"
+    "// connexion\nCConnexion::CConnexion() : CFenetre(CONTAINER_SKIN_BEIGE)\n{\n"
     "  setLimites(MakeRect(0,0,700,500));\n"
+    "  ajouteObjetGDI(new CBouton(MakeRect(400,60,495,155), 0));\n"
+    "  ajouteObjetGDI(new CSaisie(MakeRect(9,300,99,326), \"\\xE9t\"), \"no\" \"m\");\n"
+    "  ajouteObjetGDI(new CCoche(MakeCoord(400,200), true, 0, \"Se souvenir\"));\n"
+    "  ajouteObjetGDI(new CRadio(MakeCoord(400,300), \"Petit\", 2), \"petit\");\n"
     "  ajouteObjetGDI(new CTexte(MakeRect(10,10,200,40), \"Nom d'\" \"utilisateur\\xE9\"));\n"
     "  ajouteObjetGDI(new CBouton(MakeRect(20,60,200,155), \"Connexion\", 1));\n"
     "  ajouteObjetGDI(new CCoche(MakeCoord(300,60), true, COCHE_SKIN_DEFAUT)); /* coch\xE9 */\n"
@@ -45,7 +49,7 @@ TEST_F(ArbreEditeur, ReouvertRebatiSansChangementRienDEcritSinonFormeCanoniqueRe
     const auto date = fs::last_write_time("Connexion.cpp");
     rouvre("Connexion.cpp");
     const std::vector<CObjetGDI*> v = enfants();
-    ASSERT_EQ(v.size(), 5u);
+    ASSERT_EQ(v.size(), 9u);
     EXPECT_NE(dynamic_cast<CFenetreMessage*>(v[0]), nullptr); // l'aide devant
     EXPECT_NE(dynamic_cast<CProgression*>(v[1]), nullptr);    // puis la dernière ligne
     EXPECT_STREQ(static_cast<CTexte*>(v[4])->texte, "Nom d'utilisateur\xE9");
@@ -55,28 +59,33 @@ TEST_F(ArbreEditeur, ReouvertRebatiSansChangementRienDEcritSinonFormeCanoniqueRe
     glisse({87, 110}, {120, 140});
     ASSERT_EQ(fenetre->etapesAnnulables(), 1u);
     touche(26);
+    clique({323, 106}); // les cases sélectionnées, pas basculées
+    clique({423, 246});
     touche(TOUCHE_ECHAP);
     ASSERT_EQ(nombreFins, 1);
     EXPECT_EQ(lit("Connexion.cpp"), RETOUCHE);
     EXPECT_EQ(fs::last_write_time("Connexion.cpp"), date);
     EXPECT_FALSE(fs::exists("Connexion.cpp~") || fs::exists(NOM_FICHIER_SOURCE));
 
-    // La case montée d'un pixel : tout est récrit, retouches comprises, l'ancien gardé.
+    // La barre élargie par son bord droit : tout est récrit, retouches comprises, l'ancien gardé.
     rouvre("Connexion.cpp");
     fermeAide();
-    objetSelectionne = enfants()[1];
-    speciale(TOUCHE_HAUT);
+    glisse({325, 248}, {367, 248});
     testing::internal::CaptureStderr();
     touche(TOUCHE_ECHAP);
     testing::internal::GetCapturedStderr();
     EXPECT_EQ(lit("Connexion.cpp~"), RETOUCHE);
     EXPECT_EQ(lit("Connexion.cpp"),
-              "\nCFenetre1::CFenetre1() : CFenetre(CONTAINER_SKIN_BEIGE)\n{\n"
+              "\nCConnexion::CConnexion() : CFenetre(CONTAINER_SKIN_BEIGE)\n{\n"
               "\tsetLimites(MakeRect(0,0,700,500)) ;\n"
+              "\tajouteObjetGDI(new CBouton(MakeRect(400,60,495,155), 0)) ;\n"
+              "\tajouteObjetGDI(new CSaisie(MakeRect(9,300,99,326), \"\\xE9t\", 255), \"nom\") ;\n"
+              "\tajouteObjetGDI(new CCoche(MakeCoord(400,200), true, 0, \"Se souvenir\")) ;\n"
+              "\tajouteObjetGDI(new CRadio(MakeCoord(400,300), \"Petit\", 2), \"petit\") ;\n"
               "\tajouteObjetGDI(new CTexte(MakeRect(10,10,200,40), \"Nom d'utilisateur\\xE9\")) ;\n"
               "\tajouteObjetGDI(new CBouton(MakeRect(20,60,200,155), \"Connexion\", 1)) ;\n"
-              "\tajouteObjetGDI(new CCoche(MakeCoord(300,59), true, COCHE_SKIN_DEFAUT)) ;\n"
-              "\tajouteObjetGDI(new CProgression(MakeCoord(20,200), 300, false, -5, 7, 20, 0)) ;\n"
+              "\tajouteObjetGDI(new CCoche(MakeCoord(300,60), true, COCHE_SKIN_DEFAUT)) ;\n"
+              "\tajouteObjetGDI(new CProgression(MakeCoord(20,200), 340, false, -5, 7, 20, 0)) ;\n"
               "}\n");
 }
 
@@ -97,7 +106,13 @@ TEST_F(ArbreEditeur, FichierAbsentCreeEnQuittantMalFormeRefuseSansRienToucher)
         {"Casse.cpp", "Casse.cpp:4:1: attendu \";\"\n"},
         {"Dossier.cpp", "Dossier.cpp:1:1: illisible : un dossier porte ce nom\n"},
         {"/dev/zero", "/dev/zero:1:1: illisible : ce n'est pas un fichier ordinaire\n"},
+        {"Gros.cpp", "Gros.cpp:1:1: illisible : plus de 16 Mio, ce n'est pas un source de "
+                     "l'\303\251diteur\n"},
     };
+    // Un source allongé d'espaces : 16 Mio se lisent, un octet de plus non.
+    const std::string juste = RETOUCHE + std::string((size_t(16) << 20) - sizeof RETOUCHE + 1, ' ');
+    ecrit("Juste.cpp", juste);
+    ecrit("Gros.cpp", juste + ' ');
     pourChaqueCas(cas, [](const auto& c) {
         testing::internal::CaptureStderr();
         EXPECT_FALSE(ouvreFichierEdite(c.fichier));
@@ -108,6 +123,7 @@ TEST_F(ArbreEditeur, FichierAbsentCreeEnQuittantMalFormeRefuseSansRienToucher)
     EXPECT_EQ(lit("Casse.cpp"),
               "CFenetre1::CFenetre1() : CFenetre(1)\n{\n\tsetLimites(PLEIN_ECRAN)\n}");
     EXPECT_FALSE(fs::exists("Casse.cpp~"));
+    EXPECT_TRUE(ouvreFichierEdite("Juste.cpp"));
 
     // Sans argument, un Fenetre1.cpp présent est signalé une fois.
     EXPECT_EQ(signaleSourceExistant(), "");
