@@ -7,6 +7,7 @@
 #include "render/SkinProgression.h"
 #include "render/Texture.h"
 
+#include <cctype>
 #include <cstdlib>
 #include <cstring>
 #include <set>
@@ -90,16 +91,121 @@ bool identifiantC(const std::string& nom)
 
 bool nomReserve(const std::string& nom)
 {
-    static const char* const RESERVES[] = {
-        "CObjetGDI",    "CContainer", "CFenetre", "CTexte", "CBouton", "CCoche",  "CImage",
-        "CProgression", "CSaisie",    "CRadio",   "Coord",  "Rect",    "Couleur", "new",
-        "delete",       "class",      "struct",   "this",   "true",    "false",   "int",
-        "void",         "return",     "const",    "auto",   "char",    "bool",    "operator"};
+    // Les classes et les noms que le source compilé voit par <wexo/Wexo.h>, puis les mots-clés
+    // du C++17 : une classe de ce nom ne se compilerait pas.
+    static const char* const RESERVES[] = {"CObjetGDI",
+                                           "CContainer",
+                                           "CFenetre",
+                                           "CTexte",
+                                           "CBouton",
+                                           "CCoche",
+                                           "CImage",
+                                           "CProgression",
+                                           "CSaisie",
+                                           "CRadio",
+                                           "CRelaisFonction",
+                                           "Coord",
+                                           "Rect",
+                                           "Couleur",
+                                           "MakeRect",
+                                           "MakeCoord",
+                                           "PLEIN_ECRAN",
+                                           "alignas",
+                                           "alignof",
+                                           "and",
+                                           "and_eq",
+                                           "asm",
+                                           "auto",
+                                           "bitand",
+                                           "bitor",
+                                           "bool",
+                                           "break",
+                                           "case",
+                                           "catch",
+                                           "char",
+                                           "char16_t",
+                                           "char32_t",
+                                           "class",
+                                           "compl",
+                                           "const",
+                                           "constexpr",
+                                           "const_cast",
+                                           "continue",
+                                           "decltype",
+                                           "default",
+                                           "delete",
+                                           "do",
+                                           "double",
+                                           "dynamic_cast",
+                                           "else",
+                                           "enum",
+                                           "explicit",
+                                           "export",
+                                           "extern",
+                                           "false",
+                                           "float",
+                                           "for",
+                                           "friend",
+                                           "goto",
+                                           "if",
+                                           "inline",
+                                           "int",
+                                           "long",
+                                           "mutable",
+                                           "namespace",
+                                           "new",
+                                           "noexcept",
+                                           "not",
+                                           "not_eq",
+                                           "nullptr",
+                                           "operator",
+                                           "or",
+                                           "or_eq",
+                                           "private",
+                                           "protected",
+                                           "public",
+                                           "register",
+                                           "reinterpret_cast",
+                                           "return",
+                                           "short",
+                                           "signed",
+                                           "sizeof",
+                                           "static",
+                                           "static_assert",
+                                           "static_cast",
+                                           "struct",
+                                           "switch",
+                                           "template",
+                                           "this",
+                                           "thread_local",
+                                           "throw",
+                                           "true",
+                                           "try",
+                                           "typedef",
+                                           "typeid",
+                                           "typename",
+                                           "union",
+                                           "unsigned",
+                                           "using",
+                                           "virtual",
+                                           "void",
+                                           "volatile",
+                                           "wchar_t",
+                                           "while",
+                                           "xor",
+                                           "xor_eq"};
     for (const char* r : RESERVES) {
         if (nom == r)
             return true;
     }
-    return false;
+    // Les identifiants de la boîte à outils (habillages, images), et ceux que le C++ garde à
+    // l'implémentation : deux soulignés, ou un souligné et une majuscule en tête.
+    for (const Identifiant& i : IDENTIFIANTS) {
+        if (nom == i.nom)
+            return true;
+    }
+    return nom.find("__") != std::string::npos ||
+           (nom.size() > 1 && nom[0] == '_' && std::isupper(static_cast<unsigned char>(nom[1])));
 }
 
 const char* texteDurable(const std::string& texte)
