@@ -22,11 +22,15 @@ namespace
 // Mise en page, en coordonnées client du panneau.
 const int MARGE = 20;
 const int Y_TITRE = 10;
-const int Y_PREMIER_CHAMP = 44;
-const int PAS_LIGNE = 34;
+const int Y_PREMIER_CHAMP = 40;
+const int PAS_LIGNE = 32;
 const int HAUTEUR_CHAMP = 28;
 const int X_CHAMP = 180;
 const int X_FIN = 400;
+// Deux champs sur une ligne : chacun dans sa moitié, son champ à cette distance de la marge.
+const int X_MILIEU = 210;
+const int ECART_MOITIES = 8;
+const int X_CHAMP_MOITIE = 90;
 const int LARGEUR_CLIENT = X_FIN + MARGE;
 const int LARGEUR_BOUTON = 180;
 const int MARGE_BAS = 10;
@@ -232,29 +236,44 @@ CPanneauProprietes::CPanneauProprietes(CFenetrePrincipale& editeur, const Etape&
     // Les textes laissent passer l'appui : le panneau se déplace en les saisissant.
     titre->ignoreSouris = true;
 
-    int y = Y_PREMIER_CHAMP;
+    // x et y, largeur et hauteur se partagent une ligne : le panneau d'un bouton tient dans
+    // une fenêtre de connexion.
+    auto moitieDroite = [](ChampPanneau c) { return c == CHAMP_Y || c == CHAMP_HAUTEUR; };
+    auto moitie = [&](ChampPanneau c) {
+        return c == CHAMP_X || c == CHAMP_LARGEUR || moitieDroite(c);
+    };
+    int y = Y_PREMIER_CHAMP - PAS_LIGNE;
+    ChampPanneau precedent = NOMBRE_CHAMPS_PANNEAU;
     for (ChampPanneau c : ordre) {
+        const bool aDroite = moitieDroite(c) && moitie(precedent) && !moitieDroite(precedent);
+        precedent = c;
+        if (!aDroite)
+            y += PAS_LIGNE;
+        const int xLibelle = aDroite ? X_MILIEU + ECART_MOITIES : MARGE;
+        const int xChamp = moitie(c) ? xLibelle + X_CHAMP_MOITIE - MARGE : X_CHAMP;
+        const int xFin = moitie(c) && !aDroite ? X_MILIEU - ECART_MOITIES : X_FIN;
         initial[c] = valeurInitiale(c, origine.miseEnPage, o);
         libelles[c] = libelle(c, o);
         if (estCase(c)) {
             objets[c] = new CCoche(MakeCoord(X_CHAMP, y + 4), initial[c] == "1", COCHE_SKIN_DEFAUT,
                                    libelles[c]);
         } else {
-            CTexte* etiquette = new CTexte(MakeCoord(MARGE, y + 5), libelles[c]);
+            CTexte* etiquette = new CTexte(MakeCoord(xLibelle, y + 5), libelles[c]);
             ajouteObjetGDI(etiquette);
             etiquette->ignoreSouris = true;
             const int longueur = c == CHAMP_TEXTE ? LONGUEUR_TEXTE : LONGUEUR_NOM;
-            objets[c] = new ChampSelectionne(MakeRect(X_CHAMP, y, X_FIN, y + HAUTEUR_CHAMP),
+            objets[c] = new ChampSelectionne(MakeRect(xChamp, y, xFin, y + HAUTEUR_CHAMP),
                                              initial[c].c_str(),
                                              std::max(longueur, int(initial[c].size())));
         }
         ajouteObjetGDI(objets[c]);
-        y += PAS_LIGNE;
     }
+    y += PAS_LIGNE;
+    // La ligne de l'erreur ne prend de place qu'au premier refus (voir montreErreur).
     zoneErreur = new CTexte(MakeRect(MARGE, y, X_FIN, y + HAUTEUR_ERREUR), "");
     ajouteObjetGDI(zoneErreur);
     zoneErreur->ignoreSouris = true;
-    y += HAUTEUR_ERREUR + MARGE_BAS;
+    y += MARGE_BAS;
 
     CBouton* ok = new CBouton(MakeRect(MARGE, y, MARGE + LARGEUR_BOUTON, y), TEXTE_OK,
                               BOUTON_SKIN_ROND_VARIABLE);
@@ -432,6 +451,19 @@ bool CPanneauProprietes::lis(MiseEnPage& m, std::string& message, ChampPanneau& 
     return true;
 }
 
+void CPanneauProprietes::montreErreur()
+{
+    zoneErreur->setTexte(texteErreur.c_str());
+    if (erreurMontree)
+        return;
+    // Les boutons descendent sous la ligne de l'erreur, le panneau grandit et se replace.
+    erreurMontree = true;
+    for (CBouton* b : {boutonParDefaut, boutonAnnuler})
+        b->setLimites(b->limites + MakeCoord(0, HAUTEUR_ERREUR));
+    setLimites(Rect{limites.hautGauche, limites.basDroite + MakeCoord(0, HAUTEUR_ERREUR)});
+    place();
+}
+
 void CPanneauProprietes::valide(CObjetGDI*)
 {
     MiseEnPage m = editeur.miseEnPage();
@@ -440,7 +472,7 @@ void CPanneauProprietes::valide(CObjetGDI*)
     if (!lis(m, message, fautif)) {
         messageErreur = message;
         texteErreur = DEBUT_ERREUR + message;
-        zoneErreur->setTexte(texteErreur.c_str());
+        montreErreur();
         donneFocus(objets[fautif]);
         if (CSaisie* s = saisie(fautif))
             s->selectionne(0, int(s->contenu().size()));

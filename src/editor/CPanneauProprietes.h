@@ -74,6 +74,9 @@ class CPanneauProprietes : public CFenetre
     std::string messageErreur;
     std::string texteErreur; // balisé : la zone n'en garde que le pointeur
     CTexte* zoneErreur = nullptr;
+    bool erreurMontree = false;
+    // Montre texteErreur, en faisant sa place au premier refus.
+    void montreErreur();
 
     // Le texte d'un champ montré ; "1" ou "0" pour une case.
     std::string valeurChamp(ChampPanneau c) const;
