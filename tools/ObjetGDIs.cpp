@@ -111,13 +111,18 @@ void progression(CToile& t, int y0)
               y0 + 32);
 }
 
+// Le fond clair des icônes du second menu : ombré, dégradé de haut en bas, liseré.
+void fondClair(CToile& t, const Forme& f, int y0, Teinte haut)
+{
+    ombre(t, f, y0);
+    t.remplit(f, degradeVertical(y0 + 9, haut, y0 + 22, BLANC), 0, y0, 32, y0 + 32);
+    t.remplit(contour(gonfle(f, -0.5f), 1.0f), BORD_BOUTON, 0, y0, 32, y0 + 32);
+}
+
 // Un champ blanc, un début de texte et le curseur.
 void champSaisie(CToile& t, int y0)
 {
-    Forme f = rectangleArrondi(3, y0 + 9, 28, y0 + 23, 2);
-    ombre(t, f, y0);
-    t.remplit(f, degradeVertical(y0 + 9, rvb(236, 236, 232), y0 + 23, BLANC), 0, y0, 32, y0 + 32);
-    t.remplit(contour(gonfle(f, -0.5f), 1.0f), BORD_BOUTON, 0, y0, 32, y0 + 32);
+    fondClair(t, rectangleArrondi(3, y0 + 9, 28, y0 + 23, 2), y0, rvb(236, 236, 232));
     t.remplit(segment({6, y0 + 16.0f}, {15, y0 + 16.0f}, 2.2f), BRUN_TEXTE, 0, y0, 32, y0 + 32);
     t.remplit(segment({19, y0 + 11.5f}, {19, y0 + 20.5f}, 1.6f), SARCELLE_FONCEE, 0, y0, 32,
               y0 + 32);
@@ -126,10 +131,7 @@ void champSaisie(CToile& t, int y0)
 // La petite case cochée suivie des lignes de sa légende.
 void caseLegendee(CToile& t, int y0)
 {
-    Forme f = rectangleArrondi(3, y0 + 9, 16, y0 + 22, 3);
-    ombre(t, f, y0);
-    t.remplit(f, degradeVertical(y0 + 9, rvb(232, 224, 206), y0 + 22, BLANC), 0, y0, 32, y0 + 32);
-    t.remplit(contour(gonfle(f, -0.5f), 1.0f), BORD_BOUTON, 0, y0, 32, y0 + 32);
+    fondClair(t, rectangleArrondi(3, y0 + 9, 16, y0 + 22, 3), y0, rvb(232, 224, 206));
     std::vector<Point> p = {{6, y0 + 15.5f}, {9, y0 + 18.5f}, {14, y0 + 11.5f}};
     t.remplit(trait(p, 2.6f), SARCELLE_FONCEE, 0, y0, 32, y0 + 32);
     legende(t, y0);
@@ -138,10 +140,7 @@ void caseLegendee(CToile& t, int y0)
 // Le rond choisi suivi des lignes de sa légende.
 void choixExclusif(CToile& t, int y0)
 {
-    Forme f = cercle(9.5f, y0 + 15.5f, 6.5f);
-    ombre(t, f, y0);
-    t.remplit(f, degradeVertical(y0 + 9, rvb(232, 224, 206), y0 + 22, BLANC), 0, y0, 32, y0 + 32);
-    t.remplit(contour(gonfle(f, -0.5f), 1.0f), BORD_BOUTON, 0, y0, 32, y0 + 32);
+    fondClair(t, cercle(9.5f, y0 + 15.5f, 6.5f), y0, rvb(232, 224, 206));
     t.remplit(cercle(9.5f, y0 + 15.5f, 3.0f), SARCELLE_FONCEE, 0, y0, 32, y0 + 32);
     legende(t, y0);
 }

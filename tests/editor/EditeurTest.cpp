@@ -341,14 +341,6 @@ namespace
 {
 namespace fs = std::filesystem;
 
-std::string lit(const std::string& nom)
-{
-    std::ifstream f(nom, std::ios::binary);
-    std::stringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
-
 // Le vrai arbre de l'éditeur dans un dossier jetable, une case posée sur la fenêtre éditée ;
 // l'aide reste ouverte. Les signaux de fin partent de leur disposition par défaut, les
 // variables d'environnement et dispositions d'avant sont rendues à la fin.

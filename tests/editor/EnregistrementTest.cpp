@@ -13,14 +13,6 @@ namespace
 {
 namespace fs = std::filesystem;
 
-std::string lit(const std::string& nom)
-{
-    std::ifstream f(nom, std::ios::binary);
-    std::stringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
-
 // Une fenêtre plus petite que l'écran, et des retouches que seule la relecture garde.
 const char RETOUCHE[] = "// retouche\nCFenetre1::CFenetre1() : CFenetre(CONTAINER_SKIN_BEIGE)\n{\n"
                         "  setLimites(MakeRect(0,0,700,500));\n"

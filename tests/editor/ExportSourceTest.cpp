@@ -27,14 +27,6 @@ namespace fs = std::filesystem;
 
 namespace
 {
-std::string lit(const std::string& nom)
-{
-    std::ifstream f(nom, std::ios::binary);
-    std::stringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
-
 // Les noms du dossier courant : aucun fichier temporaire ne doit traîner.
 std::vector<std::string> contenuDossier()
 {

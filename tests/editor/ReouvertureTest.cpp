@@ -28,14 +28,6 @@ const char RETOUCHE[] =
     "  ajouteObjetGDI(new CCoche(MakeCoord(300,60), true, COCHE_SKIN_DEFAUT)); /* coch\xE9 */\n"
     "  ajouteObjetGDI(new CProgression(MakeCoord(20,200), 300, false, -5, 7, 20, 0));\n}\n";
 
-std::string lit(const std::string& nom)
-{
-    std::ifstream f(nom, std::ios::binary);
-    std::stringstream s;
-    s << f.rdbuf();
-    return s.str();
-}
-
 void ecrit(const std::string& nom, const std::string& texte)
 {
     std::ofstream(nom, std::ios::binary) << texte;

@@ -6,6 +6,7 @@
 #include <cstring>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 #include <stdexcept>
 #include <unistd.h>
 
@@ -110,4 +111,12 @@ std::vector<uint8_t> fichierTGA(int largeur, int hauteur, int bits,
         }
     }
     return f;
+}
+
+std::string lit(const std::string& nom)
+{
+    std::ifstream f(nom, std::ios::binary);
+    std::stringstream s;
+    s << f.rdbuf();
+    return s.str();
 }

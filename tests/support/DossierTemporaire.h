@@ -6,6 +6,9 @@
 #include <string>
 #include <vector>
 
+// Le contenu d'un fichier, octet pour octet ; vide s'il est absent.
+std::string lit(const std::string& nom);
+
 // Crée un dossier temporaire contenant Data/ (en mémoire dans /dev/shm quand c'est possible,
 // sinon dans /tmp), s'y place, et revient au dossier d'origine en l'effaçant à la destruction.
 class DossierTemporaire
