@@ -187,17 +187,13 @@ TEST(Historique, AuDelaDuMaximumLaPlusAnciennePart)
 {
     // Cinq étapes notées, trois gardées : les deux premières sont parties.
     Historique h(3);
-    std::vector<Etape> etapes(6);
-    for (size_t i = 0; i < etapes.size(); ++i)
-        etapes[i].miseEnPage.limites = MakeRect(0, 0, 100 + int(i), 100);
-    for (size_t i = 0; i + 1 < etapes.size(); ++i)
-        EXPECT_TRUE(h.note(etapes[i], etapes[i + 1].miseEnPage));
-    Etape actuel = etapes.back();
-    for (size_t i = etapes.size() - 1; i-- > 2;) {
-        std::optional<Etape> e = h.annule(actuel);
-        ASSERT_TRUE(e);
-        EXPECT_EQ(e->miseEnPage, etapes[i].miseEnPage) << i;
-        actuel = *e;
+    std::vector<Etape> e(6);
+    for (size_t i = 0; i < e.size(); ++i) {
+        e[i].miseEnPage.limites = MakeRect(0, 0, 100 + int(i), 100);
+        if (i > 0)
+            h.note(e[i - 1], e[i].miseEnPage);
     }
-    EXPECT_FALSE(h.annule(actuel));
+    for (size_t i = e.size() - 1; i-- > 2;)
+        EXPECT_EQ(h.annule(e[i + 1]).value_or(Etape()).miseEnPage, e[i].miseEnPage) << i;
+    EXPECT_FALSE(h.annule(e[2]));
 }

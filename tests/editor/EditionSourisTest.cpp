@@ -140,18 +140,13 @@ TEST_F(EditionSouris, CreationDeChaqueGenreDansChaqueSens)
     CTexte* texte = dynamic_cast<CTexte*>(v[14]);
     ASSERT_NE(texte, nullptr);
     EXPECT_EQ(texte->texte, TEXTE_ZONE_CREEE);
-    CSaisie* champ = dynamic_cast<CSaisie*>(v[v.size() - 1]);
-    ASSERT_NE(champ, nullptr);
-    EXPECT_EQ(champ->contenu(), "");
-    EXPECT_EQ(champ->longueurMax(), 255);
-    CCoche* legendee = dynamic_cast<CCoche*>(v[v.size() - 2]);
-    ASSERT_NE(legendee, nullptr);
-    EXPECT_STREQ(legendee->legende(), "Case \xE0 cocher");
-    EXPECT_FALSE(legendee->cochee);
-    CRadio* choix = dynamic_cast<CRadio*>(v[v.size() - 3]);
-    ASSERT_NE(choix, nullptr);
-    EXPECT_STREQ(choix->legende(), "Choix");
-    EXPECT_EQ(choix->groupe, 0);
+    // Les trois du second menu, par les lignes que l'export en écrit.
+    EXPECT_EQ(ligneObjet(v[v.size() - 1]) + ligneObjet(v[v.size() - 2]) +
+                  ligneObjet(v[v.size() - 3]),
+              "\tajouteObjetGDI(new CSaisie(MakeRect(193,70,293,170), \"\", 255)) ;\n"
+              "\tajouteObjetGDI(new CCoche(MakeCoord(293,170), false, COCHE_SKIN_DEFAUT, "
+              "\"Case \\xE0 cocher\")) ;\n"
+              "\tajouteObjetGDI(new CRadio(MakeCoord(193,70), \"Choix\", 0)) ;\n");
 }
 
 TEST_F(EditionSouris, GlissementsDeDixEtOnzePixels)

@@ -4,6 +4,7 @@
 #include "TableCas.h"
 
 #include "editor/CPanneauProprietes.h"
+#include "editor/LecteurSource.h"
 #include "widgets/CSaisie.h"
 
 #include <functional>
@@ -16,25 +17,17 @@ const int TAB = 9, CTRL_Z = 26, CLIC_ANNULER = -1;
 // barre, un champ et un choix.
 MiseEnPage exemple()
 {
+    const std::string source =
+        "CFenetre1::CFenetre1() : CFenetre(CONTAINER_SKIN_BEIGE)\n{\nsetLimites(PLEIN_ECRAN) ;\n"
+        "ajouteObjetGDI(new CTexte(MakeRect(10,10,210,40), \"Zone\"), \"pris\") ;\n"
+        "ajouteObjetGDI(new CBouton(MakeRect(10,50,210,145), \"<centre>Bouton\", 1)) ;\n"
+        "ajouteObjetGDI(new CCoche(MakeCoord(300,10), false, 0)) ;\n"
+        "ajouteObjetGDI(new CProgression(MakeCoord(300,50), 200, true, 0, 50, 100, 0)) ;\n"
+        "ajouteObjetGDI(new CSaisie(MakeRect(10,200,210,228), \"abc\", 32)) ;\n"
+        "ajouteObjetGDI(new CRadio(MakeCoord(300,200), \"Choix\", 1)) ;\n}\n";
     MiseEnPage m;
-    auto ajoute = [&](int genre, Rect r, const char* texte) {
-        ObjetPlace o;
-        o.genre = genre;
-        o.limites = r;
-        o.texte = texte;
-        o.argument = argumentFixe(genre);
-        m.objets.push_back(o);
-        return &m.objets.back();
-    };
-    ajoute(TYPE_TEXTE, MakeRect(10, 10, 210, 40), "Zone")->nom = "pris";
-    ajoute(TYPE_BOUTON, MakeRect(10, 50, 210, 145), "<centre>Bouton");
-    ajoute(TYPE_COCHE, MakeRect(300, 10, 300, 10), "");
-    ObjetPlace* barre = ajoute(TYPE_PROGRESSION, MakeRect(300, 50, 300, 50), "");
-    barre->largeur = 200;
-    barre->valeur = 50;
-    barre->maximum = 100;
-    ajoute(TYPE_SAISIE, MakeRect(10, 200, 210, 228), "abc")->longueurMax = 32;
-    ajoute(TYPE_RADIO, MakeRect(300, 200, 300, 200), "Choix")->groupe = 1;
+    ErreurLecture e;
+    EXPECT_TRUE(LecteurSource::lis(source, m, e)) << e.message;
     return m;
 }
 
@@ -164,31 +157,25 @@ TEST_F(Panneau, ChaqueChampRefusAnnulationEtUneEtape)
 
 TEST_F(Panneau, DansCeQueMontreUneFenetreRapetissee)
 {
-    // La barre a le plus haut panneau : il tient dans la première fenêtre, en largeur seulement
-    // dans la deuxième, à demi hors de l'écran, ni en largeur ni en hauteur dans la dernière.
-    const Rect fenetres[] = {MakeRect(0, 0, 640, 600), MakeRect(-100, -50, 700, 500),
-                             MakeRect(0, 0, 300, 200)};
-    pourChaqueCas(fenetres, [&](Rect r) {
+    // Le panneau de la barre, le plus haut : centré dans la vue de la fenêtre éditée où il
+    // tient, collé à son début sur l'axe où il ne tient pas (la dernière : aucun).
+    const struct {
+        Rect fenetre, panneau;
+    } cas[] = {
+        {MakeRect(0, 0, 640, 600), MakeRect(90, 64, 530, 489)},
+        // À demi hors de l'écran : la vue est la zone client de (93,20) à (780,504).
+        {MakeRect(-100, -50, 700, 500), MakeRect(216, 49, 656, 474)},
+        {MakeRect(0, 0, 300, 200), MakeRect(0, 0, 440, 425)},
+    };
+    pourChaqueCas(cas, [&](const auto& c) {
         MiseEnPage m = exemple();
         m.pleinEcran = false;
-        m.limites = r;
+        m.limites = c.fenetre;
         fenetre->ouvreMiseEnPage(m);
         objetSelectionne = objet(3);
         speciale(TOUCHE_F2);
-        CPanneauProprietes* p = panneauDevant(fenetre);
-        ASSERT_NE(p, nullptr);
-        const Rect vue = intersection(fenetre->zoneClient(), PLEIN_ECRAN - r.hautGauche - marges());
-        // Par axe : centré dans la vue s'il y tient, sinon à son début.
-        auto axe = [](int debut, int fin, int vueDebut, int vueFin) {
-            if (fin - debut > vueFin - vueDebut)
-                return debut == vueDebut;
-            return debut >= vueDebut && fin <= vueFin &&
-                   std::abs((debut - vueDebut) - (vueFin - fin)) <= 1;
-        };
-        const Rect l = p->limites;
-        EXPECT_TRUE(axe(l.hautGauche.x, l.basDroite.x, vue.hautGauche.x, vue.basDroite.x) &&
-                    axe(l.hautGauche.y, l.basDroite.y, vue.hautGauche.y, vue.basDroite.y))
-            << decrit(l) << " dans " << decrit(vue);
+        ASSERT_NE(panneauDevant(fenetre), nullptr);
+        EXPECT_EQ(decrit(panneauDevant(fenetre)->limites), decrit(c.panneau));
         touche(TOUCHE_ECHAP);
         tic();
     });
