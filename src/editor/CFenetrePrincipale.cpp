@@ -91,48 +91,50 @@ CFenetrePrincipale::~CFenetrePrincipale()
 
 void CFenetrePrincipale::exporteSource()
 {
-    const MiseEnPage m = miseEnPage();
-    if (document.initiale && m == *document.initiale) {
-        // Rien de changé, ni ici ni sur le disque : le fichier garde ses commentaires et sa
-        // date.
-        const LectureSource l = litSource(fichierEdite.c_str());
-        if (!l.absent && l.raison.empty() && l.texte == document.texteInitial) {
-            dernierExport = ResultatExport();
-            dernierExport.etat = ResultatExport::INCHANGE;
-            dernierExport.fichier = cheminAbsolu(fichierEdite);
-            return;
-        }
-        // Disparu ou changé depuis : le texte lu, retouches comprises, y retourne.
-        dernierExport =
-            exporteTexte(fichierEdite.c_str(),
-                         document.texteInitial.empty() ? texteSource(m) : document.texteInitial);
-        return;
+    exporte(miseEnPage());
+}
+
+std::string CFenetrePrincipale::exporte(const MiseEnPage& m)
+{
+    if (!document.initiale || m != *document.initiale) {
+        const std::string texte = texteSource(m);
+        dernierExport = exporteTexte(fichierEdite.c_str(), texte);
+        return texte;
     }
-    dernierExport = exporteTexte(fichierEdite.c_str(), texteSource(m));
+    // Rien de changé, ni ici ni sur le disque : le fichier garde ses commentaires et sa date.
+    const LectureSource l = litSource(fichierEdite.c_str());
+    if (!l.absent && l.raison.empty() && l.texte == document.texteInitial) {
+        dernierExport = ResultatExport();
+        dernierExport.etat = ResultatExport::INCHANGE;
+        dernierExport.fichier = cheminAbsolu(fichierEdite);
+        return l.texte;
+    }
+    // Disparu ou changé depuis : le texte lu, retouches comprises, y retourne.
+    const std::string texte =
+        document.texteInitial.empty() ? texteSource(m) : document.texteInitial;
+    dernierExport = exporteTexte(fichierEdite.c_str(), texte);
+    return texte;
 }
 
 void CFenetrePrincipale::enregistre()
 {
     suiteFleches = false;
     const MiseEnPage m = miseEnPage();
-    const bool inchangee = document.initiale && m == *document.initiale;
-    exporteSource();
+    const std::string texte = exporte(m);
     ditOuEstLaMiseEnPage("Ctrl+S", dernierExport);
     if (!dernierExport.aEchoue()) {
         // Ce qui est sur le disque devient la référence de l'écriture suivante.
-        if (!inchangee)
-            document.texteInitial = texteSource(m);
         document.initiale = m;
+        document.texteInitial = texte;
         return;
     }
     // La séance continue : l'échec se voit ici, pas seulement sur la sortie d'erreur.
-    std::string texte = "<centre>Ctrl+S : " + fichierEdite + " n'a pas pu \xEAtre \xE9" +
-                        "crit.\n<centre>" +
-                        (dernierExport.etat == ResultatExport::COPIE
-                             ? "La mise en page est dans la copie " + dernierExport.copie + "."
-                             : std::string("La mise en page est sur la sortie d'erreur."));
-    CFenetreMessage* message =
-        new CFenetreMessage(texteDurable(texte), false, CONTAINER_SKIN_BEIGE);
+    const std::string avis = "<centre>Ctrl+S : " + fichierEdite + " n'a pas pu \xEAtre \xE9" +
+                             "crit.\n<centre>" +
+                             (dernierExport.etat == ResultatExport::COPIE
+                                  ? "La mise en page est dans la copie " + dernierExport.copie + "."
+                                  : std::string("La mise en page est sur la sortie d'erreur."));
+    CFenetreMessage* message = new CFenetreMessage(texteDurable(avis), false, CONTAINER_SKIN_BEIGE);
     ajouteObjetGDI(message);
     message->centre();
 }

@@ -91,6 +91,8 @@ class CFenetrePrincipale : public CFenetre
   private:
     Etape etat();
     void restaure(const Etape& etape);
+    // L'écriture de m (voir exporteSource) ; rend le texte que tient désormais le fichier.
+    std::string exporte(const MiseEnPage& m);
     // Garde avant comme étape si la mise en page a changé depuis ; vrai si elle est gardée.
     bool noteEtape(const Etape& avant);
     // La fin d'un geste (appui puis relâchement) : une étape s'il a changé quelque chose.
