@@ -133,6 +133,10 @@ TEST_F(Annulation, FlechesBorneesParLEcranCentEtapesCommandesFermeesSousLAide)
     const Rect dehors = objetSelectionne->limites;
     speciale(TOUCHE_HAUT);
     EXPECT_EQ(decrit(objetSelectionne->limites), decrit(dehors));
+    objetSelectionne->setLimites(objetSelectionne->limites + MakeCoord(50, 0));
+    const Rect aDroite = objetSelectionne->limites;
+    speciale(TOUCHE_DROITE);
+    EXPECT_EQ(decrit(objetSelectionne->limites), decrit(aDroite));
 
     const MiseEnPage uneImage = fenetre->miseEnPage();
     for (int i = 0; i < 120; ++i)

@@ -133,7 +133,8 @@ TEST_F(ArbreEditeur, FichierAbsentCreeEnQuittantMalFormeRefuseSansRienToucher)
     testing::internal::CaptureStderr();
     const std::string dossier = signaleSourceExistant();
     testing::internal::GetCapturedStderr();
-    EXPECT_NE(dossier.find("copie de secours"), std::string::npos) << dossier;
+    EXPECT_EQ(dossier, "Fenetre1.cpp existe mais n'est pas un fichier ordinaire : en quittant, la "
+                       "mise en page ira dans une copie de secours du dossier temporaire.\n");
 }
 
 TEST_F(ArbreEditeur, SeancesAleatoiresSeRelisentEtSeReecriventALIdentique)
