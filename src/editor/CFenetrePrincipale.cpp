@@ -490,7 +490,7 @@ void CFenetrePrincipale::relacheEdition(CObjetGDI*)
         if (std::abs(b.x - a.x) >= TAILLE_MINIMALE && std::abs(b.y - a.y) >= TAILLE_MINIMALE) {
             if (CObjetGDI* objet = creeObjet(a, b)) {
                 ajouteObjetGDI(objet);
-                objet->desactiveEvenements();
+                Document::metEnApercu(objet);
                 typeAAjouter = TYPE_SELECTION;
                 objetSelectionne = objet;
             }

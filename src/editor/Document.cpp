@@ -146,10 +146,18 @@ CObjetGDI* Document::creeObjet(const ObjetPlace& o, ArgumentsParObjet& ecrits)
     default:
         return nullptr;
     }
-    objet->desactiveEvenements();
+    metEnApercu(objet);
     objet->nom = o.nom;
     ecrits[objet] = ArgumentsEcrits{o.argument, o.legende, {}};
     return objet;
+}
+
+void Document::metEnApercu(CObjetGDI* objet)
+{
+    objet->desactiveEvenements();
+    // Un champ coupé se dessine pâli ; posé, il doit paraître tel que le programme le montrera.
+    if (CSaisie* champ = dynamic_cast<CSaisie*>(objet))
+        champ->apercu = true;
 }
 
 std::vector<CObjetGDI*> Document::batis(const MiseEnPage& m, CFenetre& fenetre,

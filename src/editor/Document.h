@@ -48,6 +48,9 @@ class Document
     // identifiants fixes que l'éditeur écrit.
     static MiseEnPage prends(CFenetre& fenetre, const ArgumentsParObjet* ecrits);
     static CObjetGDI* creeObjet(const ObjetPlace& o, ArgumentsParObjet& ecrits);
+    // Un objet posé : sourd à la souris et au clavier, seul l'éditeur y répond, mais dessiné
+    // comme dans le programme.
+    static void metEnApercu(CObjetGDI* objet);
     static std::vector<CObjetGDI*> batis(const MiseEnPage& m, CFenetre& fenetre,
                                          ArgumentsParObjet& ecrits);
 

@@ -332,7 +332,7 @@ void CSaisie::finSurvol(CObjetGDI* /*emetteur*/)
 void CSaisie::dessine(CObjetGDI* /*emetteur*/)
 {
     const PorteeDessin portee;
-    const bool enService = actif();
+    const bool enService = actif() || apercu;
     const int W = limites.largeur(), H = limites.hauteur();
     const OrigineLocale origine(limites.hautGauche);
     if (textureDuJeu(skin.texture))

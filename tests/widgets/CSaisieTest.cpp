@@ -212,6 +212,7 @@ struct CasDessin {
     int cadreY;          // premier texel du cadre, qui dit l'état
     int32_t image = -1;  // ms jusqu'à l'image demandée, -1 : aucune
     int32_t touche = -1; // heure d'une touche Fin avant le dessin, -1 : aucune
+    bool apercu = false;
 };
 
 // clang-format off
@@ -232,6 +233,8 @@ const CasDessin CAS_DESSIN[] = {
     {"défilé au curseur", "aaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaaa", false, true, false, false, 0,
      "aaaaaaaaaaaaaaaaaaa", 192, 264, 530},
     {"inactif", "ab", false, true, true, true, 0, "ab", -1, 296},
+    // Posé dans l'éditeur : coupé, sans focus, mais le cadre au repos du programme.
+    {"aperçu", "ab", false, true, false, true, 0, "ab", -1, 200, -1, -1, true},
 };
 // clang-format on
 } // namespace
@@ -245,6 +248,7 @@ TEST_F(Saisie, CeQuiEstDessine)
         CSaisie& s = *new CSaisie(MakeRect(0, 0, 200, 26), c.texte);
         f.ajouteObjetGDI(&s);
         s.motDePasse = c.masque;
+        s.apercu = c.apercu;
         if (c.inactif)
             s.desactiveEvenements();
         EXPECT_EQ(s.accepteFocus(), !c.inactif);

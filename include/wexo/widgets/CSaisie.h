@@ -81,6 +81,10 @@ class CSaisie : public CObjetGDI
     void selectionne(int ancre, int curseur);
     /// Vrai tant que ses événements sont en service (pas de desactiveEvenements).
     bool actif() const;
+    /// Vrai : dessiné comme en service même ses événements coupés, sans focus ni curseur ;
+    /// l'aperçu d'un éditeur de fenêtres, où le champ posé ne répond pas mais paraît tel que
+    /// le programme le montrera.
+    bool apercu = false;
 
     /// Le focus du clavier (voir CObjetGDI).
     ///@{
