@@ -331,6 +331,24 @@ bool CPanneauProprietes::lis(MiseEnPage& m, std::string& message, ChampPanneau& 
         message = std::string(libelles[c]) + " : " + raison;
         return false;
     };
+    // Les refus dans l'ordre de Tab : le nom ou la classe, premiers après le texte, avant
+    // les nombres.
+    const ObjetPlace* avant = objetDe(origine);
+    const size_t rang = size_t(origine.selection);
+    const std::string classe = valeurChamp(CHAMP_CLASSE);
+    if (!avant && change(CHAMP_CLASSE) && !identifiantC(classe))
+        return refuse(CHAMP_CLASSE, PAS_IDENTIFIANT);
+    if (!avant && change(CHAMP_CLASSE) && nomReserve(classe))
+        return refuse(CHAMP_CLASSE, "nom r\xE9serv\xE9 par la bo\xEEte \xE0 outils ou le C++");
+    const std::string nom = valeurChamp(CHAMP_NOM);
+    if (avant && change(CHAMP_NOM) && !nom.empty()) {
+        if (!identifiantC(nom))
+            return refuse(CHAMP_NOM, PAS_IDENTIFIANT);
+        for (size_t j = 0; j < m.objets.size(); ++j) {
+            if (j != rang && m.objets[j].nom == nom)
+                return refuse(CHAMP_NOM, "d\xE9j\xE0 port\xE9 par un autre objet de la fen\xEAtre");
+        }
+    }
     int n[NOMBRE_CHAMPS_PANNEAU] = {};
     for (ChampPanneau c : ordre) {
         if (!estNombre(c))
@@ -345,13 +363,7 @@ bool CPanneauProprietes::lis(MiseEnPage& m, std::string& message, ChampPanneau& 
     // Un bord calculé doit rester sur 16 bits, comme les coordonnées qui le portent.
     auto bordTrop = [&](int debut, ChampPanneau taille) { return debut + n[taille] > INT16_MAX; };
 
-    const ObjetPlace* avant = objetDe(origine);
     if (!avant) {
-        const std::string classe = valeurChamp(CHAMP_CLASSE);
-        if (change(CHAMP_CLASSE) && !identifiantC(classe))
-            return refuse(CHAMP_CLASSE, PAS_IDENTIFIANT);
-        if (change(CHAMP_CLASSE) && nomReserve(classe))
-            return refuse(CHAMP_CLASSE, "nom r\xE9serv\xE9 par la bo\xEEte \xE0 outils ou le C++");
         // Au moins les coins du cadre, au plus l'écran, comme le glissement du bord.
         const Coord cadre = MakeCoord(editeur.skin.decoupeX[1] - editeur.skin.decoupeX[0] +
                                           editeur.skin.decoupeX[3] - editeur.skin.decoupeX[2],
@@ -379,22 +391,14 @@ bool CPanneauProprietes::lis(MiseEnPage& m, std::string& message, ChampPanneau& 
         return true;
     }
 
-    const size_t rang = size_t(origine.selection);
     // La mise en page ne change pas tant que le panneau est devant ; sinon, rien n'est appliqué.
     if (rang >= m.objets.size() || m.objets[rang].genre != avant->genre)
         return true;
     ObjetPlace o = m.objets[rang];
     if (change(CHAMP_TEXTE))
         o.texte = valeurChamp(CHAMP_TEXTE);
-    if (change(CHAMP_NOM)) {
-        o.nom = valeurChamp(CHAMP_NOM);
-        if (!o.nom.empty() && !identifiantC(o.nom))
-            return refuse(CHAMP_NOM, PAS_IDENTIFIANT);
-        for (size_t j = 0; j < m.objets.size(); ++j) {
-            if (j != rang && !o.nom.empty() && m.objets[j].nom == o.nom)
-                return refuse(CHAMP_NOM, "d\xE9j\xE0 port\xE9 par un autre objet de la fen\xEAtre");
-        }
-    }
+    if (change(CHAMP_NOM))
+        o.nom = nom;
     // Le glissement de la souris ne fait rien de plus petit ; un objet relu plus petit le reste
     // tant qu'on ne change pas sa taille.
     for (ChampPanneau c : {CHAMP_LARGEUR, CHAMP_HAUTEUR}) {

@@ -102,6 +102,8 @@ TEST_F(Panneau, ChaqueChampRefusAnnulationEtUneEtape)
         {"longueur sous le contenu", 4, 6, "2", E, nullptr, CHAMP_TEXTE},
         {"nom pas identifiant", 1, 1, "1abc", E, nullptr, CHAMP_NOM},
         {"nom d\xE9j\xE0 pris", 1, 1, "pris", E, nullptr, CHAMP_NOM},
+        // Deux refus : le premier dans l'ordre de Tab, le nom avant x.
+        {"nom puis x refus\xE9s", 1, 1, "1abc\t99999", E, nullptr, CHAMP_NOM},
         {"classe r\xE9serv\xE9"
          "e",
          -1, 0, "CBouton", E, nullptr, CHAMP_CLASSE},
