@@ -255,6 +255,10 @@ void CFenetrePrincipale::afficheAide()
     CFenetreMessage* aide = new CFenetreMessage(TEXTE_AIDE, false, CONTAINER_SKIN_BEIGE);
     ajouteObjetGDI(aide);
     aide->centre();
+    // Une fenêtre rouverte à demi hors de l'écran : centrée dans sa zone client, l'aide, modale,
+    // pourrait y être cachée ; elle se place alors dans ce que l'écran en montre.
+    if (!(zoneVisible(*this) == zoneClient()))
+        placeDansLaVue(*aide);
 }
 
 bool CFenetrePrincipale::menuOuFenetreDevant()

@@ -161,14 +161,18 @@ TEST_F(Panneau, DansCeQueMontreUneFenetreRapetissee)
 {
     // Le panneau de la barre, le plus haut : centré dans la vue de la fenêtre éditée où il
     // tient, collé à son début sur l'axe où il ne tient pas (la dernière : aucun).
-    // L'aide ouverte avant la réouverture est placée de même.
+    // L'aide ouverte avant la réouverture est placée de même ; F1 la centre dans la zone client
+    // (plus grande, elle en déborde), dans la vue quand la fenêtre sort de l'écran.
     const struct {
-        Rect fenetre, panneau, aide;
+        Rect fenetre, panneau, aide, aideF1;
     } cas[] = {
-        {MakeRect(0, 0, 640, 600), MakeRect(90, 64, 530, 489), MakeRect(77, 112, 543, 441)},
+        {MakeRect(0, 0, 640, 600), MakeRect(90, 64, 530, 489), MakeRect(77, 112, 543, 441),
+         MakeRect(77, 112, 543, 441)},
         // À demi hors de l'écran : la vue est la zone client de (93,20) à (780,504).
-        {MakeRect(-100, -50, 700, 500), MakeRect(216, 49, 656, 474), MakeRect(203, 97, 669, 426)},
-        {MakeRect(0, 0, 300, 200), MakeRect(0, 0, 440, 425), MakeRect(0, 0, 466, 329)},
+        {MakeRect(-100, -50, 700, 500), MakeRect(216, 49, 656, 474), MakeRect(203, 97, 669, 426),
+         MakeRect(203, 97, 669, 426)},
+        {MakeRect(0, 0, 300, 200), MakeRect(0, 0, 440, 425), MakeRect(0, 0, 466, 329),
+         MakeRect(-93, -87, 373, 242)},
     };
     pourChaqueCas(cas, [&](const auto& c) {
         MiseEnPage m = exemple();
@@ -177,6 +181,9 @@ TEST_F(Panneau, DansCeQueMontreUneFenetreRapetissee)
         speciale(TOUCHE_F1);
         fenetre->ouvreMiseEnPage(m);
         EXPECT_EQ(decrit(enfants().front()->limites), decrit(c.aide));
+        fermeAide();
+        speciale(TOUCHE_F1);
+        EXPECT_EQ(decrit(enfants().front()->limites), decrit(c.aideF1));
         fermeAide();
         objetSelectionne = objet(3);
         speciale(TOUCHE_F2);
