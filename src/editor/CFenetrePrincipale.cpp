@@ -134,9 +134,7 @@ void CFenetrePrincipale::enregistre()
                              (dernierExport.etat == ResultatExport::COPIE
                                   ? "La mise en page est dans la copie " + dernierExport.copie + "."
                                   : std::string("La mise en page est sur la sortie d'erreur."));
-    CFenetreMessage* message = new CFenetreMessage(texteDurable(avis), false, CONTAINER_SKIN_BEIGE);
-    ajouteObjetGDI(message);
-    message->centre();
+    ouvreMessage(new CFenetreMessage(texteDurable(avis), false, CONTAINER_SKIN_BEIGE));
 }
 
 MiseEnPage CFenetrePrincipale::miseEnPage()
@@ -252,13 +250,17 @@ void CFenetrePrincipale::appliqueProprietes(const Etape& e)
 
 void CFenetrePrincipale::afficheAide()
 {
-    CFenetreMessage* aide = new CFenetreMessage(TEXTE_AIDE, false, CONTAINER_SKIN_BEIGE);
-    ajouteObjetGDI(aide);
-    aide->centre();
-    // Une fenêtre rouverte à demi hors de l'écran : centrée dans sa zone client, l'aide, modale,
-    // pourrait y être cachée ; elle se place alors dans ce que l'écran en montre.
+    ouvreMessage(new CFenetreMessage(TEXTE_AIDE, false, CONTAINER_SKIN_BEIGE));
+}
+
+void CFenetrePrincipale::ouvreMessage(CFenetreMessage* message)
+{
+    ajouteObjetGDI(message);
+    message->centre();
+    // Une fenêtre rouverte à demi hors de l'écran : centré dans sa zone client, le message,
+    // modal, pourrait y être caché ; il se place alors dans ce que l'écran en montre.
     if (!(zoneVisible(*this) == zoneClient()))
-        placeDansLaVue(*aide);
+        placeDansLaVue(*message);
 }
 
 bool CFenetrePrincipale::menuOuFenetreDevant()

@@ -31,6 +31,7 @@ extern const char TEXTE_CHOIX_CREE[];
 // Octets au plus d'un champ créé, ceux du constructeur par défaut.
 const int LONGUEUR_CHAMP_CREE = 255;
 
+class CFenetreMessage;
 class CSelectionObjetGDI;
 
 class CFenetrePrincipale : public CFenetre
@@ -89,6 +90,8 @@ class CFenetrePrincipale : public CFenetre
     void appliqueProprietes(const Etape& e);
 
   private:
+    // Ajoute un message devant, centré, dans la vue d'une fenêtre sortie de l'écran.
+    void ouvreMessage(CFenetreMessage* message);
     Etape etat();
     void restaure(const Etape& etape);
     // L'écriture de m (voir exporteSource) ; rend le texte que tient désormais le fichier.
