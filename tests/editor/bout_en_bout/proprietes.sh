@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Le vrai éditeur sur Xorg au pilote factice, sur une fenêtre de classe CConnexion : le bouton
 # légendé et nommé par F2, Ctrl+S écrit sans quitter, un champ posé depuis le menu d'Inser,
-# Échap ; rouvert, tout y est, et un Échap sans changement laisse le fichier à l'identique.
+# Échap ; rouvert, un Échap sans changement laisse le fichier à l'identique, et le champ poussé
+# d'un pixel le récrit de la mise en page relue : légende, nom et classe y sont.
 source "$(dirname "$0")/commun.sh"
 source "$RACINE_DEPOT/scripts/seance-editeur.sh"
 
@@ -60,3 +61,18 @@ cmp -s "$TRAVAIL/Connexion.cpp" "$TRAVAIL/Connexion.avant" || echec "Connexion.c
 [ "$(stat -c %Y "$TRAVAIL/Connexion.cpp")" = "$(date -d '2020-01-01 00:00' +%s)" ] ||
     echec "Connexion.cpp a été récrit"
 echo "rouvert et quitté sans changement : fichier intact"
+
+# Rouvert et changé : le fichier est récrit de ce qui a été relu.
+lance_editeur_sur Connexion.cpp
+attend_editeur || echec "la fenêtre de l'éditeur n'est pas apparue (troisième séance)"
+touche Return
+clique 200 415
+touche Right
+touche Escape
+attend_fin
+[ "$CODE_EDITEUR" = 0 ] || echec "code de sortie $CODE_EDITEUR au lieu de 0 (troisième séance)"
+for attendu in 'CConnexion::CConnexion() : CFenetre(CONTAINER_SKIN_BEIGE)' "$BOUTON" \
+    $'\tajouteObjetGDI(new CSaisie(MakeRect(94,370,294,400), "", 255)) ;'; do
+    grep -qxF "$attendu" "$TRAVAIL/Connexion.cpp" || echec "ligne absente après relecture : $attendu"
+done
+echo "relu puis récrit : légende, nom, champ et classe gardés"
